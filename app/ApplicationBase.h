@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+namespace Ogre {
+class Camera;
+class FrameListener;
+class RenderWindow;
+class Root;
+class SceneManager;
+}
+namespace platform { class SdlWindow; }
+
+// Engine start-up as a fixed sequence of steps, and its teardown.
+class ApplicationBase {
+public:
+    ApplicationBase();
+    virtual ~ApplicationBase();
+
+    virtual void run();
+    virtual bool setup();
+    virtual bool configure();
+    virtual void chooseSceneManager();
+    virtual void createCamera();
+    virtual void createFrameListener();
+    virtual void createScene() = 0;
+    virtual void destroyScene() {}
+    virtual void createViewports();
+    virtual void setupResources();
+    virtual void prepareResourceLoading() {}
+    virtual void loadResources();
+
+    Ogre::Root* root = nullptr;
+    Ogre::Camera* camera = nullptr;
+    Ogre::Camera* secondCamera = nullptr;
+    Ogre::SceneManager* sceneManager = nullptr;
+    Ogre::FrameListener* frameListener = nullptr;
+    Ogre::RenderWindow* window = nullptr;
+
+protected:
+    // Opens the window with the size and mode of the engine's configuration.
+    void createRenderWindow();
+
+    std::unique_ptr<platform::SdlWindow> nativeWindow;
+};

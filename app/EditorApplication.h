@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/ApplicationBase.h"
+#include "editor/EditorSession.h"
+
+#include <string>
+
+namespace CEGUI {
+class EventArgs;
+class Renderer;
+class System;
+class Window;
+}
+class EditorFrameListener;
+
+// The editor: engine start-up of the base class, the scene and interface, and
+// every widget command.
+class EditorApplication : public ApplicationBase {
+public:
+    EditorApplication();
+    ~EditorApplication() override;
+
+    void chooseSceneManager() override;
+    void createCamera() override;
+    void createFrameListener() override;
+    void createScene() override;
+
+    EditorFrameListener* editorListener() const;
+
+    // Scene editing
+    bool onDeleteClicked(const CEGUI::EventArgs& args);
+    bool onObjectButtonClicked(const CEGUI::EventArgs& args);
+    bool onAreaButtonClicked(const CEGUI::EventArgs& args);
+    bool onRoadButtonClicked(const CEGUI::EventArgs& args);
+    bool onViewClicked(const CEGUI::EventArgs& args);
+
+    // Catalog
+    void loadObjectCatalog();
+
+    // Scenario file: false (with a notice shown) when nothing was written or loaded.
+    bool saveScenario(const std::string& path);
+    bool loadScenario(const std::string& path);
+
+    // Message editor
+    bool onWriteMessageClicked(const CEGUI::EventArgs& args);
+    bool onAddMessageClicked(const CEGUI::EventArgs& args);
+    bool onCancelMessageClicked(const CEGUI::EventArgs& args);
+
+    // Menu bar, popups and toolbox tabs
+    void wireMenuBar();
+    void layoutToolboxTabs();
+    bool onExitClicked(const CEGUI::EventArgs& args);
+
+    // Document commands
+    bool onNewClicked(const CEGUI::EventArgs& args);
+    bool onOpenClicked(const CEGUI::EventArgs& args);
+    bool onSaveClicked(const CEGUI::EventArgs& args);
+    bool onFileDialogHidden(const CEGUI::EventArgs& args);
+
+    CEGUI::Renderer* guiRenderer = nullptr;
+    CEGUI::System* guiSystem = nullptr;
+    CEGUI::Window* guiSheet = nullptr;
+
+    EditorSession session;
+};

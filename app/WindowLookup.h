@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace CEGUI { class Window; }
+
+// The interface window with this name ("parent/child" paths allowed), searched
+// from the root of the interface; throws CEGUI::UnknownObjectException when there is none.
+CEGUI::Window* getWindow(const std::string& name);
+// The same, or null when there is no such window.
+CEGUI::Window* findWindow(const std::string& name);
