@@ -6,10 +6,15 @@ namespace Ogre {
 class Camera;
 class FrameListener;
 class RenderWindow;
+class LogManager;
+class OverlaySystem;
 class Root;
 class SceneManager;
 }
-namespace platform { class SdlWindow; }
+namespace platform {
+class SdlInputSource;
+class SdlWindow;
+}
 
 // Engine start-up as a fixed sequence of steps, and its teardown.
 class ApplicationBase {
@@ -41,5 +46,9 @@ protected:
     // Opens the window with the size and mode of the engine's configuration.
     void createRenderWindow();
 
+    Ogre::LogManager* logManager = nullptr;
     std::unique_ptr<platform::SdlWindow> nativeWindow;
+    std::unique_ptr<platform::SdlInputSource> inputSource;
+    // Overlays (the statistics) need the overlay system from engine start on.
+    Ogre::OverlaySystem* overlaySystem = nullptr;
 };

@@ -3,15 +3,19 @@
 #include "app/ApplicationBase.h"
 #include "editor/EditorSession.h"
 
+#include <memory>
 #include <string>
 
 namespace CEGUI {
 class EventArgs;
+class OgreImageCodec;
+class OgreResourceProvider;
 class Renderer;
 class System;
 class Window;
 }
 class EditorFrameListener;
+class GuiClock;
 
 // The editor: engine start-up of the base class, the scene and interface, and
 // every widget command.
@@ -62,4 +66,13 @@ public:
     CEGUI::Window* guiSheet = nullptr;
 
     EditorSession session;
+
+private:
+    void startWidgetSystem();
+    void buildCameraViewPictures();
+    void createLightsTerrainAndSky();
+
+    CEGUI::OgreResourceProvider* guiResourceProvider = nullptr;
+    CEGUI::OgreImageCodec* guiImageCodec = nullptr;
+    std::unique_ptr<GuiClock> guiClock;
 };

@@ -3,5 +3,8 @@
 #include <string>
 
 // Tells the user about something that went wrong without ending the editor: the
-// text goes to standard error and into the notice window of the interface.
+// text goes to standard error and, when the interface is up, into the notice window.
 void showNotice(const std::string& text);
+
+// Lets the notice window's OK and close buttons hide it.
+void wireNoticeWindow();

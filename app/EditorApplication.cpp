@@ -1,0 +1,63 @@
+#include "app/EditorApplication.h"
+
+#include "app/GuiClock.h"
+#include "app/terrain/TerrainSceneManager.h"
+#include "editor/EditorFrameListener.h"
+
+#include <CEGUI/CEGUI.h>
+#include <CEGUI/RendererModules/Ogre/Renderer.h>
+#include <Ogre.h>
+
+EditorApplication::EditorApplication() = default;
+
+EditorApplication::~EditorApplication()
+{
+    if (root && guiClock)
+        root->removeFrameListener(guiClock.get());
+    guiClock.reset();
+    // The widget system, then its renderer, both before the engine they draw through.
+    if (guiSystem) {
+        CEGUI::System::destroy();
+        guiSystem = nullptr;
+    }
+    if (guiRenderer) {
+        CEGUI::OgreRenderer::destroy(*static_cast<CEGUI::OgreRenderer*>(guiRenderer));
+        guiRenderer = nullptr;
+    }
+    if (guiResourceProvider)
+        CEGUI::OgreRenderer::destroyOgreResourceProvider(*guiResourceProvider);
+    if (guiImageCodec)
+        CEGUI::OgreRenderer::destroyOgreImageCodec(*guiImageCodec);
+}
+
+void EditorApplication::chooseSceneManager()
+{
+    registerTerrainSceneManager(*root);
+    sceneManager = root->createSceneManager(TerrainSceneManagerFactory::FACTORY_TYPE_NAME);
+}
+
+void EditorApplication::createCamera()
+{
+    camera = sceneManager->createCamera("PlayerCam");
+    camera->setPosition(Ogre::Vector3(0, 0, 80));
+    camera->lookAt(Ogre::Vector3(0, 0, -300));
+    camera->setNearClipDistance(5);
+
+    secondCamera = sceneManager->createCamera("PlayerCam2");
+    secondCamera->setPosition(Ogre::Vector3(-20, 0, 20));
+    secondCamera->lookAt(Ogre::Vector3(0, -1000, 20));
+    secondCamera->setNearClipDistance(5);
+}
+
+void EditorApplication::createFrameListener()
+{
+    frameListener = new EditorFrameListener(sceneManager, window, camera, secondCamera, guiRenderer, session);
+    root->addFrameListener(frameListener);
+    guiClock = std::make_unique<GuiClock>();
+    root->addFrameListener(guiClock.get());
+}
+
+EditorFrameListener* EditorApplication::editorListener() const
+{
+    return dynamic_cast<EditorFrameListener*>(frameListener);
+}

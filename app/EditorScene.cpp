@@ -1,0 +1,145 @@
+#include "app/EditorApplication.h"
+
+#include "app/Notice.h"
+#include "app/WindowLookup.h"
+#include "filedialog/CommonFileDialog.h"
+#include "panels/Panels.h"
+#include "platform/sdl/SdlWindow.h"
+
+#include <CEGUI/CEGUI.h>
+#include <CEGUI/RendererModules/Ogre/ImageCodec.h>
+#include <CEGUI/RendererModules/Ogre/Renderer.h>
+#include <CEGUI/RendererModules/Ogre/ResourceProvider.h>
+#include <CEGUI/RendererModules/Ogre/Texture.h>
+#include <Ogre.h>
+
+namespace {
+
+void fixFrame(const std::string& name)
+{
+    auto* frame = static_cast<CEGUI::FrameWindow*>(getWindow(name));
+    frame->setSizingEnabled(false);
+    frame->setDragMovingEnabled(false);
+}
+
+// An image named "set/image" covering the whole of a widget texture.
+void defineWholeImage(CEGUI::Texture& texture, const CEGUI::String& set, const CEGUI::String& image)
+{
+    auto& picture = static_cast<CEGUI::BasicImage&>(
+        CEGUI::ImageManager::getSingleton().create("BasicImage", set + "/" + image));
+    picture.setTexture(&texture);
+    const CEGUI::Sizef size = texture.getOriginalDataSize();
+    picture.setArea(CEGUI::Rectf(0, 0, static_cast<float>(static_cast<std::uint16_t>(size.d_width)),
+                                 static_cast<float>(static_cast<std::uint16_t>(size.d_height))));
+    picture.setRenderedOffset(CEGUI::Vector2f(0, 0));
+    picture.setAutoScaled(CEGUI::ASM_Disabled);
+}
+
+}  // namespace
+
+void EditorApplication::createScene()
+{
+    startWidgetSystem();
+
+    fixFrame("TestWindowFrame");
+    fixFrame("tabFrameWindow");
+
+    using CEGUI::Event;
+    using CEGUI::PushButton;
+    getWindow("acPopupItem")->subscribeEvent(PushButton::EventClicked,
+                                             Event::Subscriber(&EditorApplication::onOpenClicked, this));
+    getWindow("kaydetPopupItem")->subscribeEvent(PushButton::EventClicked,
+                                                 Event::Subscriber(&EditorApplication::onSaveClicked, this));
+    getWindow("yeniPopupItem")->subscribeEvent(PushButton::EventClicked,
+                                               Event::Subscriber(&EditorApplication::onNewClicked, this));
+    getWindow("cikisPopupItem")->subscribeEvent(PushButton::EventClicked,
+                                                Event::Subscriber(&EditorApplication::onExitClicked, this));
+    getWindow("silPopupItem")->subscribeEvent(PushButton::EventClicked,
+                                              Event::Subscriber(&EditorApplication::onDeleteClicked, this));
+
+    getWindow("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
+
+    fixFrame("windowFrame");
+    static_cast<CEGUI::FrameWindow*>(getWindow("windowFrame"))->setRollupEnabled(false);
+
+    buildCameraViewPictures();
+    disableEditingPanels();
+
+    session.editing.mouseObjectNode = sceneManager->getRootSceneNode()->createChildSceneNode(
+        "mouseObjectNode", Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+
+    createLightsTerrainAndSky();
+
+    CommonFileDialog::getSingleton()->getRootWindow()->subscribeEvent(
+        CEGUI::Window::EventHidden, Event::Subscriber(&EditorApplication::onFileDialogHidden, this));
+    closeMenuPopups();
+    getWindow("mesajWindow")->setVisible(false);
+    layoutToolboxTabs();
+    loadObjectCatalog();
+    wireMenuBar();
+}
+
+void EditorApplication::startWidgetSystem()
+{
+    auto& renderer = CEGUI::OgreRenderer::create(*window);
+    guiRenderer = &renderer;
+    guiResourceProvider = &CEGUI::OgreRenderer::createOgreResourceProvider();
+    guiImageCodec = &CEGUI::OgreRenderer::createOgreImageCodec();
+    guiSystem = &CEGUI::System::create(renderer, guiResourceProvider, nullptr, guiImageCodec, nullptr, "",
+                                       "CEGUI.log");
+    CEGUI::Logger::getSingleton().setLoggingLevel(CEGUI::Informative);
+
+    CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme", "");
+    CEGUI::GUIContext& context = guiSystem->getDefaultGUIContext();
+    context.getMouseCursor().setDefaultImage("WindowsLook/MouseArrow");
+    CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font", "");
+    context.setDefaultFont("Tahoma-12");
+    context.getMouseCursor().setImage("WindowsLook/MouseArrow");
+    context.getMouseCursor().show();
+    // The widget system draws its own cursor.
+    platform::hideSystemCursor();
+
+    guiSheet = CEGUI::WindowManager::getSingleton().loadLayoutFromFile("guiLayout800X600.layout", "");
+    context.setRootWindow(guiSheet);
+    wireNoticeWindow();
+}
+
+void EditorApplication::buildCameraViewPictures()
+{
+    auto& renderer = *static_cast<CEGUI::OgreRenderer*>(guiRenderer);
+    CEGUI::Window* frameImage = getWindow("frameImage");
+
+    defineWholeImage(renderer.createTexture("blankImageSet", "terrain.png", "General"), "blankImageSet",
+                     "blankImage");
+    frameImage->setProperty("Image", "blankImageSet/blankImage");
+
+    Ogre::TexturePtr target = Ogre::TextureManager::getSingleton().createManual(
+        "RttTex", "General", Ogre::TEX_TYPE_2D, 512, 512, 0, Ogre::PF_R8G8B8, Ogre::TU_RENDERTARGET);
+    Ogre::Viewport* view = target->getBuffer()->getRenderTarget()->addViewport(camera, 0, 0, 0, 1, 1);
+    view->setOverlaysEnabled(false);
+    view->setClearEveryFrame(true);
+    view->setBackgroundColour(Ogre::ColourValue::Black);
+
+    defineWholeImage(renderer.createTexture("cameraImageSet", target, false), "cameraImageSet", "cameraImage");
+}
+
+void EditorApplication::createLightsTerrainAndSky()
+{
+    sceneManager->setAmbientLight(Ogre::ColourValue(0.75f, 0.75f, 0.75f, 1));
+
+    Ogre::Light* light = sceneManager->createLight("Light2");
+    light->setType(Ogre::Light::LT_DIRECTIONAL);
+    light->setDiffuseColour(Ogre::ColourValue(0.75f, 0.75f, 0.75f, 1));
+    light->setSpecularColour(Ogre::ColourValue(0.25f, 0.25f, 0.25f, 1));
+    light->setDirection(Ogre::Vector3(0, -1, 1));
+
+    light = sceneManager->createLight("Light3");
+    light->setType(Ogre::Light::LT_DIRECTIONAL);
+    light->setDiffuseColour(Ogre::ColourValue(0.75f, 0.75f, 0.75f, 1));
+    light->setSpecularColour(Ogre::ColourValue(0.25f, 0.25f, 0.25f, 1));
+    light->setDirection(Ogre::Vector3(0, 1, -1));
+
+    sceneManager->setWorldGeometry("terrain.cfg");
+    sceneManager->setSkyDome(true, "Examples/CloudySky", 5, 8, 10000, true, Ogre::Quaternion::IDENTITY, 16, 16,
+                             -1, Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
+}
