@@ -79,7 +79,7 @@ bool ApplicationBase::configure()
 void ApplicationBase::createRenderWindow()
 {
     root->initialise(false);
-    Ogre::ConfigOptionMap& options = root->getRenderSystem()->getConfigOptions();
+    const Ogre::ConfigOptionMap& options = root->getRenderSystem()->getConfigOptions();
     int width = 800, height = 600;
     auto mode = options.find("Video Mode");
     if (mode != options.end())
