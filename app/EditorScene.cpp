@@ -31,7 +31,7 @@ void defineWholeImage(CEGUI::Texture& texture, const CEGUI::String& set, const C
     const CEGUI::Sizef size = texture.getOriginalDataSize();
     picture.setArea(CEGUI::Rectf(0, 0, static_cast<float>(static_cast<std::uint16_t>(size.d_width)),
                                  static_cast<float>(static_cast<std::uint16_t>(size.d_height))));
-    picture.setRenderedOffset(CEGUI::Vector2f(0, 0));
+    picture.setOffset(CEGUI::Vector2f(0, 0));
     picture.setAutoScaled(CEGUI::ASM_Disabled);
 }
 

@@ -3,11 +3,12 @@
 #include "app/BaseFrameListener.h"
 #include "editor/EditorSession.h"
 
+#include <CEGUI/InputEvent.h>
 #include <OgreSceneQuery.h>
 
 namespace CEGUI {
+class EventArgs;
 class Renderer;
-enum MouseButton : int;
 }
 namespace Ogre { class SceneManager; }
 
@@ -39,6 +40,15 @@ public:
     void updatePreview();
     void startSound();
 
+    // What the toolbox buttons and the camera view do (their widget handlers forward here).
+    // A catalog entry: the next click places an object of meshName + ".mesh".
+    void beginObjectPlacement(const std::string& meshName);
+    void beginAreaPlacement();
+    void beginRoadPlacement();
+    // A click in the camera view, at the event's screen position: a right click
+    // cancels, any other button picks.
+    bool onViewClicked(const CEGUI::EventArgs& args);
+
     static CEGUI::MouseButton toGuiButton(int buttonId);
 
     Ogre::SceneManager* sceneManager;
@@ -54,4 +64,22 @@ public:
     int clickStep = 0;
 
     EditorSession& session;
+
+private:
+    // What one ground point or hit of a click leads to.
+    enum class Walk { Continue, End, Return };
+
+    Walk placeObject(const Ogre::Vector3& ground);
+    Walk addRoadPoint(const Ogre::Vector3& ground);
+    Walk addAreaCorner(const Ogre::Vector3& ground);
+    Walk moveSelected(const Ogre::Vector3& ground);
+    void clearSelectionAndCursor();
+    // Gives up the current placement after a mesh could not be loaded.
+    void abandonPlacement();
+    // Shows the cursor entity of meshFile on the cursor node, collapsed at the anchor.
+    void showAnchorCursor(const std::string& meshFile);
+    void attachPreviewEntity(const std::string& meshFile);
+    void destroyPreviewEntity();
+    void keepCameraAboveTerrain();
+    Ogre::Vector2 displaySize() const;
 };

@@ -1,0 +1,66 @@
+#include "app/EditorApplication.h"
+#include "app/Notice.h"
+#include "app/WindowLookup.h"
+#include "filedialog/GuiText.h"
+#include "panels/ObjectCatalog.h"
+
+#include <CEGUI/CEGUI.h>
+
+#include <exception>
+
+namespace {
+
+const char* const catalogFile = "objects.txt";
+const char* const pictureFolder = "../media/materials/textures/";
+// The engine's resource group; the widget toolkit's own file provider, which
+// knows no such group, reads the path as it stands.
+const char* const pictureResourceGroup = "General";
+const char* const roadButton = "yol";
+
+// Shows the entry's picture in its toolbox image window as the image
+// N + "ImageSet/" + N + "Image", the top-left width x height pixels of N.png.
+void showPicture(const CatalogEntry& entry, CEGUI::Window& imageWindow)
+{
+    const std::string setName = entry.name + "ImageSet";
+    const CEGUI::String imageName = fromUtf8(setName + "/" + entry.name + "Image");
+    CEGUI::Texture& texture = CEGUI::System::getSingleton().getRenderer()->createTexture(
+        fromUtf8(setName), fromUtf8(pictureFolder + entry.name + ".png"), pictureResourceGroup);
+    auto& image = static_cast<CEGUI::BasicImage&>(CEGUI::ImageManager::getSingleton().create("BasicImage", imageName));
+    image.setTexture(&texture);
+    image.setArea(CEGUI::Rectf(0, 0, static_cast<float>(entry.width), static_cast<float>(entry.height)));
+    image.setAutoScaled(CEGUI::ASM_Both);
+    imageWindow.setProperty("Image", imageName);
+}
+
+}  // namespace
+
+void EditorApplication::loadObjectCatalog()
+{
+    const CatalogReading catalog = readObjectCatalog(catalogFile);
+    for (const std::string& warning : catalog.warnings)
+        showNotice(warning);
+
+    for (const CatalogEntry& entry : catalog.entries) {
+        CEGUI::Window* imageWindow = findWindow(entry.name + "Image");
+        CEGUI::Window* button = entry.name == roadButton ? nullptr : findWindow(entry.name);
+        if (!imageWindow || (!button && entry.name != roadButton)) {
+            showNotice(std::string(catalogFile) + " names \"" + entry.name + "\", but the toolbox has no " +
+                       (imageWindow ? "button" : "image") + " window for it; the entry was skipped.");
+            continue;
+        }
+        try {
+            showPicture(entry, *imageWindow);
+        } catch (const std::exception& error) {
+            showNotice("The toolbox picture of \"" + entry.name + "\" (" + pictureFolder + entry.name +
+                       ".png) cannot be shown: " + error.what());
+        }
+        if (button)
+            button->subscribeEvent(CEGUI::PushButton::EventClicked,
+                                   CEGUI::Event::Subscriber(&EditorApplication::onObjectButtonClicked, this));
+    }
+    getWindow("bluearea")->subscribeEvent(CEGUI::PushButton::EventClicked,
+                                          CEGUI::Event::Subscriber(&EditorApplication::onAreaButtonClicked, this));
+    // Road drawing has its own button; it is no catalog object.
+    getWindow(roadButton)->subscribeEvent(CEGUI::PushButton::EventClicked,
+                                          CEGUI::Event::Subscriber(&EditorApplication::onRoadButtonClicked, this));
+}

@@ -1,0 +1,108 @@
+#include "panels/scenario/FileAccess.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string systemError()
+{
+    return std::strerror(errno);
+}
+
+// Where the bytes go: the file a symbolic link points to, else path itself.
+std::string resolvedTarget(const std::string& path)
+{
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+mode_t modeForNewFile(const std::string& target)
+{
+    struct stat info;
+    if (stat(target.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string writeAll(int fd, const std::string& contents)
+{
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t written = write(fd, contents.data() + done, contents.size() - done);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return systemError();
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string readWholeFile(const std::string& path, std::string& contents)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return systemError();
+    std::string text;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const std::string error = systemError();
+            close(fd);
+            return error;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    contents = std::move(text);
+    return {};
+}
+
+std::string replaceFileContents(const std::string& path, const std::string& contents)
+{
+    const std::string target = resolvedTarget(path);
+    // Renaming would replace even a file the user may not write: refuse as opening it would.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0)
+        return systemError();
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temporary = folder + "." + name + ".XXXXXX";
+
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        return systemError();
+    std::string error;
+    if (fchmod(fd, modeForNewFile(target)) != 0)
+        error = systemError();
+    if (error.empty())
+        error = writeAll(fd, contents);
+    if (error.empty() && fsync(fd) != 0)
+        error = systemError();
+    if (close(fd) != 0 && error.empty())
+        error = systemError();
+    if (error.empty() && rename(temporary.c_str(), target.c_str()) != 0)
+        error = systemError();
+    if (!error.empty())
+        unlink(temporary.c_str());
+    return error;
+}

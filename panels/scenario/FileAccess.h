@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Whole-file reading and writing for documents. Both return an empty string on
+// success, else the system's reason ("No such file or directory", ...).
+
+std::string readWholeFile(const std::string& path, std::string& contents);
+
+// Writes contents to a new file beside path and renames it over path only when
+// every byte reached the disk, so a failed write leaves an existing file as it was.
+// An existing file's permissions are kept; a symbolic link stays a link.
+std::string replaceFileContents(const std::string& path, const std::string& contents);

@@ -1,0 +1,188 @@
+#include "panels/scenario/ScenarioFormat.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+struct SyntaxError {
+    int line;
+    std::string description;
+};
+
+std::string quoted(const std::string& token)
+{
+    return "\"" + printable(token, 24) + "\"";
+}
+
+// Walks the text the way the old formatted reader did: words and numbers
+// separated by any white space, message lines taken whole.
+class Cursor {
+public:
+    explicit Cursor(const std::string& text) : text(text) {}
+
+    int line() const { return currentLine; }
+    int lastWordLine() const { return wordLine; }
+
+    void skipSpace()
+    {
+        while (pos < text.size() && isScenarioSpace(text[pos]))
+            advance();
+    }
+
+    bool atEnd() const { return pos == text.size(); }
+
+    // The next word, or empty at the end of the text.
+    std::string word()
+    {
+        skipSpace();
+        wordLine = currentLine;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isScenarioSpace(text[pos]))
+            ++pos;
+        return text.substr(start, pos - start);
+    }
+
+    int number(const std::string& what, int entryLine)
+    {
+        const std::string token = word();
+        if (token.empty())
+            throw SyntaxError{entryLine, "the entry ends before its " + what};
+        std::size_t digits = token[0] == '-' || token[0] == '+' ? 1 : 0;
+        const bool wellFormed = digits < token.size()
+            && token.find_first_not_of("0123456789", digits) == std::string::npos;
+        if (!wellFormed)
+            throw SyntaxError{wordLine, quoted(token) + " is not a whole number (" + what + ")"};
+        errno = 0;
+        const long long value = std::strtoll(token.c_str(), nullptr, 10);
+        if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+            throw SyntaxError{wordLine, quoted(token) + " is too large (" + what + ")"};
+        return static_cast<int>(value);
+    }
+
+    // The rest of the current line without its line end (a "\r" before it is
+    // dropped too). A line that needs a line end after it and reaches the end of
+    // the text instead is cut short.
+    std::string restOfLine(bool lineEndNeeded, const std::string& what, int entryLine)
+    {
+        const std::size_t start = pos;
+        while (pos < text.size() && text[pos] != '\n')
+            ++pos;
+        std::size_t end = pos;
+        while (end > start && text[end - 1] == '\r')
+            --end;
+        if (pos < text.size())
+            advance();
+        else if (lineEndNeeded)
+            throw SyntaxError{entryLine, "the message ends before its " + what};
+        return text.substr(start, end - start);
+    }
+
+private:
+    void advance()
+    {
+        if (text[pos] == '\n')
+            ++currentLine;
+        ++pos;
+    }
+
+    const std::string& text;
+    std::size_t pos = 0;
+    int currentLine = 1;
+    int wordLine = 1;
+};
+
+std::optional<ScenarioMessage> readMessage(Cursor& in, int entryLine)
+{
+    const int hasMessage = in.number("has-message flag", entryLine);
+    const int answer = in.number("answer", entryLine);
+    const int answerLine = in.lastWordLine();
+    in.skipSpace();
+    if (hasMessage == 0)
+        return std::nullopt;
+    if (answer != -1 && (answer < 1 || answer > 4))
+        throw SyntaxError{answerLine, "the answer " + std::to_string(answer) + " is neither -1 nor 1 to 4"};
+
+    ScenarioMessage message;
+    message.hasQuestions = answer != -1;
+    message.answerIndex = answer;
+    if (in.atEnd())
+        throw SyntaxError{entryLine, "the message ends before its text"};
+    message.text = in.restOfLine(message.hasQuestions, "first question", entryLine);
+    if (message.hasQuestions) {
+        for (int k = 0; k < 4; ++k) {
+            const bool last = k == 3;
+            message.questions[k] = in.restOfLine(!last, "question " + std::to_string(k + 2), entryLine);
+        }
+    }
+    return message;
+}
+
+ScenarioEntry readEntry(Cursor& in, const std::string& type, int entryLine)
+{
+    const std::string mesh = in.word();
+    if (mesh.empty())
+        throw SyntaxError{entryLine, "the entry ends before its mesh name"};
+
+    if (type == "road") {
+        ScenarioRoad road{mesh};
+        road.x1 = in.number("x1", entryLine);
+        road.z1 = in.number("z1", entryLine);
+        road.x2 = in.number("x2", entryLine);
+        road.z2 = in.number("z2", entryLine);
+        return road;
+    }
+
+    const int x = in.number("x", entryLine);
+    const int y = in.number("y", entryLine);
+    const int z = in.number("z", entryLine);
+    if (type == "human")
+        return ScenarioObject{mesh, x, y, z};
+    if (type != "bluearea")
+        return ScenarioOther{type, mesh, x, y, z};
+
+    ScenarioArea area{mesh, x, y, z};
+    area.x1 = in.number("x1", entryLine);
+    area.z1 = in.number("z1", entryLine);
+    area.x2 = in.number("x2", entryLine);
+    area.z2 = in.number("z2", entryLine);
+    area.message = readMessage(in, entryLine);
+    return area;
+}
+
+}  // namespace
+
+bool isScenarioSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string printable(const std::string& raw, std::size_t maxLength)
+{
+    std::string shown = raw.substr(0, maxLength);
+    for (char& c : shown)
+        if (c < 32 || c > 126)
+            c = '?';
+    return raw.size() > maxLength ? shown + "..." : shown;
+}
+
+ScenarioParse parseScenario(const std::string& text)
+{
+    ScenarioParse result;
+    Cursor in(text);
+    try {
+        for (;;) {
+            in.skipSpace();
+            const int entryLine = in.line();
+            const std::string type = in.word();
+            if (type.empty())
+                break;
+            result.document.entries.push_back(readEntry(in, type, entryLine));
+            result.entryLines.push_back(entryLine);
+        }
+    } catch (const SyntaxError& error) {
+        result.error = ScenarioError{error.line, error.description};
+    }
+    return result;
+}

@@ -1,0 +1,108 @@
+#include "panels/scenario/ScenarioFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+void requireWord(const std::string& mesh)
+{
+    if (mesh.empty() || std::any_of(mesh.begin(), mesh.end(), isScenarioSpace))
+        throw ScenarioWriteError("the mesh name \"" + mesh + "\" is not a single word");
+}
+
+// A message line reads back the same when it holds no line end and does not
+// end in "\r" (dropped from line ends of files made on other systems).
+void requireLine(const std::string& line, const std::string& what)
+{
+    if (line.find('\n') != std::string::npos || (!line.empty() && line.back() == '\r'))
+        throw ScenarioWriteError("the " + what + " \"" + line + "\" is not a single line");
+}
+
+void appendNumbers(std::string& out, std::initializer_list<int> numbers)
+{
+    for (int n : numbers)
+        out += ' ' + std::to_string(n);
+}
+
+void appendMessage(std::string& out, const std::optional<ScenarioMessage>& message)
+{
+    if (!message) {
+        out += "0 0";
+        return;
+    }
+    if (message->text.empty() || isScenarioSpace(message->text.front()))
+        throw ScenarioWriteError("a message text is empty or starts with white space");
+    requireLine(message->text, "message text");
+    if (!message->hasQuestions) {
+        out += "1 -1\n" + message->text;
+        return;
+    }
+    if (message->answerIndex < 1 || message->answerIndex > 4)
+        throw ScenarioWriteError("a message with questions has the answer " + std::to_string(message->answerIndex)
+                                 + " instead of 1 to 4");
+    out += "1 " + std::to_string(message->answerIndex) + "\n" + message->text;
+    for (const std::string& question : message->questions) {
+        requireLine(question, "question");
+        out += "\n" + question;
+    }
+}
+
+void appendEntry(std::string& out, const ScenarioObject& object)
+{
+    requireWord(object.mesh);
+    out += "human " + object.mesh;
+    appendNumbers(out, {object.x, object.y, object.z});
+}
+
+void appendEntry(std::string& out, const ScenarioArea& area)
+{
+    requireWord(area.mesh);
+    out += "bluearea " + area.mesh;
+    appendNumbers(out, {area.x, area.y, area.z, area.x1, area.z1, area.x2, area.z2});
+    out += ' ';
+    appendMessage(out, area.message);
+}
+
+void appendEntry(std::string& out, const ScenarioRoad& road)
+{
+    requireWord(road.mesh);
+    out += "road " + road.mesh;
+    appendNumbers(out, {road.x1, road.z1, road.x2, road.z2});
+}
+
+template <class Kind>
+void appendAll(std::string& out, const ScenarioDocument& document)
+{
+    for (const ScenarioEntry& entry : document.entries) {
+        if (const Kind* item = std::get_if<Kind>(&entry)) {
+            if (!out.empty())
+                out += '\n';
+            appendEntry(out, *item);
+        }
+    }
+}
+
+}  // namespace
+
+std::string writeScenario(const ScenarioDocument& document)
+{
+    std::string out;
+    appendAll<ScenarioObject>(out, document);
+    appendAll<ScenarioArea>(out, document);
+    appendAll<ScenarioRoad>(out, document);
+    return out;
+}
+
+int toFileCoordinate(float value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr float limit = 2147483648.0f;  // 2^31
+    if (value >= limit)
+        return std::numeric_limits<int>::max();
+    if (value < -limit)
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}

@@ -1,0 +1,226 @@
+#include "tests/filedialog/DialogFixture.h"
+#include "tests/filedialog/FakeDirectoryHost.h"
+#include "tests/support/HeadlessGui.h"
+
+#include <CEGUI/CEGUI.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+std::string text(const CEGUI::String& value) { return value.c_str(); }
+
+class DialogClosingTest : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        makeDialog(makeGameHost());
+    }
+    // The prompt is up, the controls below it are disabled and nothing more was reported.
+    void expectPromptShown(const std::string& prompt, size_t reportsSoFar = 0) {
+        EXPECT_TRUE(visible(""));
+        EXPECT_TRUE(visible(prompt));
+        EXPECT_FALSE(child(prompt)->isDisabled());
+        EXPECT_TRUE(controlsDisabled());
+        EXPECT_EQ(reportsSoFar, reported.size());
+    }
+    void expectClosedAndReset() {
+        EXPECT_FALSE(visible(""));
+        EXPECT_FALSE(visible("PromptLoad"));
+        EXPECT_FALSE(visible("PromptSave"));
+        EXPECT_TRUE(controlsEnabled());
+    }
+    void openWithName(const std::string& name) {
+        CommonFileDialogRequest request = openRequest();
+        request.setDefaultName(name);
+        dialog->show(request);
+    }
+};
+
+TEST_F(DialogClosingTest, OpeningAnExistingFileAcceptsIt) {
+    dialog->show(openRequest());
+    clickListItem("scene.zev");
+    click("OkButton");
+    ASSERT_EQ(1u, reported.size());
+    const CommonFileDialogResult& result = reported[0];
+    EXPECT_EQ(CommonFileDialogResult::Accepted, result.getState());
+    EXPECT_EQ(1, result.getRequestId());
+    EXPECT_TRUE(result.getFileExisted());
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(result.getPath()));
+    EXPECT_EQ("C:\\game\\bin", text(result.getDirectory()));
+    EXPECT_EQ("", text(result.getRelativeDirectory()));
+    EXPECT_EQ("scene.zev", text(result.getFileName()));
+    EXPECT_EQ("C:", text(result.getDrive()));
+    expectClosedAndReset();
+    EXPECT_EQ((Texts{"scene.zev"}), comboboxItems("FileCombobox"));
+}
+
+TEST_F(DialogClosingTest, OpeningAMissingMisspelledOrDirectoryNameShowsTheLoadPrompt) {
+    for (const char* name : {"missing.zev", "Scene.zev", "scene.ZEV", "saves", ""}) {
+        SCOPED_TRACE(name);
+        openWithName(name);
+        click("OkButton");
+        expectPromptShown("PromptLoad");
+        EXPECT_FALSE(visible("PromptSave"));
+        click("PromptLoad/OkButton");
+        EXPECT_FALSE(visible("PromptLoad"));
+        EXPECT_TRUE(child("PromptLoad")->isDisabled());
+        EXPECT_TRUE(controlsEnabled());
+        EXPECT_TRUE(visible(""));
+        EXPECT_TRUE(reported.empty());
+    }
+}
+
+TEST_F(DialogClosingTest, TheUserCorrectsTheNameAfterTheLoadPrompt) {
+    dialog->show(openRequest());
+    typeFileName("scene.zevv");
+    click("OkButton");
+    expectPromptShown("PromptLoad");
+    click("PromptLoad/OkButton");
+    clickListItem("scene.zev");
+    click("OkButton");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(reported[0].getPath()));
+}
+
+TEST_F(DialogClosingTest, DisabledControlsUnderAPromptDoNothing) {
+    openWithName("missing.zev");
+    click("OkButton");
+    headlessgui::clickAt(child("CancelButton")->getUnclippedOuterRect().get().getPosition().d_x + 5.0f,
+                         child("CancelButton")->getUnclippedOuterRect().get().getPosition().d_y + 5.0f);
+    EXPECT_TRUE(visible(""));
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(DialogClosingTest, SavingANewNameAcceptsAtOnce) {
+    dialog->show(saveRequest());
+    click("OkButton");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
+    EXPECT_EQ(2, reported[0].getRequestId());
+    EXPECT_FALSE(reported[0].getFileExisted());
+    EXPECT_EQ("C:\\game\\bin\\save.zev", text(reported[0].getPath()));
+    expectClosedAndReset();
+}
+
+TEST_F(DialogClosingTest, SavingOverAFileAsksFirst) {
+    CommonFileDialogRequest request = saveRequest();
+    request.setDefaultName("scene.zev");
+    dialog->show(request);
+    click("OkButton");
+    expectPromptShown("PromptSave");
+    EXPECT_EQ("Varolan dosyayi degistirsin mi?", textOf("PromptSave/Text"));
+
+    click("PromptSave/CancelButton");
+    EXPECT_FALSE(visible("PromptSave"));
+    EXPECT_TRUE(controlsEnabled());
+    EXPECT_TRUE(visible(""));
+    EXPECT_TRUE(reported.empty());
+
+    click("OkButton");
+    expectPromptShown("PromptSave");
+    click("PromptSave/OkButton");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
+    EXPECT_TRUE(reported[0].getFileExisted());
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(reported[0].getPath()));
+    expectClosedAndReset();
+}
+
+TEST_F(DialogClosingTest, WithoutPromptOkAcceptsInBothModes) {
+    CommonFileDialogRequest load = openRequest();
+    load.setPrompt(false);
+    load.setDefaultName("missing.zev");
+    dialog->show(load);
+    click("OkButton");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
+    EXPECT_FALSE(reported[0].getFileExisted());
+
+    CommonFileDialogRequest save = saveRequest();
+    save.setPrompt(false);
+    save.setDefaultName("scene.zev");
+    dialog->show(save);
+    click("OkButton");
+    ASSERT_EQ(2u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[1].getState());
+    EXPECT_TRUE(reported[1].getFileExisted());
+
+    save.setDefaultName("");
+    dialog->show(save);
+    click("OkButton");
+    ASSERT_EQ(3u, reported.size());
+    EXPECT_EQ("C:\\game\\bin\\", text(reported[2].getPath()));
+}
+
+TEST_F(DialogClosingTest, CancelReportsNoFile) {
+    dialog->show(openRequest());
+    doubleClickListItem("<saves>");
+    clickListItem("a.zev");
+    click("CancelButton");
+    ASSERT_EQ(1u, reported.size());
+    const CommonFileDialogResult& result = reported[0];
+    EXPECT_EQ(CommonFileDialogResult::Cancelled, result.getState());
+    EXPECT_EQ(1, result.getRequestId());
+    EXPECT_EQ("C:", text(result.getDrive()));
+    EXPECT_EQ("", text(result.getPath()));
+    EXPECT_EQ("", text(result.getDirectory()));
+    EXPECT_EQ("", text(result.getRelativeDirectory()));
+    EXPECT_EQ("", text(result.getFileName()));
+    expectClosedAndReset();
+}
+
+TEST_F(DialogClosingTest, TheCloseButtonReportsClosedAlsoWhilePrompting) {
+    dialog->show(saveRequest());
+    clickCloseButton();
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Closed, reported[0].getState());
+    EXPECT_EQ(2, reported[0].getRequestId());
+    EXPECT_EQ("", text(reported[0].getPath()));
+    expectClosedAndReset();
+
+    openWithName("missing.zev");
+    click("OkButton");
+    expectPromptShown("PromptLoad", 1);
+    clickCloseButton();
+    ASSERT_EQ(2u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::Closed, reported[1].getState());
+    expectClosedAndReset();
+}
+
+TEST_F(DialogClosingTest, AfterAnyCloseTheNextShowStartsClean) {
+    CommonFileDialogRequest request = saveRequest();
+    request.setDefaultName("scene.zev");
+    dialog->show(request);
+    click("OkButton");
+    clickCloseButton();
+    dialog->show(openRequest());
+    EXPECT_FALSE(visible("PromptLoad"));
+    EXPECT_FALSE(visible("PromptSave"));
+    EXPECT_TRUE(controlsEnabled());
+    EXPECT_FALSE(dialog->getRootWindow()->isDisabled());
+}
+
+TEST_F(DialogClosingTest, TheHistoryKeepsTheTwelveNewestNamesNewestFirst) {
+    CommonFileDialogRequest request = saveRequest();
+    for (int i = 1; i <= 13; ++i) {
+        request.setDefaultName("name" + std::to_string(i) + ".zev");
+        dialog->show(request);
+        click("OkButton");
+    }
+    ASSERT_EQ(13u, reported.size());
+    Texts expected;
+    for (int i = 13; i >= 2; --i)
+        expected.push_back("name" + std::to_string(i) + ".zev");
+    EXPECT_EQ(expected, comboboxItems("FileCombobox"));
+
+    // A name accepted twice is listed twice.
+    request.setDefaultName("name13.zev");
+    dialog->show(request);
+    click("OkButton");
+    EXPECT_EQ("name13.zev", comboboxItems("FileCombobox")[0]);
+    EXPECT_EQ("name13.zev", comboboxItems("FileCombobox")[1]);
+    EXPECT_EQ(12u, comboboxItems("FileCombobox").size());
+}
+
+}  // namespace

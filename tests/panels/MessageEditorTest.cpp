@@ -1,0 +1,283 @@
+#include "tests/panels/EditorFixture.h"
+
+#include "editor/Selection.h"
+#include "panels/Panels.h"
+#include "tests/support/HeadlessGui.h"
+
+#include <CEGUI/CEGUI.h>
+
+#include <string>
+
+using headlessgui::click;
+
+namespace {
+
+const char* const questionFields[] = {"soru1Text", "soru2Text", "soru3Text", "soru4Text"};
+const char* const answerButtons[] = {"soru1", "soru2", "soru3", "soru4"};
+
+std::string text(const char* name)
+{
+    return window(name)->getText().c_str();
+}
+
+void typeInto(const char* field, const std::string& utf8)
+{
+    window(field)->setText("");
+    click(window(field));
+    headlessgui::typeText(utf8);
+}
+
+void mark(int answer, bool selected = true)
+{
+    static_cast<CEGUI::ToggleButton*>(window(answerButtons[answer - 1]))->setSelected(selected);
+}
+
+void unmarkAll()
+{
+    for (int k = 1; k <= 4; ++k)
+        mark(k, false);
+}
+
+class MessageEditor : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        enableEditor();
+        area = &addArea();
+        selectNode(*session, area->node);
+        frames(21);
+    }
+
+    bool editorOpen() const { return window("mesajWindow")->isVisible(); }
+    void open() { click(window("mesajYaz")); }
+    void store() { click(window("mesajEkle")); }
+    void cancel() { click(window("mesajIptal")); }
+    void fillQuestions()
+    {
+        for (int k = 1; k <= 4; ++k)
+            typeInto(questionFields[k - 1], "Soru " + std::to_string(k) + "?");
+    }
+
+    AreaRecord* area = nullptr;
+};
+
+TEST_F(MessageEditor, OpeningShowsTheWindowAndHandsTheKeysToTheWidgets)
+{
+    ASSERT_FALSE(editorOpen());
+    open();
+    EXPECT_TRUE(editorOpen());
+    EXPECT_TRUE(listener->bufferedKeys);
+    EXPECT_TRUE(listener->inputReader->bufferedKeys());
+}
+
+TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswer)
+{
+    open();
+    typeInto("mesajIcerik", "Bu alan okul bahcesi");
+    fillQuestions();
+    unmarkAll();
+    click(window("soru2"));
+    store();
+
+    EXPECT_FALSE(editorOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->text, "Bu alan okul bahcesi");
+    EXPECT_EQ(area->message->hasQuestions, 1);
+    EXPECT_EQ(area->message->answerIndex, 2);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(area->message->questions[k - 1], "Soru " + std::to_string(k) + "?");
+}
+
+TEST_F(MessageEditor, LastMarkedAnswerWins)
+{
+    open();
+    typeInto("mesajIcerik", "Hangisi?");
+    fillQuestions();
+    unmarkAll();
+    mark(1);
+    mark(3);
+    store();
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->answerIndex, 3);
+}
+
+TEST_F(MessageEditor, StoringWithoutAnswerKeepsOnlyTheTextAndTheEarlierQuestions)
+{
+    open();
+    typeInto("mesajIcerik", "Ilk metin");
+    fillQuestions();
+    unmarkAll();
+    mark(4);
+    store();
+
+    open();
+    EXPECT_EQ(text("mesajIcerik"), "Ilk metin");
+    typeInto("mesajIcerik", "Ikinci metin");
+    typeInto("soru1Text", "changed but not stored");
+    unmarkAll();
+    store();
+
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->text, "Ikinci metin");
+    EXPECT_EQ(area->message->hasQuestions, 0);
+    EXPECT_EQ(area->message->answerIndex, -1);
+    EXPECT_EQ(area->message->questions[0], "Soru 1?");
+}
+
+TEST_F(MessageEditor, TextsOutsideAsciiComeBackAsTyped)
+{
+    const std::string typed = "Köprü güçlü mü? Şu ağaç ılık";
+    const std::string question = "Çiçek mi, böcek mi?";
+    open();
+    typeInto("mesajIcerik", typed);
+    fillQuestions();
+    typeInto("soru3Text", question);
+    unmarkAll();
+    mark(1);
+    store();
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->text, typed);
+    EXPECT_EQ(area->message->questions[2], question);
+
+    open();
+    cancel();  // empties the fields
+    ASSERT_EQ(text("mesajIcerik"), "");
+    open();
+    EXPECT_EQ(text("mesajIcerik"), typed);
+    EXPECT_EQ(window("mesajIcerik")->getText(), CEGUI::String(reinterpret_cast<const CEGUI::utf8*>(typed.c_str())));
+    EXPECT_EQ(text("soru3Text"), question);
+}
+
+TEST_F(MessageEditor, InvalidTextIsRefusedWithAHintAndTheWindowStaysOpen)
+{
+    // 50 letters that take two bytes each: within what the field takes, beyond what the file holds.
+    std::string tooLong;
+    for (int i = 0; i < 50; ++i)
+        tooLong += "ç";
+    for (const std::string& bad : {std::string(), std::string(" starts with a space"), tooLong}) {
+        hideNotice();
+        open();
+        typeInto("mesajIcerik", bad);
+        unmarkAll();
+        store();
+        EXPECT_TRUE(editorOpen()) << bad;
+        EXPECT_TRUE(listener->bufferedKeys) << bad;
+        EXPECT_NE(noticeText(), "") << bad;
+        EXPECT_EQ(area->message, nullptr) << bad;
+        EXPECT_EQ(text("mesajIcerik"), bad) << "the text must not be cut";
+    }
+    hideNotice();
+    typeInto("mesajIcerik", std::string(99, 'x'));
+    store();
+    EXPECT_FALSE(editorOpen());
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->text, std::string(99, 'x'));
+}
+
+TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
+{
+    open();
+    typeInto("mesajIcerik", "Metin");
+    fillQuestions();
+    std::string tooLong;
+    for (int i = 0; i < 25; ++i)
+        tooLong += "ş";
+    typeInto("soru2Text", tooLong);
+    mark(1);
+    store();
+    EXPECT_TRUE(editorOpen());
+    EXPECT_NE(noticeText().find("Question 2"), std::string::npos) << noticeText();
+    EXPECT_EQ(area->message, nullptr);
+
+    unmarkAll();
+    store();
+    EXPECT_FALSE(editorOpen());
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->hasQuestions, 0);
+}
+
+TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
+{
+    open();
+    typeInto("mesajIcerik", "Saklanan");
+    unmarkAll();
+    store();
+
+    open();
+    typeInto("mesajIcerik", "Vazgecilen");
+    typeInto("soru1Text", "Vazgecilen soru");
+    cancel();
+    EXPECT_FALSE(editorOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_EQ(text("mesajIcerik"), "");
+    for (const char* field : questionFields)
+        EXPECT_EQ(text(field), "") << field;
+    EXPECT_EQ(area->message->text, "Saklanan");
+}
+
+TEST_F(MessageEditor, CloseButtonCancelsLikeTheCancelButton)
+{
+    open();
+    typeInto("mesajIcerik", "Kapat");
+    click(static_cast<CEGUI::FrameWindow*>(window("mesajWindow"))->getCloseButton());
+    EXPECT_FALSE(editorOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_EQ(text("mesajIcerik"), "");
+    EXPECT_EQ(area->message, nullptr);
+}
+
+TEST_F(MessageEditor, OpeningTwiceKeepsTheKeyboardInStep)
+{
+    open();
+    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    EXPECT_TRUE(editorOpen());
+    EXPECT_TRUE(listener->bufferedKeys);
+    cancel();
+    EXPECT_FALSE(listener->bufferedKeys);
+    // Store and cancel of a closed editor change nothing either.
+    app->onCancelMessageClicked(CEGUI::WindowEventArgs(window("mesajIptal")));
+    app->onAddMessageClicked(CEGUI::WindowEventArgs(window("mesajEkle")));
+    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_EQ(area->message, nullptr);
+}
+
+TEST_F(MessageEditor, NothingOpensWithoutASelectedBlueArea)
+{
+    selectNode(*session, addObject());
+    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    EXPECT_FALSE(editorOpen());
+    clearSelection(*session);
+    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    EXPECT_FALSE(editorOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+}
+
+TEST_F(MessageEditor, MessageGoesToTheAreaItWasOpenedFor)
+{
+    AreaRecord& other = addArea();
+    open();
+    typeInto("mesajIcerik", "Ilk alanin mesaji");
+    unmarkAll();
+    selectNode(*session, other.node);
+    store();
+    ASSERT_NE(area->message, nullptr);
+    EXPECT_EQ(area->message->text, "Ilk alanin mesaji");
+    EXPECT_EQ(other.message, nullptr);
+}
+
+TEST_F(MessageEditor, StoringForADeletedAreaClosesTheEditorAndSaysSo)
+{
+    open();
+    typeInto("mesajIcerik", "Kimsesiz");
+    unmarkAll();
+    ASSERT_TRUE(deleteSelected(*session));
+    hideNotice();
+    store();
+    EXPECT_FALSE(editorOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_NE(noticeText().find("removed"), std::string::npos) << noticeText();
+}
+
+}  // namespace

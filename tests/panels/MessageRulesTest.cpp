@@ -1,0 +1,58 @@
+#include "panels/MessageRules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string repeated(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(MessageRules, TextFitsUpToNinetyNineBytes)
+{
+    EXPECT_EQ(validateMessageText("Merhaba"), "");
+    EXPECT_EQ(validateMessageText(repeated("a", 99)), "");
+    const std::string problem = validateMessageText(repeated("a", 100));
+    EXPECT_NE(problem.find("100 bytes"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("at most 99"), std::string::npos) << problem;
+}
+
+TEST(MessageRules, LettersOutsideAsciiCountByTheirBytes)
+{
+    // "ç" is two bytes in UTF-8: 49 of them and one more letter make 99 bytes.
+    EXPECT_EQ(validateMessageText(repeated("ç", 49) + "a"), "");
+    EXPECT_NE(validateMessageText(repeated("ç", 50)), "");
+    EXPECT_EQ(validateQuestionText(repeated("ş", 24) + "a"), "");
+    EXPECT_NE(validateQuestionText(repeated("ş", 25)), "");
+}
+
+TEST(MessageRules, TextMustNotBeEmptyNorStartWithWhiteSpace)
+{
+    EXPECT_NE(validateMessageText(""), "");
+    EXPECT_NE(validateMessageText(" leading space"), "");
+    EXPECT_NE(validateMessageText("\tleading tab"), "");
+    EXPECT_EQ(validateMessageText("trailing space "), "");
+}
+
+TEST(MessageRules, TextAndQuestionsAreSingleLines)
+{
+    EXPECT_NE(validateMessageText("two\nlines"), "");
+    EXPECT_NE(validateMessageText("carriage\rreturn"), "");
+    EXPECT_NE(validateQuestionText("two\nlines"), "");
+}
+
+TEST(MessageRules, QuestionsFitUpToFortyNineBytesAndMayBeEmpty)
+{
+    EXPECT_EQ(validateQuestionText(""), "");
+    EXPECT_EQ(validateQuestionText(" starts with a space"), "");
+    EXPECT_EQ(validateQuestionText(repeated("q", 49)), "");
+    EXPECT_NE(validateQuestionText(repeated("q", 50)), "");
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+#include "app/EditorApplication.h"
+#include "app/terrain/TerrainSceneManager.h"
+#include "tests/support/HeadlessGui.h"
+#include "tests/support/HeadlessOgre.h"
+
+#include <CEGUI/CEGUI.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+// After a load the camera view shows the live picture instead of the still one;
+// a load that fails leaves the view as it was.
+TEST(ScenarioView, LoadingSwitchesTheCameraViewToTheLivePicture)
+{
+    headlessgui::context();
+    CEGUI::ImageManager::getSingleton().create("BasicImage", "cameraImageSet/cameraImage");
+    CEGUI::ImageManager::getSingleton().create("BasicImage", "stillSet/still");
+    auto& windows = CEGUI::WindowManager::getSingleton();
+    CEGUI::Window* root = windows.createWindow("DefaultWindow", "root");
+    CEGUI::Window* frameImage = windows.createWindow("WindowsLook/StaticImage", "frameImage");
+    root->addChild(frameImage);
+    headlessgui::setRoot(root);
+    frameImage->setProperty("Image", "stillSet/still");
+
+    EditorApplication app;
+    app.sceneManager = &headlessogre::freshScene();
+    const std::string bad = (std::filesystem::temp_directory_path() / "sahne-view-bad.zev").string();
+    const std::string empty = (std::filesystem::temp_directory_path() / "sahne-view-empty.zev").string();
+    std::ofstream(bad) << "human";
+    std::ofstream(empty) << "";
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(app.loadScenario(bad));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(frameImage->getProperty("Image"), "stillSet/still");
+
+    EXPECT_TRUE(app.loadScenario(empty));
+    EXPECT_EQ(frameImage->getProperty("Image"), "cameraImageSet/cameraImage");
+    std::remove(bad.c_str());
+    std::remove(empty.c_str());
+}
