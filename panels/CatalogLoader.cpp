@@ -6,16 +6,43 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <algorithm>
 #include <exception>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
 const char* const catalogFile = "objects.txt";
 const char* const pictureFolder = "../media/materials/textures/";
-// The engine's resource group; the widget toolkit's own file provider, which
-// knows no such group, reads the path as it stands.
-const char* const pictureResourceGroup = "General";
 const char* const roadButton = "yol";
+
+// The picture file decoded into a new widget texture. The file is read by its
+// path from the working directory, whatever resource groups the toolkit's file
+// provider knows.
+CEGUI::Texture& loadPicture(const std::string& textureName, const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file.is_open() || bytes.empty())
+        throw std::runtime_error("the file cannot be read");
+    CEGUI::RawDataContainer data;
+    data.setData(new CEGUI::uint8[bytes.size()]);
+    data.setSize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), data.getDataPtr());
+
+    CEGUI::System& system = CEGUI::System::getSingleton();
+    CEGUI::Texture& texture = system.getRenderer()->createTexture(fromUtf8(textureName));
+    const bool decoded = system.getImageCodec().load(data, &texture) != nullptr;
+    data.release();
+    if (!decoded) {
+        system.getRenderer()->destroyTexture(texture);
+        throw std::runtime_error("the file is no picture the editor can read");
+    }
+    return texture;
+}
 
 // Shows the entry's picture in its toolbox image window as the image
 // N + "ImageSet/" + N + "Image", the top-left width x height pixels of N.png.
@@ -23,8 +50,7 @@ void showPicture(const CatalogEntry& entry, CEGUI::Window& imageWindow)
 {
     const std::string setName = entry.name + "ImageSet";
     const CEGUI::String imageName = fromUtf8(setName + "/" + entry.name + "Image");
-    CEGUI::Texture& texture = CEGUI::System::getSingleton().getRenderer()->createTexture(
-        fromUtf8(setName), fromUtf8(pictureFolder + entry.name + ".png"), pictureResourceGroup);
+    CEGUI::Texture& texture = loadPicture(setName, pictureFolder + entry.name + ".png");
     auto& image = static_cast<CEGUI::BasicImage&>(CEGUI::ImageManager::getSingleton().create("BasicImage", imageName));
     image.setTexture(&texture);
     image.setArea(CEGUI::Rectf(0, 0, static_cast<float>(entry.width), static_cast<float>(entry.height)));

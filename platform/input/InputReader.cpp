@@ -16,6 +16,7 @@ InputReader::InputReader(InputSource* source) : source(source) {}
 void InputReader::capture()
 {
     relX = relY = 0;
+    tapped.reset();
     pending.clear();
     if (source)
         source->poll(pending);
@@ -28,6 +29,7 @@ void InputReader::handle(const RawEvent& raw)
     switch (raw.type) {
     case RawEvent::KeyDown:
         keys.set(raw.key & 0xFF);
+        tapped.set(raw.key & 0xFF);
         if (keysBuffered)
             queue.push_back({Buffered::KeyPressed, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1});
         break;
@@ -73,7 +75,10 @@ void InputReader::handle(const RawEvent& raw)
     }
 }
 
-bool InputReader::isKeyDown(KeyCode key) const { return keys.test(key & 0xFF); }
+bool InputReader::isKeyDown(KeyCode key) const
+{
+    return keys.test(key & 0xFF) || tapped.test(key & 0xFF);
+}
 
 bool InputReader::getMouseButton(int index) const
 {

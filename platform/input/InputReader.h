@@ -51,6 +51,8 @@ private:
     std::vector<RawEvent> pending;
     std::vector<Buffered> queue;
     std::bitset<256> keys;
+    // Keys pressed during the last capture: a tap shorter than a frame still counts.
+    std::bitset<256> tapped;
     int buttons = 0;
     float mouseX = 0.5f, mouseY = 0.5f;
     float relX = 0, relY = 0;

@@ -44,6 +44,18 @@ TEST(InputReader, PolledKeysFollowPressAndRelease)
     EXPECT_TRUE(reader.takeEvents().empty()) << "unbuffered keys queue nothing";
 }
 
+TEST(InputReader, ATapWithinOneFrameIsSeenForThatFrame)
+{
+    FakeInputSource source;
+    InputReader reader(&source);
+    source.keyDown(KC_ESCAPE);
+    source.keyUp(KC_ESCAPE);
+    reader.capture();
+    EXPECT_TRUE(reader.isKeyDown(KC_ESCAPE));
+    reader.capture();
+    EXPECT_FALSE(reader.isKeyDown(KC_ESCAPE));
+}
+
 TEST(InputReader, BufferedKeysCarryTheirTypedCharacter)
 {
     FakeInputSource source;

@@ -30,6 +30,8 @@ start_editor() {
   EDITOR_PID=$!
   wait_for_window "OGRE Render Window" 60 || fail "the editor window did not open"
   WID=$(xdotool search --name "OGRE Render Window" | head -1)
+  # Without a window manager nobody gives the window the keyboard: take it.
+  xdotool windowfocus "$WID"
   # Let the first frames render and the properties tab finish its slide.
   sleep 3
 }
@@ -38,17 +40,17 @@ start_editor() {
 click() {
   xdotool mousemove --window "$WID" "$1" "$2"
   sleep 0.2
-  xdotool click --window "$WID" "${3:-1}"
+  xdotool click "${3:-1}"
   sleep 0.5
 }
 
 key() {
-  xdotool key --window "$WID" "$@"
+  xdotool key "$@"
   sleep 0.3
 }
 
 type_text() {
-  xdotool type --window "$WID" --delay 60 "$1"
+  xdotool type --delay 60 "$1"
   sleep 0.3
 }
 

@@ -54,7 +54,7 @@ void EditorFixture::SetUp()
 {
     setenv("ALSOFT_DRIVERS", "null", 1);
     ASSERT_EQ(chdir(workDirectory().c_str()), 0) << workDirectory();
-    TerrainSceneManager& scene = headlessogre::freshScene();
+    TerrainSceneManager& scene = makeScene();
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
     defineCameraViewImages();
@@ -94,6 +94,11 @@ void EditorFixture::SetUp()
 std::string EditorFixture::workDirectory() const
 {
     return testpaths::workDir;
+}
+
+TerrainSceneManager& EditorFixture::makeScene()
+{
+    return headlessogre::freshScene();
 }
 
 void EditorFixture::TearDown()

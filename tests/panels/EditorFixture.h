@@ -11,6 +11,7 @@
 
 namespace CEGUI { class Window; }
 namespace Ogre { class SceneNode; }
+class TerrainSceneManager;
 
 // The editor's interface on the real layout, without a display: the widgets
 // run on the null renderer, the scene on an engine without a render system,
@@ -25,6 +26,8 @@ protected:
     // Where the editor runs: the folder of "objects.txt" and the parent of the
     // pictures' "../media" folder.
     virtual std::string workDirectory() const;
+    // The scene the editor works in: empty, without terrain.
+    virtual TerrainSceneManager& makeScene();
 
     // Runs the per-frame panel step count times.
     void frames(int count);

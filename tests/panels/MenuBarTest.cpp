@@ -34,11 +34,6 @@ void clickCloseButton(const char* frameName)
 
 using MenuBar = EditorFixture;
 
-TEST_F(MenuBar, StartsWithEveryPopupClosed)
-{
-    EXPECT_EQ(openPopups(), 0);
-}
-
 TEST_F(MenuBar, MenuButtonOpensAndClosesItsPopup)
 {
     click(window("dosya"));
@@ -132,11 +127,6 @@ protected:
 
     float home = 0;
 };
-
-TEST_F(ToolTabs, StartWithTheFirstTabHomeAndTheOthersParked)
-{
-    expectTabsSettled(1);
-}
 
 TEST_F(ToolTabs, RightArrowSlidesTheNextTabInOverTwentyFrames)
 {

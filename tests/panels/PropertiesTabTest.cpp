@@ -103,31 +103,6 @@ TEST_F(PropertiesTab, ManySelectionsLeaveTheTabExactlyInOrOut)
 
 using PanelLocking = EditorFixture;
 
-const char* const editingPanels[] = {"tabFrameWindow", "insanTab", "ozelTab", "ozelliklerTab", "cevreTab",
-                                     "araclarTab", "yollarveisaretlerTab", "hakkindaicerik"};
-
-TEST_F(PanelLocking, EditorStartsWithItsEditingPanelsDisabled)
-{
-    for (const char* name : editingPanels)
-        EXPECT_TRUE(window(name)->isDisabled()) << name;
-    EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
-}
-
-TEST_F(PanelLocking, DisableAndEnableEditorCoverTheFramesPanelsAndMessageWindow)
-{
-    enableEditor();
-    for (const char* name : editingPanels)
-        EXPECT_FALSE(window(name)->isDisabled()) << name;
-    disableEditor();
-    for (const char* name : editingPanels)
-        EXPECT_TRUE(window(name)->isDisabled()) << name;
-    for (const char* name : {"TestWindowFrame", "windowFrame", "mesajWindow"})
-        EXPECT_TRUE(window(name)->isDisabled()) << name;
-    enableEditor();
-    for (const char* name : {"TestWindowFrame", "windowFrame", "mesajWindow", "tabFrameWindow"})
-        EXPECT_FALSE(window(name)->isDisabled()) << name;
-}
-
 TEST_F(PanelLocking, KeyboardToggleSwitchesTheListenerAndItsReader)
 {
     ASSERT_FALSE(listener->bufferedKeys);
