@@ -93,8 +93,11 @@ Ogre::Vector2 EditorFrameListener::displaySize() const
 
 void EditorFrameListener::mouseMoved(input::MouseEvent* e)
 {
+    // The motion is taken up to where the pointer is, so the widget cursor never
+    // drifts from the pointer (at start, or after the pointer left the window).
     const Ogre::Vector2 display = displaySize();
-    guiContext().injectMouseMove(e->getRelX() * display.x, e->getRelY() * display.y);
+    const CEGUI::Vector2f cursor = guiContext().getMouseCursor().getPosition();
+    guiContext().injectMouseMove(e->getX() * display.x - cursor.d_x, e->getY() * display.y - cursor.d_y);
     e->consume();
 }
 
@@ -140,16 +143,25 @@ void EditorFrameListener::handleRightDrag(input::MouseEvent* e)
 
 void EditorFrameListener::keyPressed(input::KeyEvent* e)
 {
+    // While the keys drive the camera, a key press acts on the scene; while they go to
+    // the widgets (a text field is being filled), it goes there. Escape and Delete
+    // never reach a text field, and while one is being filled they leave the scene
+    // and the run alone, so a key meant for the text cannot end the run or delete
+    // the area whose message is being written.
+    const bool typing = bufferedKeys;
     if (e->getKey() == input::KC_ESCAPE) {
-        quitRequested = true;
+        if (!typing)
+            quitRequested = true;
         e->consume();
         return;
     }
     if (e->getKey() == input::KC_DELETE) {
-        // Neither consumed nor passed on: an edit box with the focus never sees Delete.
-        deleteSelected(session);
+        if (!typing)
+            deleteSelected(session);
         return;
     }
+    if (!typing)
+        return;
     guiContext().injectKeyDown(static_cast<CEGUI::Key::Scan>(e->getKey()));
     if (typesCharacter(e->getKeyChar()))
         guiContext().injectChar(e->getKeyChar());

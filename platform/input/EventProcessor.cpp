@@ -11,6 +11,7 @@ EventProcessor::~EventProcessor() { stopProcessingEvents(); }
 void EventProcessor::initialise(Ogre::RenderWindow*)
 {
     reader = std::make_unique<InputReader>(InputSource::active());
+    reader->setKeyEventsAlways(true);
 }
 
 void EventProcessor::startProcessingEvents(bool registerListener)

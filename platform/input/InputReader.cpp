@@ -30,12 +30,12 @@ void InputReader::handle(const RawEvent& raw)
     case RawEvent::KeyDown:
         keys.set(raw.key & 0xFF);
         tapped.set(raw.key & 0xFF);
-        if (keysBuffered)
+        if (keysBuffered || keyEventsAlways)
             queue.push_back({Buffered::KeyPressed, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1});
         break;
     case RawEvent::KeyUp:
         keys.reset(raw.key & 0xFF);
-        if (keysBuffered)
+        if (keysBuffered || keyEventsAlways)
             queue.push_back({Buffered::KeyReleased, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1});
         break;
     case RawEvent::Text:

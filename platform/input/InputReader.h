@@ -27,6 +27,9 @@ public:
     float getMouseY() const { return mouseY; }
 
     void setBufferedInput(bool keys, bool mouse);
+    // Key events are queued whatever the key mode, for listeners that act on
+    // single presses (Delete, Escape) while the keys also drive the camera.
+    void setKeyEventsAlways(bool on) { keyEventsAlways = on; }
     bool bufferedKeys() const { return keysBuffered; }
     bool bufferedMouse() const { return mouseBuffered; }
 
@@ -58,6 +61,7 @@ private:
     float relX = 0, relY = 0;
     bool keysBuffered = false;
     bool mouseBuffered = false;
+    bool keyEventsAlways = false;
     bool closed = false;
 };
 

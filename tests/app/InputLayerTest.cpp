@@ -129,23 +129,26 @@ TEST(EventProcessor, DeliversMouseEventsAndDragsWhileAButtonIsHeld)
     source.button(BUTTON0_MASK, true);
     source.moveTo(0.3f, 0.2f);
     source.button(BUTTON0_MASK, false);
-    source.keyDown(KC_W);  // keys stay polled
+    source.keyDown(KC_W);  // polled, and an event as well
     processor.processEvents();
 
-    EXPECT_EQ((std::vector<std::string>{"moved", "press 16", "dragged", "release 16"}), first.seen);
+    EXPECT_EQ((std::vector<std::string>{"moved", "press 16", "dragged", "release 16", "key 17"}), first.seen);
     EXPECT_EQ((std::vector<std::string>{"release 16"}), second.seen) << "a consumed press goes no further";
     EXPECT_TRUE(processor.getInputReader()->isKeyDown(KC_W));
 }
 
-TEST(EventProcessor, KeysBecomeEventsWhenSwitchedToBuffered)
+TEST(EventProcessor, KeyEventsComeInEitherKeyMode)
 {
     FakeInputSource source;
     EventProcessor processor;
     processor.startProcessingEvents(false);
     Recorder recorder;
     processor.addKeyListener(&recorder);
-    processor.getInputReader()->setBufferedInput(true, true);
-    source.keyDown(KC_DELETE);
-    processor.processEvents();
-    EXPECT_EQ((std::vector<std::string>{"key 211"}), recorder.seen);
+    for (bool buffered : {false, true, false}) {
+        processor.getInputReader()->setBufferedInput(buffered, true);
+        source.keyDown(KC_DELETE);
+        source.keyUp(KC_DELETE);
+        processor.processEvents();
+    }
+    EXPECT_EQ((std::vector<std::string>{"key 211", "key 211", "key 211"}), recorder.seen);
 }

@@ -214,6 +214,17 @@ TEST_F(InputRoutingTest, MouseMotionMovesTheWidgetCursorByTheDisplaySize)
     EXPECT_NEAR(450, position.d_y, 1e-3);
 }
 
+TEST_F(InputRoutingTest, TheWidgetCursorCatchesUpWithThePointerItLostTrackOf)
+{
+    headlessgui::context().getMouseCursor().setPosition(CEGUI::Vector2f(10, 10));
+    input.moveTo(0.5f, 0.5f);
+    input.moveTo(0.25f, 0.5f);
+    listener->eventProcessor->processEvents();
+    const CEGUI::Vector2f position = headlessgui::context().getMouseCursor().getPosition();
+    EXPECT_NEAR(200, position.d_x, 1e-3);
+    EXPECT_NEAR(300, position.d_y, 1e-3);
+}
+
 Ogre::Radian headingOf(const Ogre::Camera& camera)
 {
     const Ogre::Vector3 direction = camera.getDirection();
@@ -268,6 +279,32 @@ TEST_F(ListenerTest, DeleteRemovesTheSelectionAndNeverReachesTheWidgets)
     EXPECT_FALSE(placed->isInSceneGraph());
     EXPECT_EQ(nullptr, editing.selectedNode);
     EXPECT_EQ("abc", std::string(edit->getText().c_str()));
+
+    input::KeyEvent letter(input::KC_X, 'x');
+    listener->keyPressed(&letter);
+    EXPECT_EQ("abc", std::string(edit->getText().c_str())) << "keys drive the camera, not the widgets";
+}
+
+TEST_F(ListenerTest, WhileTypingKeysGoToTheWidgetsAndLeaveSceneAndRunAlone)
+{
+    CEGUI::Window* edit = CEGUI::WindowManager::getSingleton().createWindow("WindowsLook/Editbox", "typedEdit");
+    edit->setArea(CEGUI::UDim(0.85f, 0), CEGUI::UDim(0.5f, 0), CEGUI::UDim(0.1f, 0), CEGUI::UDim(0, 40));
+    headlessgui::context().getRootWindow()->addChild(edit);
+    edit->setText("abc");
+    edit->activate();
+    static_cast<CEGUI::Editbox*>(edit)->setCaretIndex(0);
+    listener->beginObjectPlacement("testadam");
+    clickAt(gridPoint(5, 5));
+    listener->bufferedKeys = true;
+
+    input::KeyEvent del(input::KC_DELETE, 127);
+    listener->keyPressed(&del);
+    EXPECT_EQ(1u, registry.objects.size()) << "the selection survives a Delete meant for the text";
+    EXPECT_EQ("abc", std::string(edit->getText().c_str()));
+
+    input::KeyEvent escape(input::KC_ESCAPE, 27);
+    listener->keyPressed(&escape);
+    EXPECT_FALSE(listener->quitRequested);
 
     input::KeyEvent letter(input::KC_X, 'x');
     listener->keyPressed(&letter);

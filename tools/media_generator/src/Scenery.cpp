@@ -23,11 +23,11 @@ void letterStrokes(Model& m, const std::vector<std::array<float, 4>>& strokes, f
 }  // namespace
 
 Model road() {
-    // Unscaled 7 wide and 11 long; the editor scales a segment by (2, 0.1, length / 11) and puts it 1 above
-    // the ground, so the slab reaches from 0.1 to 1.1 and the deck is 14 wide.
+    // Unscaled 4 wide and 11 long; the editor scales a segment by (2, 0.1, length / 11) and puts it 1 above
+    // the ground, so the slab reaches from 0.1 to 1.1 and the deck is 8 wide: two lanes for the cars.
     Model m;
-    m.box("Model/Kerb", {-3.5f, -9.0f, -5.5f}, {3.5f, 0.6f, 5.5f});
-    m.box("Model/Asphalt", {-3.5f, 0.6f, -5.5f}, {3.5f, 1.0f, 5.5f});
+    m.box("Model/Kerb", {-2.0f, -9.0f, -5.5f}, {2.0f, 0.6f, 5.5f});
+    m.box("Model/Asphalt", {-2.0f, 0.6f, -5.5f}, {2.0f, 1.0f, 5.5f});
     return m;
 }
 
