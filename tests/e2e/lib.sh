@@ -26,10 +26,11 @@ fail() {
 
 start_editor() {
   start_xvfb
-  (cd "$WORK" && exec ./sahne >editor.out 2>editor.err) &
+  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne >editor.out 2>editor.err) &
   EDITOR_PID=$!
   wait_for_window "OGRE Render Window" 60 || fail "the editor window did not open"
   WID=$(xdotool search --name "OGRE Render Window" | head -1)
+  sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
   # Let the first frames render and the properties tab finish its slide.
@@ -39,9 +40,9 @@ start_editor() {
 # click X Y [BUTTON]: a click at window pixel X, Y.
 click() {
   xdotool mousemove --window "$WID" "$1" "$2"
-  sleep 0.2
+  sleep 0.3
   xdotool click "${3:-1}"
-  sleep 0.5
+  sleep 1
 }
 
 key() {
@@ -78,4 +79,37 @@ shot() {
 # distinct_colours FILE: how many colours a picture has.
 distinct_colours() {
   identify -format '%k' "$1"
+}
+
+# Window positions of the controls (the window is 800 x 600).
+MENU_DOSYA="45 41"; ITEM_YENI="71 72"; ITEM_AC="71 99"; ITEM_KAYDET="71 126"
+TAB_LEFT="653 94"; TAB_RIGHT="779 94"
+TOOL_ROW1="748 139"; TOOL_ROW2="748 203"; AREA_BUTTON="717 267"
+MESAJ_YAZ="717 513"
+MSG_TEXT="320 199"; MSG_Q1="268 263"; MSG_Q2="268 303"; MSG_Q3="268 343"; MSG_Q4="268 383"
+MSG_ANSWER2="447 303"; MSG_EKLE="419 460"
+DIALOG_NAME="433 238"; DIALOG_OK="473 451"; DIALOG_FIRST_ROW="193 273"
+PROMPT_SAVE_YES="344 350"
+
+# menu_item ITEM: opens the file menu and picks one of its items. The menu stays
+# open after the pick; close_menu closes it (once no dialog is in front).
+menu_item() {
+  click $MENU_DOSYA
+  click $1
+  sleep 1
+}
+close_menu() {
+  click $MENU_DOSYA
+}
+
+# slide_tabs BUTTON COUNT: scrolls the tool tabs, waiting for each slide.
+slide_tabs() {
+  local i
+  for i in $(seq 1 "$2"); do click $1; sleep 2; done
+}
+
+# type_into X Y TEXT: clicks a text field and types.
+type_into() {
+  click "$1" "$2"
+  type_text "$3"
 }
