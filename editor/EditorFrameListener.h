@@ -76,6 +76,10 @@ private:
     void clearSelectionAndCursor();
     // Gives up the current placement after a mesh could not be loaded.
     void abandonPlacement();
+    // The first point of an area or road: the anchor, and the cursor entity on it.
+    void markAnchor(const Ogre::Vector2& point, const std::string& meshFile);
+    // A new item of meshFile at the anchor, pickable and selected.
+    SceneItem placeAtAnchor(const std::string& meshFile);
     // Shows the cursor entity of meshFile on the cursor node, collapsed at the anchor.
     void showAnchorCursor(const std::string& meshFile);
     void attachPreviewEntity(const std::string& meshFile);

@@ -113,19 +113,12 @@ EditorFrameListener::Walk EditorFrameListener::addRoadPoint(const Ogre::Vector3&
     }
     const Ogre::Vector2 p = wholeGroundPoint(ground);
     if (clickStep == 0) {
-        anchorX = p.x;
-        anchorZ = p.y;
-        clickStep = 1;
-        showAnchorCursor(roadMesh);
+        markAnchor(p, roadMesh);
         return Walk::Continue;
     }
     endX = p.x;
     endZ = p.y;
-    EditingState& editing = session.editing;
-    const SceneItem item = createSceneItem(*sceneManager, editing.nameCounter, roadMesh, {anchorX, 1.0f, anchorZ});
-    item.entity->setQueryFlags(placedItemFlag);
-    dropSelection(editing);
-    editing.selectedNode = item.node;
+    const SceneItem item = placeAtAnchor(roadMesh);
     applyRoadGeometry(item.node, anchorX, anchorZ, p.x, p.y);
     session.registry.addRoad(anchorX, anchorZ, p.x, p.y, roadMesh, item.node);
     anchorX = p.x;
@@ -142,22 +135,16 @@ EditorFrameListener::Walk EditorFrameListener::addAreaCorner(const Ogre::Vector3
     }
     const Ogre::Vector2 p = wholeGroundPoint(ground);
     if (clickStep == 0) {
-        anchorX = p.x;
-        anchorZ = p.y;
-        clickStep = 1;
         session.editing.mouseObjectNode->resetOrientation();
-        showAnchorCursor(areaMesh);
+        markAnchor(p, areaMesh);
         return Walk::Continue;
     }
     endX = p.x;
     endZ = p.y;
     clickStep = 0;
     EditingState& editing = session.editing;
-    const SceneItem item = createSceneItem(*sceneManager, editing.nameCounter, areaMesh, {anchorX, 1.0f, anchorZ});
+    const SceneItem item = placeAtAnchor(areaMesh);
     editing.currentMeshName = "kup";
-    item.entity->setQueryFlags(placedItemFlag);
-    dropSelection(editing);
-    editing.selectedNode = item.node;
     applyAreaGeometry(item.node, anchorX, anchorZ, p.x, p.y);
     item.node->setPosition((anchorX + p.x) / 2, 1.0f, (anchorZ + p.y) / 2);
     auto* area = new AreaRecord{item.node, item.entity, areaMesh, item.node->getName(), "bluearea"};
@@ -228,6 +215,24 @@ void EditorFrameListener::attachPreviewEntity(const std::string& meshFile)
     Ogre::Entity* preview = sceneManager->createEntity(cursorEntityName, meshFile);
     session.editing.mouseObjectNode->attachObject(preview);
     session.editing.previewEntity = preview;
+}
+
+void EditorFrameListener::markAnchor(const Ogre::Vector2& point, const std::string& meshFile)
+{
+    anchorX = point.x;
+    anchorZ = point.y;
+    clickStep = 1;
+    showAnchorCursor(meshFile);
+}
+
+SceneItem EditorFrameListener::placeAtAnchor(const std::string& meshFile)
+{
+    EditingState& editing = session.editing;
+    const SceneItem item = createSceneItem(*sceneManager, editing.nameCounter, meshFile, {anchorX, 1.0f, anchorZ});
+    item.entity->setQueryFlags(placedItemFlag);
+    dropSelection(editing);
+    editing.selectedNode = item.node;
+    return item;
 }
 
 void EditorFrameListener::showAnchorCursor(const std::string& meshFile)
