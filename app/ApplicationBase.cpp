@@ -41,6 +41,9 @@ bool ApplicationBase::setup()
     // The engine's log goes to its file only, not to the console.
     logManager = new Ogre::LogManager();
     logManager->createLog("Ogre.log", true, false, false);
+    // The render system's plug-in fails without a display, and the engine unloads it
+    // again before its exception arrives, leaving an exception that cannot be read.
+    platform::requireDisplay();
     root = new Ogre::Root("plugins.cfg", "ogre.cfg", "Ogre.log");
     overlaySystem = new Ogre::OverlaySystem();
     setupResources();

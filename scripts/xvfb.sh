@@ -1,21 +1,20 @@
 # Helpers for running the editor on a virtual display; source this file.
 
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      XVFB_PID=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 1 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-      done
-      kill "$XVFB_PID" 2>/dev/null || true
-    fi
-  done
-  echo "Could not start a virtual display (Xvfb)" >&2
-  return 1
+  # Xvfb picks a free display number itself and tells it through a file descriptor.
+  local fifo n
+  fifo=$(mktemp -u /tmp/sahne-xvfb-XXXXXX)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  n=$(timeout 20 head -n 1 "$fifo" || true)
+  rm -f "$fifo"
+  if [ -z "$n" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    echo "Could not start a virtual display (Xvfb)" >&2
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 stop_xvfb() {

@@ -63,4 +63,22 @@ bool parseVideoMode(const std::string& mode, int& width, int& height)
 
 namespace platform {
 void hideSystemCursor() { SDL_ShowCursor(SDL_DISABLE); }
+
+void requireDisplay()
+{
+    // The renderer draws into X11 windows: only an X11 display will do.
+    std::string problem;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        problem = SDL_GetError();
+    } else {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!driver || std::string(driver) != "x11")
+            problem = "no X11 display (DISPLAY is not set or cannot be opened)";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    if (!problem.empty())
+        throw std::runtime_error("There is no display to open the editor's window on: " + problem +
+                                 ". Start the editor from a desktop session, or with scripts/run, which "
+                                 "starts a virtual display when there is none.");
+}
 }

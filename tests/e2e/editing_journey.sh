@@ -58,6 +58,7 @@ lines=$(wc -l < "$WORK/save.zev")
 grep -qx "Bu alanda dikkatli olun" "$WORK/save.zev" || fail "message text missing"
 grep -qx "Hizlan demek" "$WORK/save.zev" || fail "fourth question missing"
 [ "$lines" = 9 ] || fail "expected 10 lines (9 line ends), got $lines line ends"
+cmp "$here_e2e/journey_expected.zev" "$WORK/save.zev" || fail "the saved file differs from the expected text"
 
 menu_item "$ITEM_YENI"
 close_menu

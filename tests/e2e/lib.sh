@@ -105,7 +105,7 @@ close_menu() {
 # slide_tabs BUTTON COUNT: scrolls the tool tabs, waiting for each slide.
 slide_tabs() {
   local i
-  for i in $(seq 1 "$2"); do click $1; sleep 2; done
+  for i in $(seq 1 "$2"); do click $1; sleep 3; done
 }
 
 # type_into X Y TEXT: clicks a text field and types.
