@@ -1,11 +1,11 @@
 #include "Generator.h"
 
-#include "Catalog.h"
 #include "IconRenderer.h"
 #include "Materials.h"
 #include "MeshExport.h"
 #include "Models.h"
 #include "OgreSession.h"
+#include "ShippedFiles.h"
 #include "TerrainImages.h"
 #include "Textures.h"
 
@@ -25,13 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-template <typename Parse>
-auto parseFile(const std::string& path, Parse parse) {
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return parse(in);
-}
-
 void writeText(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -48,8 +41,8 @@ void writeTerrainImages(const TerrainConfig& config, const fs::path& textures) {
 }  // namespace
 
 void generateMedia(const GeneratorInput& input) {
-    const auto catalog = parseFile(input.catalogFile, parseCatalog);
-    const auto terrain = parseFile(input.terrainConfigFile, parseTerrainConfig);
+    const auto catalog = readShippedCatalog(input.catalogFile);
+    const auto terrain = readShippedTerrainConfig(input.terrainConfigFile);
     const fs::path media(input.mediaDir);
     const fs::path textures = media / "materials" / "textures", scripts = media / "materials" / "scripts",
                    models = media / "models";

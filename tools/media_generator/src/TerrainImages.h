@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Image.h"
-#include "TerrainConfig.h"
+#include "app/terrain/TerrainConfig.h"
 
 namespace media {
 

@@ -1,4 +1,4 @@
-#include "Catalog.h"
+#include "ShippedFiles.h"
 #include "IconRenderer.h"
 #include "Materials.h"
 #include "Models.h"
@@ -15,8 +15,7 @@ using namespace media;
 namespace {
 
 std::vector<CatalogEntry> shippedCatalog() {
-    std::ifstream in(std::string(MEDIA_SOURCE_DIR) + "/work/objects.txt");
-    return parseCatalog(in);
+    return readShippedCatalog(std::string(MEDIA_SOURCE_DIR) + "/work/objects.txt");
 }
 
 Ogre::Vector3 size(const std::string& name) { return buildModel(name).bounds().getSize(); }

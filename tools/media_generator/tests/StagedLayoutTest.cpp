@@ -1,5 +1,5 @@
 // The staged main layout against the catalog and the window names and kinds the editor relies on.
-#include "Catalog.h"
+#include "ShippedFiles.h"
 
 #include "app/WindowLookup.h"
 #include "support/HeadlessGui.h"
@@ -61,9 +61,8 @@ void expectKind(const std::vector<std::string>& names, const char* kind) {
     }
 }
 
-std::vector<media::CatalogEntry> stagedCatalog() {
-    std::ifstream in(testpaths::workDir + "/objects.txt");
-    return media::parseCatalog(in);
+std::vector<CatalogEntry> stagedCatalog() {
+    return media::readShippedCatalog(testpaths::workDir + "/objects.txt");
 }
 
 }  // namespace

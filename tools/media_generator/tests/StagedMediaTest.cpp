@@ -1,8 +1,7 @@
 // The staged runtime media load the way the editor loads them.
-#include "Catalog.h"
 #include "Image.h"
 #include "Models.h"
-#include "TerrainConfig.h"
+#include "ShippedFiles.h"
 
 #include "support/HeadlessOgre.h"
 #include "support/TestPaths.h"
@@ -24,9 +23,8 @@
 
 namespace {
 
-std::vector<media::CatalogEntry> stagedCatalog() {
-    std::ifstream in(testpaths::workDir + "/objects.txt");
-    return media::parseCatalog(in);
+std::vector<CatalogEntry> stagedCatalog() {
+    return media::readShippedCatalog(testpaths::workDir + "/objects.txt");
 }
 
 const std::string textures = testpaths::mediaDir + "/materials/textures/";
@@ -62,9 +60,7 @@ TEST(StagedMedia, CatalogPicturesHaveTheSizesTheCatalogGives) {
 }
 
 TEST(StagedMedia, TerrainImagesMatchTheTerrainConfiguration) {
-    std::ifstream in(testpaths::workDir + "/terrain.cfg");
-    ASSERT_TRUE(in);
-    media::TerrainConfig config = media::parseTerrainConfig(in);
+    const TerrainConfig config = media::readShippedTerrainConfig(testpaths::workDir + "/terrain.cfg");
     media::Image heights = media::Image::loadPng(textures + config.heightmapImage);
     EXPECT_EQ(heights.width(), config.pageSize);
     EXPECT_EQ(heights.height(), config.pageSize);
