@@ -192,7 +192,7 @@ void BaseFrameListener::writeScreenshot()
         writeWindowContents(fileName);
         debugText = std::string("Wrote ") + fileName;
     } catch (const Ogre::Exception& e) {
-        debugText = std::string("Could not write ") + fileName + ": " + e.getDescription();
+        debugText = std::string(fileName) + " yazilamadi: " + e.getDescription();
     }
 }
 

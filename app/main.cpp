@@ -9,6 +9,7 @@
 namespace {
 
 const char* const errorCaption = "An exception has occured!";
+const char* const unknownFailure = "Editor bilinmeyen bir nedenle durdu.";
 
 // What reaches the end of the program unhandled still gets its message shown.
 void reportAndAbort()
@@ -16,11 +17,11 @@ void reportAndAbort()
     try {
         if (std::exception_ptr current = std::current_exception())
             std::rethrow_exception(current);
-        platform::showErrorBox(errorCaption, "The editor stopped for an unknown reason.");
+        platform::showErrorBox(errorCaption, unknownFailure);
     } catch (const std::exception& e) {
         platform::showErrorBox(errorCaption, e.what());
     } catch (...) {
-        platform::showErrorBox(errorCaption, "The editor stopped for an unknown reason.");
+        platform::showErrorBox(errorCaption, unknownFailure);
     }
     std::abort();
 }

@@ -13,8 +13,7 @@ bool loadMeshOrNotify(const std::string& meshFile)
                                                Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
         return true;
     } catch (const Ogre::Exception& e) {
-        showNotice("The mesh \"" + meshFile + "\" could not be loaded, so nothing was placed: " +
-                   e.getDescription());
+        showNotice("\"" + meshFile + "\" modeli yuklenemedi; hicbir sey yerlestirilmedi: " + e.getDescription());
         return false;
     }
 }

@@ -27,7 +27,7 @@ CEGUI::Texture& loadPicture(const std::string& textureName, const std::string& p
     std::ifstream file(path, std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (!file.is_open() || bytes.empty())
-        throw std::runtime_error("the file cannot be read");
+        throw std::runtime_error("dosya okunamiyor");
     CEGUI::RawDataContainer data;
     data.setData(new CEGUI::uint8[bytes.size()]);
     data.setSize(bytes.size());
@@ -39,7 +39,7 @@ CEGUI::Texture& loadPicture(const std::string& textureName, const std::string& p
     data.release();
     if (!decoded) {
         system.getRenderer()->destroyTexture(texture);
-        throw std::runtime_error("the file is no picture the editor can read");
+        throw std::runtime_error("dosya, editorun okuyabildigi bir resim degil");
     }
     return texture;
 }
@@ -70,15 +70,16 @@ void EditorApplication::loadObjectCatalog()
         CEGUI::Window* imageWindow = findWindow(entry.name + "Image");
         CEGUI::Window* button = entry.name == roadButton ? nullptr : findWindow(entry.name);
         if (!imageWindow || (!button && entry.name != roadButton)) {
-            showNotice(std::string(catalogFile) + " names \"" + entry.name + "\", but the toolbox has no " +
-                       (imageWindow ? "button" : "image") + " window for it; the entry was skipped.");
+            showNotice(std::string(catalogFile) + " dosyasi \"" + entry.name + "\" nesnesini listeliyor, ama arac "
+                       "kutusunda onun icin bir " + (imageWindow ? "dugme" : "resim") +
+                       " penceresi yok; bu kayit atlandi.");
             continue;
         }
         try {
             showPicture(entry, *imageWindow);
         } catch (const std::exception& error) {
-            showNotice("The toolbox picture of \"" + entry.name + "\" (" + pictureFolder + entry.name +
-                       ".png) cannot be shown: " + error.what());
+            showNotice("\"" + entry.name + "\" nesnesinin arac kutusu resmi (" + pictureFolder + entry.name +
+                       ".png) gosterilemiyor: " + error.what());
         }
         if (button)
             button->subscribeEvent(CEGUI::PushButton::EventClicked,

@@ -29,7 +29,7 @@ bool showFileDialog(EditorApplication& app, const CommonFileDialogRequest& reque
     if (panels.fileDialogOpen)
         return true;
     if (getWindow("mesajWindow")->isVisible()) {
-        showNotice("Store or cancel the message first; then open or save a file.");
+        showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
         return true;
     }
     panels.fileDialogOpen = true;

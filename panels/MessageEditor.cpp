@@ -49,7 +49,7 @@ MessageData readFields(std::string& problem)
         data.questions[k - 1] = fieldText(questionFields[k - 1]);
         const std::string questionProblem = validateQuestionText(data.questions[k - 1]);
         if (problem.empty() && !questionProblem.empty())
-            problem = "Question " + std::to_string(k) + ": " + questionProblem;
+            problem = "Soru " + std::to_string(k) + ": " + questionProblem;
     }
     return data;
 }
@@ -86,7 +86,7 @@ bool EditorApplication::onAddMessageClicked(const CEGUI::EventArgs&)
     std::string problem;
     const MessageData data = readFields(problem);
     if (!problem.empty()) {
-        showNotice("The message was not stored. " + problem);
+        showNotice("Mesaj eklenmedi. " + problem);
         return true;
     }
     AreaRecord* area = session.registry.findAreaByNodeName(session.panels.messageAreaNodeName);
@@ -95,7 +95,7 @@ bool EditorApplication::onAddMessageClicked(const CEGUI::EventArgs&)
     if (area)
         session.registry.setMessage(*area, data);
     else
-        showNotice("The message was not stored: its blue area has been removed.");
+        showNotice("Mesaj eklenmedi: ait oldugu mavi alan kaldirilmis.");
     return true;
 }
 

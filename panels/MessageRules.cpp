@@ -14,8 +14,8 @@ bool isWhiteSpace(char c)
 
 std::string tooLong(const std::string& what, std::size_t length, std::size_t limit)
 {
-    return what + " is " + std::to_string(length) + " bytes long; at most " + std::to_string(limit) +
-           " fit (a letter such as ç or ş takes two).";
+    return what + " " + std::to_string(length) + " bayt uzunlugunda; en fazla " + std::to_string(limit) +
+           " bayt olabilir (Turkce harfler iki bayt tutar).";
 }
 
 }  // namespace
@@ -23,21 +23,21 @@ std::string tooLong(const std::string& what, std::size_t length, std::size_t lim
 std::string validateMessageText(const std::string& text)
 {
     if (text.empty())
-        return "The message text is empty.";
+        return "Mesaj metni bos.";
     if (isWhiteSpace(text.front()))
-        return "The message text must not start with a space.";
+        return "Mesaj metni bosluk ile baslamamali.";
     if (!isSingleLine(text))
-        return "The message text must be a single line.";
+        return "Mesaj metni tek satir olmali.";
     if (text.size() > maxMessageTextBytes)
-        return tooLong("The message text", text.size(), maxMessageTextBytes);
+        return tooLong("Mesaj metni", text.size(), maxMessageTextBytes);
     return {};
 }
 
 std::string validateQuestionText(const std::string& question)
 {
     if (!isSingleLine(question))
-        return "The question must be a single line.";
+        return "Soru tek satir olmali.";
     if (question.size() > maxQuestionBytes)
-        return tooLong("The question", question.size(), maxQuestionBytes);
+        return tooLong("Soru", question.size(), maxQuestionBytes);
     return {};
 }

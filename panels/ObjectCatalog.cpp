@@ -73,7 +73,7 @@ std::string joined(const std::vector<Word>& words, size_t from, size_t to)
 
 std::string where(const std::string& fileName, int line)
 {
-    return fileName + " line " + std::to_string(line) + ": ";
+    return fileName + " satir " + std::to_string(line) + ": ";
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ CatalogReading parseObjectCatalog(const std::string& text, const std::string& fi
                 reading.entries.push_back(entry);
             else
                 reading.warnings.push_back(where(fileName, words[i].line) + "\"" + entry.name +
-                                           "\" is listed again; only its first entry is used.");
+                                           "\" yeniden listelenmis; yalnizca ilk kaydi kullanilir.");
             i += 4;
             continue;
         }
@@ -99,16 +99,16 @@ CatalogReading parseObjectCatalog(const std::string& text, const std::string& fi
         while (next < words.size() && !entryAt(words, next, entry))
             ++next;
         if (next == words.size() && words.size() - i < 4)
-            reading.warnings.push_back(where(fileName, words[i].line) + "the file ends inside an entry; \"" +
-                                       joined(words, i, next) + "\" was skipped.");
+            reading.warnings.push_back(where(fileName, words[i].line) + "dosya bir kaydin ortasinda bitiyor; \"" +
+                                       joined(words, i, next) + "\" atlandi.");
         else
             reading.warnings.push_back(where(fileName, words[i].line) + "\"" + joined(words, i, next) +
-                                       "\" is not an entry of label, name, width and height "
-                                       "(sizes are whole numbers above 0); it was skipped.");
+                                       "\" etiket, ad, genislik ve yukseklikten olusan bir kayit "
+                                       "degil (boyutlar 0'dan buyuk tam sayilardir); atlandi.");
         i = next;
     }
     if (words.empty())
-        reading.warnings.push_back(fileName + " holds no catalog entries: the toolbox shows no objects.");
+        reading.warnings.push_back(fileName + " hic katalog kaydi icermiyor: arac kutusunda nesne gosterilmiyor.");
     return reading;
 }
 
@@ -121,8 +121,8 @@ CatalogReading readObjectCatalog(const std::string& path)
     if (!file.is_open() || file.bad()) {
         const int error = errno;
         CatalogReading reading;
-        reading.warnings.push_back(path + " cannot be read (" + std::strerror(error) +
-                                   "): the toolbox shows no objects.");
+        reading.warnings.push_back(path + " okunamiyor (" + std::strerror(error) +
+                                   "): arac kutusunda nesne gosterilmiyor.");
         return reading;
     }
     return parseObjectCatalog(text.str(), path);

@@ -64,7 +64,7 @@ std::optional<ScenarioError> loadMeshes(const ScenarioParse& parsed)
         try {
             Ogre::MeshManager::getSingleton().load(mesh, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
         } catch (const Ogre::Exception& e) {
-            return ScenarioError{parsed.entryLines[i], "the mesh \"" + printable(mesh, 60) + "\" cannot be loaded ("
+            return ScenarioError{parsed.entryLines[i], "\"" + printable(mesh, 60) + "\" modeli yuklenemiyor ("
                                                            + printable(e.getDescription(), 200) + ")"};
         }
     }
@@ -145,8 +145,8 @@ private:
 
 void showLoadFailure(const std::string& path, const ScenarioError& error)
 {
-    showNotice("The scenario \"" + path + "\" was not loaded: line " + std::to_string(error.line) + ": "
-               + error.description + ". The scene is unchanged.");
+    showNotice("\"" + path + "\" senaryosu yuklenmedi: satir " + std::to_string(error.line) + ": "
+               + error.description + ". Sahne degismedi.");
 }
 
 }  // namespace
@@ -157,13 +157,13 @@ bool EditorApplication::saveScenario(const std::string& path)
     try {
         text = writeScenario(documentOf(session.registry));
     } catch (const ScenarioWriteError& e) {
-        showNotice("The scenario was not saved to \"" + path + "\": " + e.what() + ".");
+        showNotice("Senaryo \"" + path + "\" dosyasina kaydedilmedi: " + e.what() + ".");
         return false;
     }
     const std::string error = replaceFileContents(path, text);
     if (!error.empty()) {
-        showNotice("The scenario was not saved to \"" + path + "\": " + error
-                   + ". A file that was there before is unchanged.");
+        showNotice("Senaryo \"" + path + "\" dosyasina kaydedilmedi: " + error
+                   + ". Orada onceden bulunan dosya degismedi.");
         return false;
     }
     return true;
@@ -174,7 +174,7 @@ bool EditorApplication::loadScenario(const std::string& path)
     std::string text;
     const std::string readError = readWholeFile(path, text);
     if (!readError.empty()) {
-        showNotice("The scenario \"" + path + "\" could not be read: " + readError + ". The scene is unchanged.");
+        showNotice("\"" + path + "\" senaryosu okunamadi: " + readError + ". Sahne degismedi.");
         return false;
     }
     const ScenarioParse parsed = parseScenario(text);

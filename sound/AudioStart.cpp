@@ -32,7 +32,7 @@ ALuint loadSource(const char* path) {
     ALsizei frequency;
     ALboolean loop;
     loadWavFile(path, &format, &data, &size, &frequency, &loop);
-    if (!data) std::cerr << "sahne: no sound could be read from " << path << '\n';
+    if (!data) std::cerr << "sahne: " << path << " dosyasindan ses okunamadi\n";
 
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
@@ -50,7 +50,7 @@ ALuint loadSource(const char* path) {
 SoundSources startEditorSound() {
     SoundSources sources;
     if (!openDefaultDevice()) {
-        std::cerr << "sahne: no audio device, running without sound\n";
+        std::cerr << "sahne: ses aygiti yok, editor sessiz calisiyor\n";
         return sources;
     }
     sources.click = loadSource(clickPath);

@@ -48,16 +48,16 @@ public:
     {
         const std::string token = word();
         if (token.empty())
-            throw SyntaxError{entryLine, "the entry ends before its " + what};
+            throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: " + what + ")"};
         std::size_t digits = token[0] == '-' || token[0] == '+' ? 1 : 0;
         const bool wellFormed = digits < token.size()
             && token.find_first_not_of("0123456789", digits) == std::string::npos;
         if (!wellFormed)
-            throw SyntaxError{wordLine, quoted(token) + " is not a whole number (" + what + ")"};
+            throw SyntaxError{wordLine, quoted(token) + " bir tam sayi degil (" + what + ")"};
         errno = 0;
         const long long value = std::strtoll(token.c_str(), nullptr, 10);
         if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            throw SyntaxError{wordLine, quoted(token) + " is too large (" + what + ")"};
+            throw SyntaxError{wordLine, quoted(token) + " cok buyuk (" + what + ")"};
         return static_cast<int>(value);
     }
 
@@ -75,7 +75,7 @@ public:
         if (pos < text.size())
             advance();
         else if (lineEndNeeded)
-            throw SyntaxError{entryLine, "the message ends before its " + what};
+            throw SyntaxError{entryLine, "mesaj erken bitiyor (eksik olan: " + what + ")"};
         return text.substr(start, end - start);
     }
 
@@ -95,25 +95,25 @@ private:
 
 std::optional<ScenarioMessage> readMessage(Cursor& in, int entryLine)
 {
-    const int hasMessage = in.number("has-message flag", entryLine);
-    const int answer = in.number("answer", entryLine);
+    const int hasMessage = in.number("mesaj var/yok degeri", entryLine);
+    const int answer = in.number("cevap", entryLine);
     const int answerLine = in.lastWordLine();
     in.skipSpace();
     if (hasMessage == 0)
         return std::nullopt;
     if (answer != -1 && (answer < 1 || answer > 4))
-        throw SyntaxError{answerLine, "the answer " + std::to_string(answer) + " is neither -1 nor 1 to 4"};
+        throw SyntaxError{answerLine, "cevap " + std::to_string(answer) + " gecersiz: -1 ya da 1 ile 4 arasi olmali"};
 
     ScenarioMessage message;
     message.hasQuestions = answer != -1;
     message.answerIndex = answer;
     if (in.atEnd())
-        throw SyntaxError{entryLine, "the message ends before its text"};
-    message.text = in.restOfLine(message.hasQuestions, "first question", entryLine);
+        throw SyntaxError{entryLine, "mesaj erken bitiyor (eksik olan: mesaj metni)"};
+    message.text = in.restOfLine(message.hasQuestions, "1. soru", entryLine);
     if (message.hasQuestions) {
         for (int k = 0; k < 4; ++k) {
             const bool last = k == 3;
-            message.questions[k] = in.restOfLine(!last, "question " + std::to_string(k + 2), entryLine);
+            message.questions[k] = in.restOfLine(!last, std::to_string(k + 2) + ". soru", entryLine);
         }
     }
     return message;
@@ -123,7 +123,7 @@ ScenarioEntry readEntry(Cursor& in, const std::string& type, int entryLine)
 {
     const std::string mesh = in.word();
     if (mesh.empty())
-        throw SyntaxError{entryLine, "the entry ends before its mesh name"};
+        throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: model adi)"};
 
     if (type == "road") {
         ScenarioRoad road{mesh};

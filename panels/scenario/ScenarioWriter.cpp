@@ -9,7 +9,7 @@ namespace {
 void requireWord(const std::string& mesh)
 {
     if (mesh.empty() || std::any_of(mesh.begin(), mesh.end(), isScenarioSpace))
-        throw ScenarioWriteError("the mesh name \"" + mesh + "\" is not a single word");
+        throw ScenarioWriteError("model adi \"" + mesh + "\" tek bir kelime degil");
 }
 
 // A message line reads back the same when it holds no line end and does not
@@ -17,7 +17,7 @@ void requireWord(const std::string& mesh)
 void requireLine(const std::string& line, const std::string& what)
 {
     if (line.find('\n') != std::string::npos || (!line.empty() && line.back() == '\r'))
-        throw ScenarioWriteError("the " + what + " \"" + line + "\" is not a single line");
+        throw ScenarioWriteError(what + " \"" + line + "\" tek satir degil");
 }
 
 void appendNumbers(std::string& out, std::initializer_list<int> numbers)
@@ -33,18 +33,18 @@ void appendMessage(std::string& out, const std::optional<ScenarioMessage>& messa
         return;
     }
     if (message->text.empty() || isScenarioSpace(message->text.front()))
-        throw ScenarioWriteError("a message text is empty or starts with white space");
-    requireLine(message->text, "message text");
+        throw ScenarioWriteError("bir mesaj metni bos ya da bosluk ile basliyor");
+    requireLine(message->text, "mesaj metni");
     if (!message->hasQuestions) {
         out += "1 -1\n" + message->text;
         return;
     }
     if (message->answerIndex < 1 || message->answerIndex > 4)
-        throw ScenarioWriteError("a message with questions has the answer " + std::to_string(message->answerIndex)
-                                 + " instead of 1 to 4");
+        throw ScenarioWriteError("sorulu bir mesajin cevabi " + std::to_string(message->answerIndex)
+                                 + "; 1 ile 4 arasi olmali");
     out += "1 " + std::to_string(message->answerIndex) + "\n" + message->text;
     for (const std::string& question : message->questions) {
-        requireLine(question, "question");
+        requireLine(question, "soru");
         out += "\n" + question;
     }
 }

@@ -11,14 +11,14 @@ namespace platform {
 SdlWindow::SdlWindow(const std::string& title, int width, int height, bool fullScreen)
 {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        throw std::runtime_error(std::string("Cannot open a window: ") + SDL_GetError());
+        throw std::runtime_error(std::string("Pencere acilamiyor: ") + SDL_GetError());
     Uint32 flags = SDL_WINDOW_SHOWN | (fullScreen ? SDL_WINDOW_FULLSCREEN : 0);
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               width, height, flags);
     if (!window) {
         std::string error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        throw std::runtime_error("Cannot open a window: " + error);
+        throw std::runtime_error("Pencere acilamiyor: " + error);
     }
     SDL_StartTextInput();
 }
@@ -35,7 +35,7 @@ std::string SdlWindow::nativeHandle() const
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        throw std::runtime_error("The window system is not X11; the renderer needs an X11 window.");
+        throw std::runtime_error("Pencere sistemi X11 degil; cizim icin bir X11 penceresi gerekiyor.");
     return std::to_string(static_cast<unsigned long>(info.info.x11.window));
 }
 
@@ -73,12 +73,12 @@ void requireDisplay()
     } else {
         const char* driver = SDL_GetCurrentVideoDriver();
         if (!driver || std::string(driver) != "x11")
-            problem = "no X11 display (DISPLAY is not set or cannot be opened)";
+            problem = "X11 ekrani yok (DISPLAY tanimli degil ya da acilamiyor)";
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     if (!problem.empty())
-        throw std::runtime_error("There is no display to open the editor's window on: " + problem +
-                                 ". Start the editor from a desktop session, or with scripts/run, which "
-                                 "starts a virtual display when there is none.");
+        throw std::runtime_error("Editor penceresinin acilacagi bir ekran yok: " + problem +
+                                 ". Editoru bir masaustu oturumundan ya da, ekran yokken sanal bir ekran "
+                                 "baslatan scripts/run ile baslatin.");
 }
 }

@@ -128,7 +128,7 @@ TEST_F(FaultyCatalog, EditorStartsWithTheValidEntriesAndNamesWhatWasSkipped)
 
     EXPECT_TRUE(warned("kadin.png")) << warnings;
     EXPECT_TRUE(warned("\"hayalet\"")) << warnings;
-    EXPECT_TRUE(warned("\"adam\" is listed again")) << warnings;
+    EXPECT_TRUE(warned("\"adam\" yeniden listelenmis")) << warnings;
     EXPECT_TRUE(warned("\"Cocuk cocuk 5\"")) << warnings;
 }
 
@@ -154,7 +154,7 @@ protected:
 
 TEST_F(MissingCatalog, EditorStartsAndTheBlueAreaButtonIsConnected)
 {
-    EXPECT_TRUE(warned("objects.txt cannot be read")) << warnings;
+    EXPECT_TRUE(warned("objects.txt okunamiyor")) << warnings;
     enableEditor();
     showTabOf("bluearea");
     click(window("bluearea"));

@@ -145,7 +145,7 @@ TEST_F(DocumentCommands, OpenWaitsWhileAMessageIsBeingWritten)
     app->onOpenClicked(CEGUI::WindowEventArgs(window("acPopupItem")));
     EXPECT_FALSE(dialogOpen());
     EXPECT_TRUE(listener->bufferedKeys);
-    EXPECT_NE(noticeText().find("message"), std::string::npos) << noticeText();
+    EXPECT_NE(noticeText().find("mesaj"), std::string::npos) << noticeText();
 }
 
 }  // namespace

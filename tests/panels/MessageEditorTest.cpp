@@ -188,7 +188,7 @@ TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
     mark(1);
     store();
     EXPECT_TRUE(editorOpen());
-    EXPECT_NE(noticeText().find("Question 2"), std::string::npos) << noticeText();
+    EXPECT_NE(noticeText().find("Soru 2"), std::string::npos) << noticeText();
     EXPECT_EQ(area->message, nullptr);
 
     unmarkAll();
@@ -277,7 +277,7 @@ TEST_F(MessageEditor, StoringForADeletedAreaClosesTheEditorAndSaysSo)
     store();
     EXPECT_FALSE(editorOpen());
     EXPECT_FALSE(listener->bufferedKeys);
-    EXPECT_NE(noticeText().find("removed"), std::string::npos) << noticeText();
+    EXPECT_NE(noticeText().find("mavi alan kaldirilmis"), std::string::npos) << noticeText();
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ TEST(MessageRules, TextFitsUpToNinetyNineBytes)
     EXPECT_EQ(validateMessageText("Merhaba"), "");
     EXPECT_EQ(validateMessageText(repeated("a", 99)), "");
     const std::string problem = validateMessageText(repeated("a", 100));
-    EXPECT_NE(problem.find("100 bytes"), std::string::npos) << problem;
-    EXPECT_NE(problem.find("at most 99"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("100 bayt"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("en fazla 99"), std::string::npos) << problem;
 }
 
 TEST(MessageRules, LettersOutsideAsciiCountByTheirBytes)
@@ -53,6 +53,18 @@ TEST(MessageRules, QuestionsFitUpToFortyNineBytesAndMayBeEmpty)
     EXPECT_EQ(validateQuestionText(" starts with a space"), "");
     EXPECT_EQ(validateQuestionText(repeated("q", 49)), "");
     EXPECT_NE(validateQuestionText(repeated("q", 50)), "");
+}
+
+// Like the rest of the interface, the problem texts are Turkish written in ASCII.
+TEST(MessageRules, ProblemsAreWrittenInAscii)
+{
+    for (const std::string& problem :
+         {validateMessageText(""), validateMessageText(" a"), validateMessageText("a\nb"),
+          validateMessageText(repeated("a", 100)), validateQuestionText("a\nb"), validateQuestionText(repeated("q", 50))}) {
+        ASSERT_FALSE(problem.empty());
+        for (char c : problem)
+            EXPECT_TRUE(c >= 32 && c <= 126) << problem;
+    }
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(ObjectCatalogParsing, EmptyFileWarnsThatTheToolboxIsEmpty)
         const CatalogReading reading = parseObjectCatalog(text, "objects.txt");
         EXPECT_TRUE(reading.entries.empty());
         ASSERT_EQ(reading.warnings.size(), 1u);
-        EXPECT_NE(reading.warnings[0].find("objects.txt holds no catalog entries"), std::string::npos);
+        EXPECT_NE(reading.warnings[0].find("objects.txt hic katalog kaydi icermiyor"), std::string::npos);
     }
 }
 
@@ -80,8 +80,8 @@ TEST(ObjectCatalogParsing, FileEndingInsideAnEntryKeepsTheEntriesBeforeIt)
     const CatalogReading reading = parseObjectCatalog("a house 64 32\nb tree 10", "objects.txt");
     EXPECT_EQ(names(reading), std::vector<std::string>{"house"});
     ASSERT_EQ(reading.warnings.size(), 1u);
-    EXPECT_NE(reading.warnings[0].find("objects.txt line 2"), std::string::npos) << reading.warnings[0];
-    EXPECT_NE(reading.warnings[0].find("ends inside an entry"), std::string::npos);
+    EXPECT_NE(reading.warnings[0].find("objects.txt satir 2"), std::string::npos) << reading.warnings[0];
+    EXPECT_NE(reading.warnings[0].find("bir kaydin ortasinda bitiyor"), std::string::npos);
     EXPECT_NE(reading.warnings[0].find("\"b tree 10\""), std::string::npos);
 }
 
@@ -92,8 +92,8 @@ TEST(ObjectCatalogParsing, RepeatedNameKeepsOnlyTheFirstEntry)
     EXPECT_EQ(names(reading), (std::vector<std::string>{"house", "tree", "car"}));
     EXPECT_EQ(reading.entries[0].width, 64);
     ASSERT_EQ(reading.warnings.size(), 1u);
-    EXPECT_NE(reading.warnings[0].find("line 3"), std::string::npos);
-    EXPECT_NE(reading.warnings[0].find("\"house\" is listed again"), std::string::npos);
+    EXPECT_NE(reading.warnings[0].find("satir 3"), std::string::npos);
+    EXPECT_NE(reading.warnings[0].find("\"house\" yeniden listelenmis"), std::string::npos);
 }
 
 TEST(ObjectCatalogParsing, EntryWithAMissingFieldIsSkippedAndReadingResumes)
@@ -102,7 +102,7 @@ TEST(ObjectCatalogParsing, EntryWithAMissingFieldIsSkippedAndReadingResumes)
     const CatalogReading reading = parseObjectCatalog("a house 64\nb tree 10 20\nc car 3 4", "objects.txt");
     EXPECT_EQ(names(reading), (std::vector<std::string>{"tree", "car"}));
     ASSERT_EQ(reading.warnings.size(), 1u);
-    EXPECT_NE(reading.warnings[0].find("line 1"), std::string::npos);
+    EXPECT_NE(reading.warnings[0].find("satir 1"), std::string::npos);
     EXPECT_NE(reading.warnings[0].find("\"a house 64\""), std::string::npos);
 }
 
@@ -112,7 +112,7 @@ TEST(ObjectCatalogParsing, SizesMustBePositiveWholeNumbers)
                                    "a house 64 99999999999", "a house 64 32px"}) {
         const CatalogReading reading = parseObjectCatalog(std::string(bad) + "\nb tree 10 20", "objects.txt");
         EXPECT_EQ(names(reading), std::vector<std::string>{"tree"}) << bad;
-        EXPECT_TRUE(anyWarningContains(reading, "it was skipped")) << bad;
+        EXPECT_TRUE(anyWarningContains(reading, "bir kayit degil")) << bad;
     }
 }
 
@@ -145,7 +145,7 @@ TEST_F(ObjectCatalogFile, MissingFileGivesNoEntriesAndNamesTheFile)
     const CatalogReading reading = readObjectCatalog(dir + "/objects.txt");
     EXPECT_TRUE(reading.entries.empty());
     ASSERT_EQ(reading.warnings.size(), 1u);
-    EXPECT_NE(reading.warnings[0].find(dir + "/objects.txt cannot be read"), std::string::npos);
+    EXPECT_NE(reading.warnings[0].find(dir + "/objects.txt okunamiyor"), std::string::npos);
 }
 
 TEST_F(ObjectCatalogFile, ReadsTheEntriesOfAFile)

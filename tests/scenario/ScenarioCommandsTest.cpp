@@ -257,7 +257,7 @@ TEST_F(ScenarioCommandsTest, BadFilesLeaveTheSceneAsItWas)
     put(path("cut.zev"), std::string("human ") + boxMesh + " 1 0 1\nbluearea " + boxMesh + " 0 1 0 -1 -1 1 1 1 2\nQ\na\n");
     put(path("mesh.zev"), std::string("human ") + boxMesh + " 1 0 1\n\nroad noSuchMesh.mesh 0 0 1 1");
     fs::create_directory(path("folder.zev"));
-    for (const Case& bad : {Case{"number.zev", "line 2"}, Case{"cut.zev", "line 2"}, Case{"mesh.zev", "line 3"},
+    for (const Case& bad : {Case{"number.zev", "satir 2"}, Case{"cut.zev", "satir 2"}, Case{"mesh.zev", "satir 3"},
                             Case{"missing.zev", "No such file"}, Case{"folder.zev", "Is a directory"}}) {
         testing::internal::CaptureStderr();
         EXPECT_FALSE(app.loadScenario(path(bad.file))) << bad.file;

@@ -187,7 +187,7 @@ TEST(ScenarioReader, ReportsMalformedEntriesWithTheirLine)
 
     error = parseError("human a.mesh 1 2 3\nhuman b.mesh 4 5");
     EXPECT_EQ(error.line, 2);
-    EXPECT_NE(error.description.find("z"), std::string::npos) << error.description;
+    EXPECT_NE(error.description.find("eksik olan: z)"), std::string::npos) << error.description;
 
     EXPECT_EQ(parseError(fullExample + "\nroad yol.mesh 1 2 3 4x").line, 9);
     EXPECT_EQ(parseError(fullExample + "\nroad yol.mesh 1 2 3\n").line, 9);
