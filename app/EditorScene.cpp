@@ -44,18 +44,12 @@ void EditorApplication::createScene()
     fixFrame("TestWindowFrame");
     fixFrame("tabFrameWindow");
 
-    using CEGUI::Event;
     using CEGUI::PushButton;
-    getWindow("acPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                             Event::Subscriber(&EditorApplication::onOpenClicked, this));
-    getWindow("kaydetPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                                 Event::Subscriber(&EditorApplication::onSaveClicked, this));
-    getWindow("yeniPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                               Event::Subscriber(&EditorApplication::onNewClicked, this));
-    getWindow("cikisPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                                Event::Subscriber(&EditorApplication::onExitClicked, this));
-    getWindow("silPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                              Event::Subscriber(&EditorApplication::onDeleteClicked, this));
+    subscribeWindow("acPopupItem", PushButton::EventClicked, {&EditorApplication::onOpenClicked, this});
+    subscribeWindow("kaydetPopupItem", PushButton::EventClicked, {&EditorApplication::onSaveClicked, this});
+    subscribeWindow("yeniPopupItem", PushButton::EventClicked, {&EditorApplication::onNewClicked, this});
+    subscribeWindow("cikisPopupItem", PushButton::EventClicked, {&EditorApplication::onExitClicked, this});
+    subscribeWindow("silPopupItem", PushButton::EventClicked, {&EditorApplication::onDeleteClicked, this});
 
     getWindow("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
 
@@ -71,7 +65,7 @@ void EditorApplication::createScene()
     createLightsTerrainAndSky();
 
     CommonFileDialog::getSingleton()->getRootWindow()->subscribeEvent(
-        CEGUI::Window::EventHidden, Event::Subscriber(&EditorApplication::onFileDialogHidden, this));
+        CEGUI::Window::EventHidden, CEGUI::Event::Subscriber(&EditorApplication::onFileDialogHidden, this));
     closeMenuPopups();
     getWindow("mesajWindow")->setVisible(false);
     layoutToolboxTabs();

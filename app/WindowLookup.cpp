@@ -33,3 +33,8 @@ CEGUI::Window* getWindow(const std::string& name)
         return window;
     CEGUI_THROW(CEGUI::UnknownObjectException("No window named '" + CEGUI::String(name) + "' in the interface."));
 }
+
+void subscribeWindow(const std::string& name, const CEGUI::String& event, const CEGUI::Event::Subscriber& handler)
+{
+    getWindow(name)->subscribeEvent(event, handler);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <CEGUI/Event.h>
+#include <CEGUI/String.h>
+
 #include <string>
 
 namespace CEGUI { class Window; }
@@ -9,3 +12,5 @@ namespace CEGUI { class Window; }
 CEGUI::Window* getWindow(const std::string& name);
 // The same, or null when there is no such window.
 CEGUI::Window* findWindow(const std::string& name);
+// Connects a handler to an event of the named window (looked up as by getWindow).
+void subscribeWindow(const std::string& name, const CEGUI::String& event, const CEGUI::Event::Subscriber& handler);

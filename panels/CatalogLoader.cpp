@@ -85,9 +85,7 @@ void EditorApplication::loadObjectCatalog()
             button->subscribeEvent(CEGUI::PushButton::EventClicked,
                                    CEGUI::Event::Subscriber(&EditorApplication::onObjectButtonClicked, this));
     }
-    getWindow("bluearea")->subscribeEvent(CEGUI::PushButton::EventClicked,
-                                          CEGUI::Event::Subscriber(&EditorApplication::onAreaButtonClicked, this));
+    subscribeWindow("bluearea", CEGUI::PushButton::EventClicked, {&EditorApplication::onAreaButtonClicked, this});
     // Road drawing has its own button; it is no catalog object.
-    getWindow(roadButton)->subscribeEvent(CEGUI::PushButton::EventClicked,
-                                          CEGUI::Event::Subscriber(&EditorApplication::onRoadButtonClicked, this));
+    subscribeWindow(roadButton, CEGUI::PushButton::EventClicked, {&EditorApplication::onRoadButtonClicked, this});
 }

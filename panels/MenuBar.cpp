@@ -53,12 +53,6 @@ void scrollToolTabs(PanelState& panels, int direction)
     (direction < 0 ? panels.toolTabSlideLeft : panels.toolTabSlideRight) = 1;
 }
 
-template <typename Handler>
-void subscribe(const char* windowName, const CEGUI::String& event, Handler handler)
-{
-    getWindow(windowName)->subscribeEvent(event, CEGUI::Event::Subscriber(handler));
-}
-
 }  // namespace
 
 void EditorApplication::wireMenuBar()
@@ -69,40 +63,34 @@ void EditorApplication::wireMenuBar()
     PanelState* panels = &session.panels;
 
     for (const auto& [button, popupName] : menuPopups) {
-        subscribe(button, PushButton::EventClicked, [popupName = popupName](const CEGUI::EventArgs&) {
+        subscribeWindow(button, PushButton::EventClicked, [popupName = popupName](const CEGUI::EventArgs&) {
             togglePopup(popupName);
             return true;
         });
     }
-    subscribe("arackutusu", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
+    subscribeWindow("arackutusu", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
         toggleToolbox(*panels);
         return true;
     });
-    subscribe("hakkindaicerik", FrameWindow::EventCloseClicked, [](const CEGUI::EventArgs&) {
+    subscribeWindow("hakkindaicerik", FrameWindow::EventCloseClicked, [](const CEGUI::EventArgs&) {
         if (getWindow("hakkindaicerik")->isEffectiveVisible())
             closeMenuPopups();
         return true;
     });
-    subscribe("tabButtonLeft", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
+    subscribeWindow("tabButtonLeft", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
         scrollToolTabs(*panels, -1);
         return true;
     });
-    subscribe("tabButtonRight", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
+    subscribeWindow("tabButtonRight", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
         scrollToolTabs(*panels, +1);
         return true;
     });
-    getWindow("mesajWindow")->subscribeEvent(FrameWindow::EventCloseClicked,
-                                             Event::Subscriber(&EditorApplication::onCancelMessageClicked, this));
-    getWindow("mesajIptal")->subscribeEvent(PushButton::EventClicked,
-                                            Event::Subscriber(&EditorApplication::onCancelMessageClicked, this));
-    getWindow("mesajEkle")->subscribeEvent(PushButton::EventClicked,
-                                           Event::Subscriber(&EditorApplication::onAddMessageClicked, this));
-    getWindow("TestWindowFrame")->subscribeEvent(FrameWindow::EventCloseClicked,
-                                                 Event::Subscriber(&EditorApplication::onExitClicked, this));
-    getWindow("mesajYaz")->subscribeEvent(CEGUI::Window::EventMouseClick,
-                                          Event::Subscriber(&EditorApplication::onWriteMessageClicked, this));
-    getWindow("windowFrame")->subscribeEvent(CEGUI::Window::EventMouseClick,
-                                             Event::Subscriber(&EditorApplication::onViewClicked, this));
+    subscribeWindow("mesajWindow", FrameWindow::EventCloseClicked, {&EditorApplication::onCancelMessageClicked, this});
+    subscribeWindow("mesajIptal", PushButton::EventClicked, {&EditorApplication::onCancelMessageClicked, this});
+    subscribeWindow("mesajEkle", PushButton::EventClicked, {&EditorApplication::onAddMessageClicked, this});
+    subscribeWindow("TestWindowFrame", FrameWindow::EventCloseClicked, {&EditorApplication::onExitClicked, this});
+    subscribeWindow("mesajYaz", CEGUI::Window::EventMouseClick, {&EditorApplication::onWriteMessageClicked, this});
+    subscribeWindow("windowFrame", CEGUI::Window::EventMouseClick, {&EditorApplication::onViewClicked, this});
 }
 
 bool EditorApplication::onExitClicked(const CEGUI::EventArgs&)
