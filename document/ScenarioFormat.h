@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/scenario/ScenarioDocument.h"
+#include "document/ScenarioDocument.h"
 
 #include <optional>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "panels/scenario/ScenarioDocument.h"
+#include "document/ScenarioDocument.h"
 
 #include <tuple>
 

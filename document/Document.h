@@ -1,0 +1,73 @@
+#pragma once
+
+#include "document/Command.h"
+#include "document/Item.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class DocumentObserver;
+
+// The scenario being edited: its items in the order they were added, the file it
+// was loaded from or saved to (none after New), and the history of its edits. It
+// is modified when the history is not where it was at the last save, load or New.
+class Document {
+public:
+    // Tells why an item cannot be shown (its mesh cannot be loaded), or "".
+    using ItemCheck = std::function<std::string(const Item&)>;
+
+    static constexpr std::size_t historyDepth = 10000;
+
+    const std::vector<Item>& items() const { return itemList; }
+    const Item* find(ItemId id) const;
+    std::optional<std::size_t> indexOf(ItemId id) const;
+
+    // The id the next new item gets; ids keep growing over New and Open.
+    ItemId peekId() const { return nextId; }
+    ItemId takeId() { return nextId++; }
+
+    // Applies the command and puts it on the history, dropping the steps that
+    // could be redone. Returns "" or why nothing changed.
+    std::string execute(std::unique_ptr<Command> command);
+    bool canUndo() const { return position > 0; }
+    bool canRedo() const { return position < history.size(); }
+    std::string undo();
+    std::string redo();
+
+    // New and Open: the items replaced, a fresh history, not modified.
+    void replaceAll(std::vector<Item> items, const std::string& path);
+
+    const std::string& path() const { return filePath; }
+    bool modified() const { return !cleanPosition || *cleanPosition != position; }
+    // The document was written to path: that is its file now and it is not modified.
+    void markSaved(const std::string& path);
+
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+    void setItemCheck(ItemCheck check) { itemCheck = std::move(check); }
+
+    // The steps commands are made of; each tells the observers.
+    std::string checkItem(const Item& item) const;
+    void insertItem(std::size_t index, Item item);
+    void updateItem(const Item& item);
+    void removeItem(ItemId id);
+    void swapItems(std::vector<Item>& items);
+
+private:
+    void notifyState();
+    template <typename Call>
+    void notify(Call call);
+
+    std::vector<Item> itemList;
+    ItemId nextId = 0;
+    std::string filePath;
+    std::vector<std::unique_ptr<Command>> history;
+    std::size_t position = 0;
+    std::optional<std::size_t> cleanPosition = 0;
+    std::vector<DocumentObserver*> observers;
+    ItemCheck itemCheck;
+};

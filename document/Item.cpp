@@ -1,0 +1,76 @@
+#include "document/Item.h"
+
+#include <cmath>
+#include <tuple>
+
+bool operator==(const Item& a, const Item& b)
+{
+    return std::tie(a.id, a.kind, a.type, a.mesh, a.x, a.y, a.z, a.x1, a.z1, a.x2, a.z2, a.message)
+        == std::tie(b.id, b.kind, b.type, b.mesh, b.x, b.y, b.z, b.x1, b.z1, b.x2, b.z2, b.message);
+}
+
+Item makeObject(ItemId id, const std::string& mesh, float x, float z)
+{
+    Item item;
+    item.id = id;
+    item.kind = ItemKind::Object;
+    item.type = "human";
+    item.mesh = mesh;
+    item.x = x;
+    item.z = z;
+    return item;
+}
+
+Item makeArea(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2)
+{
+    Item item;
+    item.id = id;
+    item.kind = ItemKind::Area;
+    item.type = "bluearea";
+    item.mesh = mesh;
+    item.x = (x1 + x2) / 2;
+    item.y = 1.0f;
+    item.z = (z1 + z2) / 2;
+    item.x1 = x1;
+    item.z1 = z1;
+    item.x2 = x2;
+    item.z2 = z2;
+    return item;
+}
+
+Item makeRoad(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2)
+{
+    Item item;
+    item.id = id;
+    item.kind = ItemKind::Road;
+    item.type = "road";
+    item.mesh = mesh;
+    item.x1 = x1;
+    item.z1 = z1;
+    item.x2 = x2;
+    item.z2 = z2;
+    return item;
+}
+
+bool isMovable(const Item& item) { return item.kind == ItemKind::Object || item.kind == ItemKind::Area; }
+
+bool isDeletable(const Item& item) { return item.kind != ItemKind::Other; }
+
+Item movedTo(const Item& item, int x, int z)
+{
+    Item moved = item;
+    moved.x = static_cast<float>(x);
+    moved.y = 0.1f;
+    moved.z = static_cast<float>(z);
+    if (item.kind == ItemKind::Area) {
+        // Width and depth are cut to whole numbers and halved in integer
+        // division, so the corners stay whole numbers.
+        const int halfWidth = static_cast<int>(std::trunc(item.x2 - item.x1)) / 2;
+        const int halfDepth = static_cast<int>(std::trunc(item.z2 - item.z1)) / 2;
+        moved.x1 = static_cast<float>(x - halfWidth);
+        moved.z1 = static_cast<float>(z - halfDepth);
+        moved.x2 = static_cast<float>(x + halfWidth);
+        moved.z2 = static_cast<float>(z + halfDepth);
+    }
+    return moved;
+}
