@@ -1,8 +1,9 @@
 #include "app/EditorApplication.h"
 
-#include "app/GuiClock.h"
-#include "app/terrain/TerrainSceneManager.h"
-#include "editor/EditorFrameListener.h"
+#include "app/Editor.h"
+#include "app/EditorFrameListener.h"
+#include "gui/GuiClock.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 #include <CEGUI/CEGUI.h>
 #include <CEGUI/RendererModules/Ogre/Renderer.h>
@@ -15,6 +16,8 @@ EditorApplication::~EditorApplication()
     if (root && guiClock)
         root->removeFrameListener(guiClock.get());
     guiClock.reset();
+    // The editor's nodes and entities go before the scene manager.
+    editor.reset();
     // The widget system, then its renderer, both before the engine they draw through.
     if (guiSystem) {
         CEGUI::System::destroy();
@@ -51,7 +54,9 @@ void EditorApplication::createCamera()
 
 void EditorApplication::createFrameListener()
 {
-    frameListener = new EditorFrameListener(sceneManager, window, camera, secondCamera, guiRenderer, session);
+    auto* listener = new EditorFrameListener(sceneManager, window, camera, secondCamera, guiRenderer);
+    frameListener = listener;
+    editor->connect(*listener);
     root->addFrameListener(frameListener);
     guiClock = std::make_unique<GuiClock>();
     root->addFrameListener(guiClock.get());

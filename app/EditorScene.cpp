@@ -1,7 +1,8 @@
 #include "app/EditorApplication.h"
 
-#include "app/Notice.h"
-#include "app/WindowLookup.h"
+#include "app/Editor.h"
+#include "gui/Notice.h"
+#include "gui/WindowLookup.h"
 #include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "platform/sdl/SdlWindow.h"
@@ -44,13 +45,6 @@ void EditorApplication::createScene()
     fixFrame("TestWindowFrame");
     fixFrame("tabFrameWindow");
 
-    using CEGUI::PushButton;
-    subscribeWindow("acPopupItem", PushButton::EventClicked, {&EditorApplication::onOpenClicked, this});
-    subscribeWindow("kaydetPopupItem", PushButton::EventClicked, {&EditorApplication::onSaveClicked, this});
-    subscribeWindow("yeniPopupItem", PushButton::EventClicked, {&EditorApplication::onNewClicked, this});
-    subscribeWindow("cikisPopupItem", PushButton::EventClicked, {&EditorApplication::onExitClicked, this});
-    subscribeWindow("silPopupItem", PushButton::EventClicked, {&EditorApplication::onDeleteClicked, this});
-
     getWindow("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
 
     fixFrame("windowFrame");
@@ -59,18 +53,12 @@ void EditorApplication::createScene()
     buildCameraViewPictures();
     disableEditingPanels();
 
-    session.editing.mouseObjectNode = sceneManager->getRootSceneNode()->createChildSceneNode(
-        "mouseObjectNode", Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
-
     createLightsTerrainAndSky();
 
-    CommonFileDialog::getSingleton()->getRootWindow()->subscribeEvent(
-        CEGUI::Window::EventHidden, CEGUI::Event::Subscriber(&EditorApplication::onFileDialogHidden, this));
     closeMenuPopups();
     getWindow("mesajWindow")->setVisible(false);
-    layoutToolboxTabs();
-    loadObjectCatalog();
-    wireMenuBar();
+    editor = std::make_unique<Editor>(*sceneManager, *camera);
+    editor->wire();
 }
 
 void EditorApplication::startWidgetSystem()

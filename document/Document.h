@@ -26,9 +26,9 @@ public:
     const Item* find(ItemId id) const;
     std::optional<std::size_t> indexOf(ItemId id) const;
 
-    // The id the next new item gets; ids keep growing over New and Open.
+    // The id the next new item gets; ids keep growing over New and Open and are
+    // never given twice.
     ItemId peekId() const { return nextId; }
-    ItemId takeId() { return nextId++; }
 
     // Applies the command and puts it on the history, dropping the steps that
     // could be redone. Returns "" or why nothing changed.

@@ -1,6 +1,6 @@
 #include "filedialog/CommonFileDialog.h"
 
-#include "filedialog/GuiText.h"
+#include "gui/GuiText.h"
 #include "platform/host/LinuxDirectoryHost.h"
 
 #include <CEGUI/Exceptions.h>
@@ -120,8 +120,9 @@ void CommonFileDialog::wireEvents() {
                                            Event::Subscriber(&CommonFileDialog::onSavePromptCancel, this));
 }
 
-void CommonFileDialog::show(const CommonFileDialogRequest& newRequest) {
+void CommonFileDialog::show(const CommonFileDialogRequest& newRequest, Completion onClosed) {
     request = newRequest;
+    completion = std::move(onClosed);
     filters.parse(toUtf8(request.getFilter()));
     // A filter string without any filter leaves the type list and the listing as they were.
     if (!filters.empty()) {

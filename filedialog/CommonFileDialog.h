@@ -5,6 +5,7 @@
 #include "filedialog/DialogListItems.h"
 #include "filedialog/FileFilter.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,8 +23,8 @@ namespace host { class DirectoryHost; }
 // "CommonFileDialog.layout": drives, a directory per drive, file types, a file
 // name with a history of the last twelve accepted names, and the prompts for a
 // missing file (open) and an existing one (save). It stays hidden until show();
-// every close writes the result and then hides the root window, whose
-// EventHidden tells the caller to read getResult().
+// every close writes the result, hides the root window and hands the result to
+// the completion given with the request.
 class CommonFileDialog {
 public:
     static const CEGUI::String layoutFile;  // "CommonFileDialog.layout"
@@ -46,7 +47,8 @@ public:
     CommonFileDialog& operator=(const CommonFileDialog&) = delete;
 
     CEGUI::Window* getRootWindow() const { return rootWindow; }
-    void show(const CommonFileDialogRequest& newRequest);
+    using Completion = std::function<void(const CommonFileDialogResult&)>;
+    void show(const CommonFileDialogRequest& newRequest, Completion onClosed = {});
     CommonFileDialogResult getResult() const { return result; }
 
     // Browsing.
@@ -111,6 +113,7 @@ private:
     std::vector<CEGUI::String> drives;
     CommonFileDialogRequest request;
     CommonFileDialogResult result;
+    Completion completion;
     std::map<std::string, std::unique_ptr<DriveDirectoryItem>> driveRecords;
     std::unique_ptr<host::DirectoryHost> directoryHost;
 };

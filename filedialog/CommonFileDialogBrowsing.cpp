@@ -2,7 +2,7 @@
 #include "filedialog/CommonFileDialog.h"
 
 #include "filedialog/DialogPaths.h"
-#include "filedialog/GuiText.h"
+#include "gui/GuiText.h"
 #include "platform/host/DirectoryHost.h"
 
 #include <CEGUI/widgets/Combobox.h>

@@ -2,12 +2,13 @@
 #include "filedialog/CommonFileDialog.h"
 
 #include "filedialog/DialogPaths.h"
-#include "filedialog/GuiText.h"
+#include "gui/GuiText.h"
 #include "platform/host/DirectoryHost.h"
 
 #include <CEGUI/widgets/Combobox.h>
 
 #include <algorithm>
+#include <utility>
 
 bool CommonFileDialog::fileExists(const CEGUI::String& name) {
     const auto entries = directoryHost->entries(directoryOfCurrentDrive());
@@ -102,7 +103,6 @@ void CommonFileDialog::resetExchange() {
 }
 
 void CommonFileDialog::closeAll() {
-    // Hiding the root fires its EventHidden: the caller reads the finished result now.
     rootWindow->setEnabled(false);
     rootWindow->setVisible(false);
     promptLoad->setEnabled(false);
@@ -110,6 +110,9 @@ void CommonFileDialog::closeAll() {
     promptSave->setEnabled(false);
     promptSave->setVisible(false);
     enableControls();
+    // The completion may show the dialog again with a new one.
+    if (Completion finished = std::exchange(completion, nullptr))
+        finished(result);
 }
 
 void CommonFileDialog::addToHistory(const CEGUI::String& name) {

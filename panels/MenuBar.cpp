@@ -1,6 +1,7 @@
-#include "app/EditorApplication.h"
-#include "app/WindowLookup.h"
-#include "editor/EditorFrameListener.h"
+#include "panels/MenuBar.h"
+
+#include "gui/WindowLookup.h"
+#include "panels/PanelSlides.h"
 #include "panels/Panels.h"
 
 #include <CEGUI/CEGUI.h>
@@ -29,38 +30,22 @@ void togglePopup(const char* popupName)
         popup->setVisible(true);
 }
 
-void toggleToolbox(PanelState& panels)
+void showArrowButtons(bool shown)
 {
-    const bool show = panels.toolboxHidden == 1;
-    for (const char* name : toolboxWindows)
-        getWindow(name)->setVisible(show);
-    panels.toolboxHidden = show ? 0 : 1;
-    getWindow("windowFrame")->setWidth(CEGUI::UDim(show ? 0.8f : 1.0f, 0));
-}
-
-// Starts a slide of the tab strip by one tab; the arrows stay hidden until it ends.
-void scrollToolTabs(PanelState& panels, int direction)
-{
-    getWindow("tabButtonLeft")->setVisible(false);
-    getWindow("tabButtonRight")->setVisible(false);
-    const int bound = direction < 0 ? 1 : 5;
-    if (panels.currentToolTab == bound) {
-        getWindow("tabButtonLeft")->setVisible(true);
-        getWindow("tabButtonRight")->setVisible(true);
-        return;
-    }
-    panels.currentToolTab += direction;
-    (direction < 0 ? panels.toolTabSlideLeft : panels.toolTabSlideRight) = 1;
+    getWindow("tabButtonLeft")->setVisible(shown);
+    getWindow("tabButtonRight")->setVisible(shown);
 }
 
 }  // namespace
 
-void EditorApplication::wireMenuBar()
+void MenuBar::wire()
 {
-    using CEGUI::Event;
     using CEGUI::FrameWindow;
     using CEGUI::PushButton;
-    PanelState* panels = &session.panels;
+
+    homeX = tabX(1);
+    for (int tab = 2; tab <= 5; ++tab)
+        placeTab(tab, homeX + slideWidth);
 
     for (const auto& [button, popupName] : menuPopups) {
         subscribeWindow(button, PushButton::EventClicked, [popupName = popupName](const CEGUI::EventArgs&) {
@@ -68,8 +53,8 @@ void EditorApplication::wireMenuBar()
             return true;
         });
     }
-    subscribeWindow("arackutusu", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
-        toggleToolbox(*panels);
+    subscribeWindow("arackutusu", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
+        toggleToolbox();
         return true;
     });
     subscribeWindow("hakkindaicerik", FrameWindow::EventCloseClicked, [](const CEGUI::EventArgs&) {
@@ -77,25 +62,53 @@ void EditorApplication::wireMenuBar()
             closeMenuPopups();
         return true;
     });
-    subscribeWindow("tabButtonLeft", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
-        scrollToolTabs(*panels, -1);
+    subscribeWindow("tabButtonLeft", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
+        scrollToolTabs(-1);
         return true;
     });
-    subscribeWindow("tabButtonRight", PushButton::EventClicked, [panels](const CEGUI::EventArgs&) {
-        scrollToolTabs(*panels, +1);
+    subscribeWindow("tabButtonRight", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
+        scrollToolTabs(+1);
         return true;
     });
-    subscribeWindow("mesajWindow", FrameWindow::EventCloseClicked, {&EditorApplication::onCancelMessageClicked, this});
-    subscribeWindow("mesajIptal", PushButton::EventClicked, {&EditorApplication::onCancelMessageClicked, this});
-    subscribeWindow("mesajEkle", PushButton::EventClicked, {&EditorApplication::onAddMessageClicked, this});
-    subscribeWindow("TestWindowFrame", FrameWindow::EventCloseClicked, {&EditorApplication::onExitClicked, this});
-    subscribeWindow("mesajYaz", CEGUI::Window::EventMouseClick, {&EditorApplication::onWriteMessageClicked, this});
-    subscribeWindow("windowFrame", CEGUI::Window::EventMouseClick, {&EditorApplication::onViewClicked, this});
 }
 
-bool EditorApplication::onExitClicked(const CEGUI::EventArgs&)
+void MenuBar::toggleToolbox()
 {
-    if (EditorFrameListener* listener = editorListener())
-        listener->quitRequested = true;
-    return true;
+    const bool show = hidden;
+    for (const char* name : toolboxWindows)
+        getWindow(name)->setVisible(show);
+    hidden = !show;
+    getWindow("windowFrame")->setWidth(CEGUI::UDim(show ? 0.8f : 1.0f, 0));
+}
+
+void MenuBar::scrollToolTabs(int direction)
+{
+    showArrowButtons(false);
+    const int bound = direction < 0 ? 1 : 5;
+    if (currentTab == bound) {
+        showArrowButtons(true);
+        return;
+    }
+    currentTab += direction;
+    (direction < 0 ? slideLeft : slideRight) = true;
+}
+
+// The tab coming on view slides from its parked place to home, the one leaving
+// slides from home to its parked place.
+void MenuBar::animate()
+{
+    if (!slideLeft && !slideRight)
+        return;
+    const int leaving = slideRight ? currentTab - 1 : currentTab + 1;
+    if (slideStep == slideSteps) {
+        slideLeft = slideRight = false;
+        slideStep = 0;
+        placeTab(currentTab, homeX);
+        placeTab(leaving, homeX + slideWidth);
+        showArrowButtons(true);
+        return;
+    }
+    moveToolTab(-1, currentTab);
+    moveToolTab(+1, leaving);
+    ++slideStep;
 }

@@ -1,27 +1,24 @@
-#include "app/EditorApplication.h"
-#include "app/Notice.h"
-#include "app/WindowLookup.h"
-#include "filedialog/GuiText.h"
-#include "panels/EditorKeys.h"
-#include "panels/MessageRules.h"
+#include "panels/MessageEditor.h"
+
+#include "document/Commands.h"
+#include "document/Document.h"
+#include "document/MessageRules.h"
+#include "editing/Selection.h"
+#include "gui/GuiText.h"
+#include "gui/KeyboardSwitch.h"
+#include "gui/Notice.h"
+#include "gui/WindowLookup.h"
 
 #include <CEGUI/CEGUI.h>
-#include <OgreSceneNode.h>
 
 namespace {
 
 const char* const questionFields[] = {"soru1Text", "soru2Text", "soru3Text", "soru4Text"};
 const char* const answerButtons[] = {"soru1", "soru2", "soru3", "soru4"};
 
-CEGUI::Window* editorWindow()
-{
-    return getWindow("mesajWindow");
-}
+CEGUI::Window* editorWindow() { return getWindow("mesajWindow"); }
 
-std::string fieldText(const char* name)
-{
-    return toUtf8(getWindow(name)->getText());
-}
+std::string fieldText(const char* name) { return toUtf8(getWindow(name)->getText()); }
 
 // The marked answer (1 to 4; the last marked one when several are), or -1.
 int markedAnswer()
@@ -35,78 +32,103 @@ int markedAnswer()
     return answer;
 }
 
-// The message as the fields hold it; problem tells why it cannot be stored.
-MessageData readFields(std::string& problem)
+// The message as the fields hold it, over the area's old one: without questions
+// in use the old question texts are kept. problem tells why it cannot be stored.
+ScenarioMessage readFields(const std::optional<ScenarioMessage>& old, std::string& problem)
 {
-    MessageData data;
-    data.text = fieldText("mesajIcerik");
-    data.answerIndex = markedAnswer();
-    problem = validateMessageText(data.text);
-    if (data.answerIndex == -1)
-        return data;
-    data.hasQuestions = 1;
+    ScenarioMessage message = old.value_or(ScenarioMessage{});
+    message.text = fieldText("mesajIcerik");
+    message.answerIndex = markedAnswer();
+    message.hasQuestions = message.answerIndex != -1;
+    problem = validateMessageText(message.text);
+    if (!message.hasQuestions)
+        return message;
     for (int k = 1; k <= 4; ++k) {
-        data.questions[k - 1] = fieldText(questionFields[k - 1]);
-        const std::string questionProblem = validateQuestionText(data.questions[k - 1]);
+        message.questions[k - 1] = fieldText(questionFields[k - 1]);
+        const std::string questionProblem = validateQuestionText(message.questions[k - 1]);
         if (problem.empty() && !questionProblem.empty())
             problem = "Soru " + std::to_string(k) + ": " + questionProblem;
     }
-    return data;
-}
-
-void closeEditor(EditorApplication& app)
-{
-    editorWindow()->setVisible(false);
-    app.session.panels.messageAreaNodeName.clear();
+    return message;
 }
 
 }  // namespace
 
-bool EditorApplication::onWriteMessageClicked(const CEGUI::EventArgs&)
+MessageEditor::MessageEditor(Document& document, Selection& selection, KeyboardSwitch& keys)
+    : document(document), selection(selection), keys(keys)
 {
-    Ogre::SceneNode* selected = session.editing.selectedNode;
-    AreaRecord* area = selected ? session.registry.findAreaByNodeName(selected->getName()) : nullptr;
-    if (editorWindow()->isVisible() || !area)
-        return true;
-    editorWindow()->setVisible(true);
-    toggleEditorKeys(*this);
-    session.panels.messageAreaNodeName = selected->getName();
-    if (const MessageRecord* message = area->message.get()) {
-        for (int k = 0; k < 4; ++k)
-            getWindow(questionFields[k])->setText(fromUtf8(message->questions[k]));
-        getWindow("mesajIcerik")->setText(fromUtf8(message->text));
-    }
-    return true;
 }
 
-bool EditorApplication::onAddMessageClicked(const CEGUI::EventArgs&)
+void MessageEditor::wire()
 {
-    if (!editorWindow()->isVisible())
-        return true;
+    const auto call = [this](void (MessageEditor::*action)()) {
+        return [this, action](const CEGUI::EventArgs&) {
+            (this->*action)();
+            return true;
+        };
+    };
+    subscribeWindow("mesajWindow", CEGUI::FrameWindow::EventCloseClicked, call(&MessageEditor::cancel));
+    subscribeWindow("mesajIptal", CEGUI::PushButton::EventClicked, call(&MessageEditor::cancel));
+    subscribeWindow("mesajEkle", CEGUI::PushButton::EventClicked, call(&MessageEditor::store));
+    subscribeWindow("mesajYaz", CEGUI::Window::EventMouseClick, call(&MessageEditor::open));
+}
+
+bool MessageEditor::isOpen() const { return editorWindow()->isVisible(); }
+
+void MessageEditor::open()
+{
+    const Item* area = selection.selectedItem();
+    if (isOpen() || !area || area->kind != ItemKind::Area)
+        return;
+    editorWindow()->setVisible(true);
+    keys();
+    areaId = area->id;
+    if (area->message) {
+        for (int k = 0; k < 4; ++k)
+            getWindow(questionFields[k])->setText(fromUtf8(area->message->questions[k]));
+        getWindow("mesajIcerik")->setText(fromUtf8(area->message->text));
+    }
+}
+
+void MessageEditor::store()
+{
+    if (!isOpen())
+        return;
+    const Item* area = areaId ? document.find(*areaId) : nullptr;
     std::string problem;
-    const MessageData data = readFields(problem);
+    const ScenarioMessage message = readFields(area ? area->message : std::nullopt, problem);
     if (!problem.empty()) {
         showNotice("Mesaj eklenmedi. " + problem);
-        return true;
+        return;
     }
-    AreaRecord* area = session.registry.findAreaByNodeName(session.panels.messageAreaNodeName);
-    closeEditor(*this);
-    toggleEditorKeys(*this);
-    if (area)
-        session.registry.setMessage(*area, data);
-    else
+    close();
+    keys();
+    if (!area) {
         showNotice("Mesaj eklenmedi: ait oldugu mavi alan kaldirilmis.");
-    return true;
+        return;
+    }
+    Item changed = *area;
+    changed.message = message;
+    if (changed == *area)
+        return;
+    const std::string failure = document.execute(std::make_unique<ChangeItem>(*area, changed));
+    if (!failure.empty())
+        showNotice("Mesaj eklenmedi: " + failure);
 }
 
-bool EditorApplication::onCancelMessageClicked(const CEGUI::EventArgs&)
+void MessageEditor::cancel()
 {
-    if (!editorWindow()->isVisible())
-        return true;
-    closeEditor(*this);
+    if (!isOpen())
+        return;
+    close();
     getWindow("mesajIcerik")->setText("");
     for (const char* field : questionFields)
         getWindow(field)->setText("");
-    toggleEditorKeys(*this);
-    return true;
+    keys();
+}
+
+void MessageEditor::close()
+{
+    editorWindow()->setVisible(false);
+    areaId.reset();
 }

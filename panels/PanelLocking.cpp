@@ -1,10 +1,6 @@
 #include "panels/Panels.h"
 
-#include "app/BaseFrameListener.h"
-#include "app/EditorApplication.h"
-#include "app/WindowLookup.h"
-#include "editor/EditorFrameListener.h"
-#include "panels/EditorKeys.h"
+#include "gui/WindowLookup.h"
 
 #include <CEGUI/CEGUI.h>
 
@@ -46,17 +42,4 @@ void enableEditor()
     setEnabled({"TestWindowFrame", "windowFrame", "tabFrameWindow", "insanTab", "ozelTab", "ozelliklerTab",
                 "cevreTab", "araclarTab", "yollarveisaretlerTab", "hakkindaicerik", "mesajWindow"},
                true);
-}
-
-void toggleKeyboardBuffering(BaseFrameListener& listener)
-{
-    listener.bufferedKeys = !listener.bufferedKeys;
-    if (listener.inputReader)
-        listener.inputReader->setBufferedInput(listener.bufferedKeys, listener.bufferedMouse);
-}
-
-void toggleEditorKeys(EditorApplication& app)
-{
-    if (EditorFrameListener* listener = app.editorListener())
-        toggleKeyboardBuffering(*listener);
 }

@@ -1,6 +1,6 @@
 #include "tests/editor/EditorTestScene.h"
 
-#include "app/terrain/TerrainSceneManager.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessOgre.h"
 
 #include <Ogre.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/EditorFrameListener.h"
+#include "app/EditorFrameListener.h"
 #include "tests/editor/EditorTestScene.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "editor/PlacementGeometry.h"
+#include "scene/PlacementGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the scenario reader. Whatever it accepts must be
 // written without complaint and read back to the same document, byte for byte.
-#include "panels/scenario/ScenarioFormat.h"
+#include "document/ScenarioFormat.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "app/WindowLookup.h"
+#include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"

@@ -1,6 +1,6 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "app/terrain/TerrainSceneManager.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/HeadlessOgre.h"
 

@@ -1,8 +1,8 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "app/Notice.h"
-#include "app/WindowLookup.h"
-#include "app/terrain/TerrainSceneManager.h"
+#include "gui/Notice.h"
+#include "gui/WindowLookup.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "filedialog/CommonFileDialog.h"
 #include "panels/ObjectCatalog.h"
 #include "panels/Panels.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/EditorApplication.h"
-#include "editor/EditorFrameListener.h"
+#include "app/EditorFrameListener.h"
 #include "tests/support/FakeInputSource.h"
 
 #include <gtest/gtest.h>

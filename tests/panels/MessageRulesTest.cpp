@@ -1,4 +1,4 @@
-#include "panels/MessageRules.h"
+#include "document/MessageRules.h"
 
 #include <gtest/gtest.h>
 

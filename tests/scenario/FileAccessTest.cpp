@@ -1,4 +1,4 @@
-#include "panels/scenario/FileAccess.h"
+#include "document/FileAccess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "panels/MessageRules.h"
-#include "panels/scenario/ScenarioFormat.h"
+#include "document/MessageRules.h"
+#include "document/ScenarioFormat.h"
 
 #include <gtest/gtest.h>
 

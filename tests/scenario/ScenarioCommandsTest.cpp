@@ -1,5 +1,5 @@
 #include "app/EditorApplication.h"
-#include "app/terrain/TerrainSceneManager.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessOgre.h"
 
 #include <gtest/gtest.h>

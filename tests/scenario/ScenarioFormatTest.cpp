@@ -1,4 +1,4 @@
-#include "panels/scenario/ScenarioFormat.h"
+#include "document/ScenarioFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/support/HeadlessOgre.h"
 
-#include "app/terrain/TerrainSceneManager.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/TestPaths.h"
 
 #include <OgreDefaultHardwareBufferManager.h>

@@ -1,4 +1,4 @@
-#include "app/terrain/Heightfield.h"
+#include "scene/terrain/Heightfield.h"
 
 #include <OgreException.h>
 #include <gtest/gtest.h>

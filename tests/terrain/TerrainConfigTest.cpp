@@ -1,4 +1,4 @@
-#include "app/terrain/TerrainConfig.h"
+#include "scene/terrain/TerrainConfig.h"
 
 #include <OgreException.h>
 #include <gtest/gtest.h>

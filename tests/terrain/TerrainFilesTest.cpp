@@ -1,6 +1,6 @@
-#include "app/terrain/TerrainFiles.h"
+#include "scene/terrain/TerrainFiles.h"
 
-#include "app/terrain/TerrainConfig.h"
+#include "scene/terrain/TerrainConfig.h"
 #include "tests/support/HeadlessOgre.h"
 
 #include <OgreException.h>

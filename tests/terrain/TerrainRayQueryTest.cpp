@@ -1,4 +1,4 @@
-#include "app/terrain/TerrainSceneManager.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 #include "TerrainTestFolder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/terrain/TerrainConfig.h"
+#include "scene/terrain/TerrainConfig.h"
 #include "panels/ObjectCatalog.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Image.h"
-#include "app/terrain/TerrainConfig.h"
+#include "scene/terrain/TerrainConfig.h"
 
 namespace media {
 

@@ -1,7 +1,7 @@
 // The staged main layout against the catalog and the window names and kinds the editor relies on.
 #include "ShippedFiles.h"
 
-#include "app/WindowLookup.h"
+#include "gui/WindowLookup.h"
 #include "support/HeadlessGui.h"
 #include "support/TestPaths.h"
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "document/Document.h"
+#include "editing/EditingTools.h"
+#include "editing/Selection.h"
+#include "editing/SelectionHighlight.h"
+#include "gui/KeyboardSwitch.h"
+#include "panels/CameraView.h"
+#include "panels/DocumentController.h"
+#include "panels/MenuBar.h"
+#include "panels/MessageEditor.h"
+#include "panels/PropertiesTab.h"
+#include "panels/Toolbox.h"
+#include "scene/CursorPreview.h"
+#include "scene/SceneMirror.h"
+#include "scene/ScenePicker.h"
+
+namespace Ogre {
+class Camera;
+class SceneManager;
+}
+class EditorFrameListener;
+
+// The editor's pieces over one scene, connected: the document with its mirror
+// in the scene, the selection and the editing tools, and the panels that show
+// them and turn the user's clicks into edits.
+class Editor {
+public:
+    Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera);
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // Connects the widgets of the loaded layout and lays the panels out.
+    void wire();
+    // Connects the input listener: its keys, its frames and the quit request.
+    void connect(EditorFrameListener& listener);
+    // Once a frame: the slides and the cursor object.
+    void frame();
+
+    Document document;
+    Selection selection{document};
+    SceneMirror mirror;
+    CursorPreview cursor;
+    ScenePicker picker;
+    SelectionHighlight highlight{selection, mirror};
+    EditingTools tools;
+    KeyboardSwitch keys;
+    PropertiesTab properties{selection, mirror};
+    MenuBar menuBar;
+    Toolbox toolbox{tools};
+    MessageEditor messageEditor{document, selection, keys};
+    CameraView cameraView{tools};
+    DocumentController documents;
+
+private:
+    std::function<void()> quit;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/BaseFrameListener.h"
+
+#include <CEGUI/InputEvent.h>
+
+#include <functional>
+
+namespace CEGUI { class Renderer; }
+namespace Ogre {
+class RaySceneQuery;
+class SceneManager;
+}
+
+// The editor's frame and input listener: feeds the widgets, hands the presses
+// they do not take to the scene, keeps the camera above the terrain, plays the
+// click when a widget takes a press.
+class EditorFrameListener : public BaseFrameListener,
+                            public input::MouseMotionListener,
+                            public input::MouseListener {
+public:
+    // What the rest of the editor does with the input the widgets leave.
+    struct Hooks {
+        // Once a frame, after the camera moved: panels and the cursor object.
+        std::function<void()> frame;
+        // A press no widget took, at its screen position in pixels.
+        std::function<void(float x, float y, bool right)> scenePress;
+        // The Delete key while the keys drive the camera.
+        std::function<void()> deleteKey;
+    };
+
+    EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre::RenderWindow* window, Ogre::Camera* camera,
+                        Ogre::Camera* secondCamera, CEGUI::Renderer* guiRenderer);
+    ~EditorFrameListener() override;
+
+    bool frameStarted(const Ogre::FrameEvent& evt) override;
+    bool frameEnded(const Ogre::FrameEvent& evt) override;
+    virtual void handleRightDrag(input::MouseEvent* e);
+
+    void keyPressed(input::KeyEvent* e) override;
+    void mousePressed(input::MouseEvent* e) override;
+    void mouseReleased(input::MouseEvent* e) override;
+    void mouseMoved(input::MouseEvent* e) override;
+    void mouseDragged(input::MouseEvent* e) override;
+
+    // Switches the keys between the camera (polled) and the widgets (buffered).
+    void toggleKeyboardBuffering();
+
+    static CEGUI::MouseButton toGuiButton(int buttonId);
+
+    Hooks hooks;
+    Ogre::SceneManager* sceneManager;
+    CEGUI::Renderer* guiRenderer;
+    bool quitRequested = false;
+    bool leftButtonDown = false;
+    bool rightButtonDown = false;
+    unsigned int clickSource = 0;
+    unsigned int musicSource = 0;
+
+private:
+    void keepCameraAboveTerrain();
+    Ogre::Vector2 displaySize() const;
+
+    Ogre::RaySceneQuery* terrainQuery = nullptr;
+};

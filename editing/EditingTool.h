@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editing/EditingTools.h"
+
+#include <OgreVector.h>
+
+// One placement mode as a small state machine. A press walks what the pick ray
+// meets, nearest first; each step says whether the walk goes on.
+class EditingTool {
+public:
+    enum class Walk { Continue, End, Return };
+
+    EditingTool(EditingContext& context, EditingTools& tools) : context(context), tools(tools) {}
+    virtual ~EditingTool() = default;
+
+    virtual PlacementMode mode() const = 0;
+    virtual bool hasAnchor() const { return false; }
+    // A placed item met by the ray: it becomes the selection.
+    virtual Walk onItem(ItemId id);
+    virtual Walk onGround(const Ogre::Vector3& ground) = 0;
+    virtual void hover(const Ogre::Vector2&) {}
+
+protected:
+    // Whether the item's mesh can be shown; the user is told when it cannot.
+    bool checked(const Item& item);
+    // Adds the item; false (with the user told why) when it could not be added.
+    bool add(const Item& item);
+
+    EditingContext& context;
+    EditingTools& tools;
+};
+
+std::unique_ptr<EditingTool> makeSelectTool(EditingContext& context, EditingTools& tools);
+std::unique_ptr<EditingTool> makeObjectTool(EditingContext& context, EditingTools& tools, const std::string& meshFile);
+std::unique_ptr<EditingTool> makeAreaTool(EditingContext& context, EditingTools& tools);
+std::unique_ptr<EditingTool> makeRoadTool(EditingContext& context, EditingTools& tools);

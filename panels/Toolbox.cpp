@@ -1,0 +1,101 @@
+#include "panels/Toolbox.h"
+
+#include "editing/EditingTools.h"
+#include "gui/Notice.h"
+#include "gui/WindowLookup.h"
+#include "gui/GuiText.h"
+#include "panels/ObjectCatalog.h"
+
+#include <CEGUI/CEGUI.h>
+
+#include <algorithm>
+#include <exception>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const char* const catalogFile = "objects.txt";
+const char* const pictureFolder = "../media/materials/textures/";
+const char* const roadButton = "yol";
+
+// The picture file decoded into a new widget texture. The file is read by its
+// path from the working directory, whatever resource groups the toolkit's file
+// provider knows.
+CEGUI::Texture& loadPicture(const std::string& textureName, const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file.is_open() || bytes.empty())
+        throw std::runtime_error("dosya okunamiyor");
+    CEGUI::RawDataContainer data;
+    data.setData(new CEGUI::uint8[bytes.size()]);
+    data.setSize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), data.getDataPtr());
+
+    CEGUI::System& system = CEGUI::System::getSingleton();
+    CEGUI::Texture& texture = system.getRenderer()->createTexture(fromUtf8(textureName));
+    const bool decoded = system.getImageCodec().load(data, &texture) != nullptr;
+    data.release();
+    if (!decoded) {
+        system.getRenderer()->destroyTexture(texture);
+        throw std::runtime_error("dosya, editorun okuyabildigi bir resim degil");
+    }
+    return texture;
+}
+
+// Shows the entry's picture in its toolbox image window as the image
+// N + "ImageSet/" + N + "Image", the top-left width x height pixels of N.png.
+void showPicture(const CatalogEntry& entry, CEGUI::Window& imageWindow)
+{
+    const std::string setName = entry.name + "ImageSet";
+    const CEGUI::String imageName = fromUtf8(setName + "/" + entry.name + "Image");
+    CEGUI::Texture& texture = loadPicture(setName, pictureFolder + entry.name + ".png");
+    auto& image = static_cast<CEGUI::BasicImage&>(CEGUI::ImageManager::getSingleton().create("BasicImage", imageName));
+    image.setTexture(&texture);
+    image.setArea(CEGUI::Rectf(0, 0, static_cast<float>(entry.width), static_cast<float>(entry.height)));
+    image.setAutoScaled(CEGUI::ASM_Both);
+    imageWindow.setProperty("Image", imageName);
+}
+
+}  // namespace
+
+void Toolbox::loadCatalog()
+{
+    const CatalogReading catalog = readObjectCatalog(catalogFile);
+    for (const std::string& warning : catalog.warnings)
+        showNotice(warning);
+
+    for (const CatalogEntry& entry : catalog.entries) {
+        CEGUI::Window* imageWindow = findWindow(entry.name + "Image");
+        CEGUI::Window* button = entry.name == roadButton ? nullptr : findWindow(entry.name);
+        if (!imageWindow || (!button && entry.name != roadButton)) {
+            showNotice(std::string(catalogFile) + " dosyasi \"" + entry.name + "\" nesnesini listeliyor, ama arac "
+                       "kutusunda onun icin bir " + (imageWindow ? "dugme" : "resim") +
+                       " penceresi yok; bu kayit atlandi.");
+            continue;
+        }
+        try {
+            showPicture(entry, *imageWindow);
+        } catch (const std::exception& error) {
+            showNotice("\"" + entry.name + "\" nesnesinin arac kutusu resmi (" + pictureFolder + entry.name +
+                       ".png) gosterilemiyor: " + error.what());
+        }
+        if (button)
+            button->subscribeEvent(CEGUI::PushButton::EventClicked, [this, name = entry.name](const CEGUI::EventArgs&) {
+                tools.beginObjectPlacement(name);
+                return true;
+            });
+    }
+    subscribeWindow("bluearea", CEGUI::PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
+        tools.beginAreaPlacement();
+        return true;
+    });
+    // Road drawing has its own button; it is no catalog object.
+    subscribeWindow(roadButton, CEGUI::PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
+        tools.beginRoadPlacement();
+        return true;
+    });
+}

@@ -1,0 +1,116 @@
+#include "scene/SceneMirror.h"
+
+#include "document/Document.h"
+#include "scene/PlacementGeometry.h"
+
+#include <OgreEntity.h>
+#include <OgreMath.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
+void placeNode(Ogre::SceneNode& node, const Item& item)
+{
+    node.resetOrientation();
+    switch (item.kind) {
+    case ItemKind::Road: {
+        const RoadShape shape = roadShape(item.x1, item.z1, item.x2, item.z2);
+        node.setScale(shape.scale);
+        node.setPosition(shape.position);
+        if (shape.alongX)
+            node.rotate(Ogre::Vector3::UNIT_Y, Ogre::Radian(90 * Ogre::Math::fDeg2Rad), Ogre::Node::TS_LOCAL);
+        return;
+    }
+    case ItemKind::Area:
+        node.setScale(areaScale(item.x1, item.z1, item.x2, item.z2));
+        break;
+    default:
+        node.setScale(Ogre::Vector3::UNIT_SCALE);
+        break;
+    }
+    node.setPosition(item.x, item.y, item.z);
+}
+
+SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
+    : sceneManager(sceneManager), document(document),
+      parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems"))
+{
+    for (const Item& item : document.items())
+        build(item);
+    document.addObserver(this);
+}
+
+SceneMirror::~SceneMirror()
+{
+    document.removeObserver(this);
+    destroyAll();
+    sceneManager.destroySceneNode(parent);
+}
+
+std::optional<ItemId> SceneMirror::itemOf(const Ogre::MovableObject* object) const
+{
+    const auto found = owners.find(object);
+    if (found == owners.end())
+        return std::nullopt;
+    return found->second;
+}
+
+Ogre::SceneNode* SceneMirror::nodeOf(ItemId id) const
+{
+    const auto found = shown.find(id);
+    return found == shown.end() ? nullptr : found->second.node;
+}
+
+void SceneMirror::highlight(ItemId id, bool on)
+{
+    if (Ogre::SceneNode* node = nodeOf(id))
+        node->showBoundingBox(on);
+}
+
+void SceneMirror::itemAdded(const Item& item) { build(item); }
+
+void SceneMirror::itemChanged(const Item&, const Item& after)
+{
+    if (Ogre::SceneNode* node = nodeOf(after.id))
+        placeNode(*node, after);
+}
+
+void SceneMirror::itemRemoved(const Item& item) { destroy(item.id); }
+
+void SceneMirror::allReplaced()
+{
+    destroyAll();
+    for (const Item& item : document.items())
+        build(item);
+}
+
+void SceneMirror::build(const Item& item)
+{
+    const std::string name = "Human" + std::to_string(item.id);
+    Ogre::Entity* entity = sceneManager.createEntity(name, item.mesh);
+    entity->setQueryFlags(placedItemFlag);
+    Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");
+    node->attachObject(entity);
+    placeNode(*node, item);
+    shown.emplace(item.id, Shown{node, entity});
+    owners.emplace(entity, item.id);
+}
+
+void SceneMirror::destroy(ItemId id)
+{
+    const auto found = shown.find(id);
+    if (found == shown.end())
+        return;
+    owners.erase(found->second.entity);
+    sceneManager.destroyEntity(found->second.entity);
+    parent->removeAndDestroyChild(found->second.node);
+    shown.erase(found);
+}
+
+void SceneMirror::destroyAll()
+{
+    for (const auto& [id, item] : shown)
+        sceneManager.destroyEntity(item.entity);
+    parent->removeAndDestroyAllChildren();
+    shown.clear();
+    owners.clear();
+}
