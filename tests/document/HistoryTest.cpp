@@ -6,19 +6,10 @@ using namespace testdoc;
 
 namespace {
 
-struct Snapshot {
-    std::vector<Item> items;
-    std::string text;
-    bool operator==(const Snapshot& o) const { return items == o.items && text == o.text; }
-    bool operator!=(const Snapshot& o) const { return !(*this == o); }
-};
+// The items and the file text they make.
+using Snapshot = std::pair<std::vector<Item>, std::string>;
 
 Snapshot snapshot(const Document& d) { return {d.items(), textOf(d)}; }
-
-void PrintTo(const Snapshot& s, std::ostream* os)
-{
-    *os << s.items.size() << " items, text:\n" << s.text;
-}
 
 class History : public ::testing::Test {
 protected:

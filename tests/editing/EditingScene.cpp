@@ -1,0 +1,147 @@
+#include "tests/editing/EditingScene.h"
+
+#include "scene/MeshLoading.h"
+#include "scene/terrain/TerrainSceneManager.h"
+#include "tests/support/HeadlessOgre.h"
+
+#include <Ogre.h>
+
+#include <cstdint>
+#include <filesystem>
+
+namespace {
+
+const int pageSize = 33;
+const float pageWorld = 400;
+const float maxHeight = 51;
+// Heightmap columns from this one on rise by risePerColumn grey levels each.
+const int firstRisingColumn = 24;
+const int risePerColumn = 28;
+
+float columnWorldX(int column) { return -pageWorld / 2 + column * pageWorld / (pageSize - 1); }
+
+int greyOfColumn(int column) { return column < firstRisingColumn ? 0 : (column - firstRisingColumn) * risePerColumn; }
+
+void writeBox(const std::string& meshName, const Ogre::Vector3& low, const Ogre::Vector3& high)
+{
+    Ogre::ManualObject box("box/" + meshName);
+    box.begin("BaseWhiteNoLighting", Ogre::RenderOperation::OT_TRIANGLE_LIST);
+    for (int corner = 0; corner < 8; ++corner)
+        box.position(corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z);
+    const int faces[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
+    for (const auto& face : faces)
+        box.quad(face[0], face[1], face[2], face[3]);
+    box.end();
+    box.convertToMesh(meshName);
+}
+
+// The test terrain's configuration and the box meshes, made once per run.
+const std::string& terrainConfig()
+{
+    static const std::string path = [] {
+        const std::string folder = testing::TempDir() + "editing-test-terrain";
+        std::filesystem::create_directories(folder);
+        std::vector<std::uint8_t> pixels;
+        for (int row = 0; row < pageSize; ++row)
+            for (int column = 0; column < pageSize; ++column)
+                pixels.push_back(static_cast<std::uint8_t>(greyOfColumn(column)));
+        headlessogre::root();
+        // The staged meshes are not used: the tests rely on these exact boxes.
+        writeBox("kup.mesh", {-1, -0.5f, -1}, {1, 0.5f, 1});
+        writeBox("yol.mesh", {-0.5f, -0.5f, -5.5f}, {0.5f, 0.5f, 5.5f});
+        writeBox("testadam.mesh", {-1, 0, -1}, {1, 4, 1});
+        return headlessogre::writeTestTerrain(folder, pixels, pageSize, pageWorld, pageWorld, maxHeight, 17);
+    }();
+    return path;
+}
+
+Ogre::Camera& makeCamera(Ogre::SceneManager& sceneManager)
+{
+    Ogre::Camera* camera = sceneManager.createCamera("PlayerCam");
+    camera->setNearClipDistance(1);
+    camera->setFarClipDistance(10000);
+    camera->setAspectRatio(800.0f / 600.0f);
+    camera->setPosition(0, 120, 120);
+    camera->lookAt(0, 0, 0);
+    return *camera;
+}
+
+}  // namespace
+
+Ogre::Vector3 gridPoint(float x, float z)
+{
+    return {x < 0 ? x - 0.4f : x + 0.4f, 0, z < 0 ? z - 0.4f : z + 0.4f};
+}
+
+void expectVector(const Ogre::Vector3& expected, const Ogre::Vector3& actual)
+{
+    EXPECT_TRUE(expected.positionEquals(actual, 1e-4f)) << "expected " << expected << ", got " << actual;
+}
+
+EditingScene::EditingScene()
+    : sceneManager(headlessogre::sceneWithTerrain(terrainConfig())), camera(makeCamera(sceneManager))
+{
+    document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
+}
+
+ViewPoint EditingScene::viewOf(const Ogre::Vector3& world) const
+{
+    const Ogre::Vector4 clip = camera.getProjectionMatrix() * camera.getViewMatrix() * Ogre::Vector4(world);
+    return {(clip.x / clip.w + 1) / 2, (1 - clip.y / clip.w) / 2};
+}
+
+void EditingScene::pressAt(const Ogre::Vector3& world)
+{
+    // Picks test the world bounds, which follow moved nodes only after an update.
+    sceneManager.getRootSceneNode()->_update(true, false);
+    tools.press(viewOf(world));
+}
+
+void EditingScene::hoverAt(const Ogre::Vector3& world) { tools.hover(viewOf(world)); }
+
+Ogre::Vector3 EditingScene::groundBehind(const Ogre::Vector3& world) const
+{
+    const ViewPoint at = viewOf(world);
+    const Ogre::Ray ray = camera.getCameraToViewportRay(at.x, at.y);
+    return ray.getPoint(ray.intersects(Ogre::Plane(Ogre::Vector3::UNIT_Y, 0)).second);
+}
+
+void EditingScene::markArea(float x1, float z1, float x2, float z2)
+{
+    tools.beginAreaPlacement();
+    pressAt(gridPoint(x1, z1));
+    pressAt(gridPoint(x2, z2));
+}
+
+Ogre::SceneNode& EditingScene::nodeOf(ItemId id) const
+{
+    return *sceneManager.getSceneNode("Human" + std::to_string(id) + "Node");
+}
+
+bool EditingScene::shownInScene(ItemId id) const
+{
+    const std::string name = "Human" + std::to_string(id);
+    if (!sceneManager.hasEntity(name) || !sceneManager.hasSceneNode(name + "Node"))
+        return false;
+    const Ogre::Entity* entity = sceneManager.getEntity(name);
+    const Ogre::SceneNode* node = sceneManager.getSceneNode(name + "Node");
+    return entity->getParentSceneNode() == node && node->getParent() == sceneManager.getSceneNode("placedItems")
+        && node->isInSceneGraph();
+}
+
+std::size_t EditingScene::entityCount() const { return sceneManager.getMovableObjects("Entity").size(); }
+
+std::size_t EditingScene::placedNodeCount() const
+{
+    return sceneManager.getSceneNode("placedItems")->numChildren();
+}
+
+float EditingScene::terrainHeightAt(float x)
+{
+    // Heights between two heightmap columns are interpolated linearly.
+    const float step = pageWorld / (pageSize - 1);
+    const int column = static_cast<int>((x - columnWorldX(0)) / step);
+    const float within = (x - columnWorldX(column)) / step;
+    const float grey = greyOfColumn(column) * (1 - within) + greyOfColumn(column + 1) * within;
+    return grey / 255 * maxHeight;
+}
