@@ -66,7 +66,7 @@ bool BaseFrameListener::renderWindowClosed() const
 
 bool BaseFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 {
-    if (renderWindowClosed())
+    if (renderWindowClosed() && closeEndsRun())
         return false;
     if (!usesEventProcessor)
         inputReader->capture();
@@ -111,13 +111,16 @@ void BaseFrameListener::moveCamera()
 bool BaseFrameListener::handleKeys(const Ogre::FrameEvent&)
 {
     using namespace input;
-    if (inputReader->isKeyDown(KC_A))
+    // With Ctrl held a letter is a shortcut, not a camera key.
+    const bool chord = inputReader->modifiers() & CTRL_MASK;
+    const auto letter = [&](KeyCode key) { return !chord && inputReader->isKeyDown(key); };
+    if (letter(KC_A))
         translation.x = -moveScale;
-    if (inputReader->isKeyDown(KC_D))
+    if (letter(KC_D))
         translation.x = moveScale;
-    if (inputReader->isKeyDown(KC_UP) || inputReader->isKeyDown(KC_W))
+    if (inputReader->isKeyDown(KC_UP) || letter(KC_W))
         translation.z = -moveScale;
-    if (inputReader->isKeyDown(KC_DOWN) || inputReader->isKeyDown(KC_S))
+    if (inputReader->isKeyDown(KC_DOWN) || letter(KC_S))
         translation.z = moveScale;
     if (inputReader->isKeyDown(KC_PGUP))
         translation.y = moveScale;
@@ -127,16 +130,16 @@ bool BaseFrameListener::handleKeys(const Ogre::FrameEvent&)
         camera->yaw(Ogre::Degree(-rotateScale));
     if (inputReader->isKeyDown(KC_LEFT))
         camera->yaw(Ogre::Degree(rotateScale));
-    if (inputReader->isKeyDown(KC_ESCAPE))
+    if (inputReader->isKeyDown(KC_ESCAPE) && escapeEndsRun())
         return false;
 
-    if (inputReader->isKeyDown(KC_F) && toggleDelay <= 0) {
+    if (letter(KC_F) && toggleDelay <= 0) {
         statisticsVisible = false;
         if (debugOverlay)
             debugOverlay->hide();
         toggleDelay = 1;
     }
-    if (inputReader->isKeyDown(KC_T) && toggleDelay <= 0) {
+    if (letter(KC_T) && toggleDelay <= 0) {
         nextTextureFiltering();
         toggleDelay = 1;
     }
@@ -144,11 +147,11 @@ bool BaseFrameListener::handleKeys(const Ogre::FrameEvent&)
         writeScreenshot();
         toggleDelay = 0.5f;
     }
-    if (inputReader->isKeyDown(KC_R) && toggleDelay <= 0) {
+    if (letter(KC_R) && toggleDelay <= 0) {
         nextPolygonMode();
         toggleDelay = 0.5f;
     }
-    if (inputReader->isKeyDown(KC_P) && toggleDelay <= 0) {
+    if (letter(KC_P) && toggleDelay <= 0) {
         toggleCameraDetails();
         toggleDelay = 0.5f;
     }

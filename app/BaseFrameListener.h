@@ -63,6 +63,10 @@ public:
     static bool showCameraDetails;
 
 protected:
+    // Whether a polled Escape ends the run at once.
+    virtual bool escapeEndsRun() { return true; }
+    // Whether closing the window ends the run at once.
+    virtual bool closeEndsRun() { return true; }
     // Writes the window's picture; throws the engine's exception when it cannot.
     virtual void writeWindowContents(const std::string& fileName);
 

@@ -32,7 +32,8 @@ void Editor::connect(EditorFrameListener& listener)
     quit = [&listener] { listener.quitRequested = true; };
     listener.hooks.frame = [this] { frame(); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
-    listener.hooks.deleteKey = [this] { tools.deleteSelected(); };
+    listener.hooks.key = [this](const input::KeyEvent& key, bool typing) { return documents.handleKey(key, typing); };
+    listener.hooks.close = [this] { documents.exit(); };
 }
 
 void Editor::frame()

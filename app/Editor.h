@@ -45,7 +45,7 @@ public:
     SelectionHighlight highlight{selection, mirror};
     EditingTools tools;
     KeyboardSwitch keys;
-    PropertiesTab properties{selection, mirror};
+    PropertiesTab properties{document, selection, mirror};
     MenuBar menuBar;
     Toolbox toolbox{tools};
     MessageEditor messageEditor{document, selection, keys};

@@ -152,19 +152,12 @@ void EditorFrameListener::keyPressed(input::KeyEvent* e)
 {
     // While the keys drive the camera, a key press acts on the scene; while they go to
     // the widgets (a text field is being filled), it goes there. Escape and Delete
-    // never reach a text field, and while one is being filled they leave the scene
-    // and the run alone, so a key meant for the text cannot end the run or delete
-    // the area whose message is being written.
+    // never reach a text field, so a key meant for the text cannot end the run or
+    // delete the area whose message is being written.
     const bool typing = bufferedKeys;
-    if (e->getKey() == input::KC_ESCAPE) {
-        if (!typing)
-            quitRequested = true;
+    const bool command = hooks.key && hooks.key(*e, typing);
+    if (command || e->getKey() == input::KC_ESCAPE || e->getKey() == input::KC_DELETE) {
         e->consume();
-        return;
-    }
-    if (e->getKey() == input::KC_DELETE) {
-        if (!typing && hooks.deleteKey)
-            hooks.deleteKey();
         return;
     }
     if (!typing)
@@ -173,6 +166,15 @@ void EditorFrameListener::keyPressed(input::KeyEvent* e)
     if (typesCharacter(e->getKeyChar()))
         guiContext().injectChar(e->getKeyChar());
     e->consume();
+}
+
+bool EditorFrameListener::closeEndsRun()
+{
+    if (!hooks.close)
+        return true;
+    inputReader->clearWindowClosed();
+    hooks.close();
+    return false;
 }
 
 CEGUI::MouseButton EditorFrameListener::toGuiButton(int buttonId)

@@ -25,8 +25,11 @@ public:
         std::function<void()> frame;
         // A press no widget took, at its screen position in pixels.
         std::function<void(float x, float y, bool right)> scenePress;
-        // The Delete key while the keys drive the camera.
-        std::function<void()> deleteKey;
+        // A key press; typing tells whether the keys go to the widgets. True
+        // when the key was a command (a shortcut, Escape, Delete) and is used up.
+        std::function<bool(const input::KeyEvent& key, bool typing)> key;
+        // The window is being closed; the editor decides whether and when to end.
+        std::function<void()> close;
     };
 
     EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre::RenderWindow* window, Ogre::Camera* camera,
@@ -56,6 +59,11 @@ public:
     bool rightButtonDown = false;
     unsigned int clickSource = 0;
     unsigned int musicSource = 0;
+
+protected:
+    // Escape and closing the window go through the hooks: the editor may ask first.
+    bool escapeEndsRun() override { return false; }
+    bool closeEndsRun() override;
 
 private:
     void keepCameraAboveTerrain();

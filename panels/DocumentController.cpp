@@ -28,9 +28,14 @@ void showLiveCameraPicture() { getWindow("frameImage")->setProperty("Image", "ca
 
 }  // namespace
 
+DocumentController::DocumentController(Parts parts)
+    : parts(std::move(parts)), guard(this->parts.document, this->parts.keys), caption(this->parts.document)
+{
+}
+
 void DocumentController::wire()
 {
-    const auto on = [this](const char* name, const CEGUI::String& event, std::function<void()> action) {
+    const auto on = [](const char* name, const CEGUI::String& event, std::function<void()> action) {
         subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
             action();
             return true;
@@ -41,10 +46,22 @@ void DocumentController::wire()
     on("yeniPopupItem", CEGUI::PushButton::EventClicked, [this] { newScenario(); });
     on("cikisPopupItem", CEGUI::PushButton::EventClicked, [this] { exit(); });
     on("silPopupItem", CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });
+    on("geriAlPopupItem", CEGUI::PushButton::EventClicked, [this] { undo(); });
+    on("yinelePopupItem", CEGUI::PushButton::EventClicked, [this] { redo(); });
     on("TestWindowFrame", CEGUI::FrameWindow::EventCloseClicked, [this] { exit(); });
+    guard.wire([this](std::function<void()> saved) { saveThen(true, std::move(saved)); });
+    caption.show();
 }
 
+bool DocumentController::busy() const { return dialogOpen || parts.messageEditor.isOpen() || guard.isOpen(); }
+
 void DocumentController::newScenario()
+{
+    if (!dialogOpen)
+        guard.proceed([this] { startNew(); });
+}
+
+void DocumentController::startNew()
 {
     // A message being written belongs to an area that is about to go.
     parts.messageEditor.cancel();
@@ -58,23 +75,43 @@ void DocumentController::newScenario()
 
 void DocumentController::open()
 {
-    CommonFileDialogRequest request;
-    request.setRequestId(1);
-    request.setFilter(openFilter);
-    request.setLoadMode(true);
-    request.setDefaultPattern(scenarioPattern);
-    showFileDialog(request, [this](const std::string& path) { openFile(path); });
+    if (busy()) {
+        if (parts.messageEditor.isOpen())
+            showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
+        return;
+    }
+    guard.proceed([this] {
+        CommonFileDialogRequest request;
+        request.setRequestId(1);
+        request.setFilter(openFilter);
+        request.setLoadMode(true);
+        request.setDefaultPattern(scenarioPattern);
+        showFileDialog(request, [this](const std::string& path) { openFile(path); });
+    });
 }
 
-void DocumentController::save()
+void DocumentController::save() { saveThen(false, [] {}); }
+
+void DocumentController::saveToFile() { saveThen(true, [] {}); }
+
+void DocumentController::saveThen(bool toOwnFile, std::function<void()> saved)
 {
+    const std::string& path = parts.document.path();
+    if (toOwnFile && !path.empty()) {
+        if (saveFile(path))
+            saved();
+        return;
+    }
     CommonFileDialogRequest request;
     request.setRequestId(2);
     request.setFilter(saveFilter);
     request.setLoadMode(false);
     request.setDefaultPattern(scenarioPattern);
     request.setDefaultName("save.zev");
-    showFileDialog(request, [this](const std::string& path) { saveFile(path); });
+    showFileDialog(request, [this, saved = std::move(saved)](const std::string& chosen) {
+        if (saveFile(chosen))
+            saved();
+    });
 }
 
 bool DocumentController::deleteSelected()
@@ -83,6 +120,30 @@ bool DocumentController::deleteSelected()
         return false;
     parts.tools.deleteSelected();
     return true;
+}
+
+void DocumentController::undo()
+{
+    if (busy())
+        return;
+    const std::string problem = parts.document.undo();
+    if (!problem.empty())
+        showNotice("Geri alinamadi: " + problem);
+}
+
+void DocumentController::redo()
+{
+    if (busy())
+        return;
+    const std::string problem = parts.document.redo();
+    if (!problem.empty())
+        showNotice("Yinelenemedi: " + problem);
+}
+
+void DocumentController::exit()
+{
+    if (!dialogOpen)
+        guard.proceed(parts.quit);
 }
 
 bool DocumentController::openFile(const std::string& path)
@@ -109,10 +170,9 @@ bool DocumentController::saveFile(const std::string& path)
 void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
                                         std::function<void(const std::string& path)> accepted)
 {
-    if (dialogOpen)
-        return;
-    if (parts.messageEditor.isOpen()) {
-        showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
+    if (busy()) {
+        if (parts.messageEditor.isOpen())
+            showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
         return;
     }
     dialogOpen = true;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "panels/UnsavedChangesGuard.h"
+#include "panels/WindowCaption.h"
+
 #include <functional>
 #include <string>
 
+namespace input { class KeyEvent; }
 class CommonFileDialogResult;
 class CommonFileDialogRequest;
 class Document;
@@ -12,8 +16,9 @@ class MessageEditor;
 class PropertiesTab;
 class Selection;
 
-// New, Open, Save, Delete and Exit from the menu: Open and Save go through the
-// file dialog, which locks the editor while it is open.
+// New, Open, Save, Undo, Redo, Delete and Exit, from the menu and the keys. Open
+// and Save go through the file dialog, which locks the editor while it is open;
+// New, Open and Exit ask first when there are unsaved changes.
 class DocumentController {
 public:
     struct Parts {
@@ -26,14 +31,21 @@ public:
         std::function<void()> quit;
     };
 
-    explicit DocumentController(Parts parts) : parts(std::move(parts)) {}
+    explicit DocumentController(Parts parts);
     void wire();
 
     void newScenario();
     void open();
+    // Through the dialog, always.
     void save();
+    // To the document's file when it has one, else through the dialog.
+    void saveToFile();
     bool deleteSelected();
-    void exit() { parts.quit(); }
+    void undo();
+    void redo();
+    void exit();
+    // The editor's keys: shortcuts, Escape and Delete. True when the key was one.
+    bool handleKey(const input::KeyEvent& key, bool typing);
 
     // Reads and shows the scenario file; false (with a notice shown) when nothing was loaded.
     bool openFile(const std::string& path);
@@ -41,11 +53,19 @@ public:
     bool saveFile(const std::string& path);
 
     bool fileDialogOpen() const { return dialogOpen; }
+    // A dialog or the message editor has the input: no edit and no file command now.
+    bool busy() const;
+    const UnsavedChangesGuard& unsavedChangesGuard() const { return guard; }
 
 private:
+    void startNew();
+    // Saves as save() or saveToFile() do and calls saved once it succeeded.
+    void saveThen(bool toOwnFile, std::function<void()> saved);
     void showFileDialog(const CommonFileDialogRequest& request,
                         std::function<void(const std::string& path)> accepted);
 
     Parts parts;
+    UnsavedChangesGuard guard;
+    WindowCaption caption;
     bool dialogOpen = false;
 };

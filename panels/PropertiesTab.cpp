@@ -1,5 +1,6 @@
 #include "panels/PropertiesTab.h"
 
+#include "document/Document.h"
 #include "gui/WindowLookup.h"
 #include "panels/PanelSlides.h"
 #include "scene/SceneMirror.h"
@@ -20,10 +21,14 @@ std::string formatCoordinate(float value)
 
 }  // namespace
 
-PropertiesTab::PropertiesTab(Selection& selection, const SceneMirror& mirror) : selection(selection), mirror(mirror)
+PropertiesTab::PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror)
+    : document(document), selection(selection), mirror(mirror)
 {
     selection.addObserver(this);
+    document.addObserver(this);
 }
+
+PropertiesTab::~PropertiesTab() { document.removeObserver(this); }
 
 void PropertiesTab::layout()
 {
@@ -49,13 +54,24 @@ void PropertiesTab::selectionChanged(std::optional<ItemId> previous, SelectionCh
     }
 }
 
-void PropertiesTab::showPosition(ItemId id)
+void PropertiesTab::itemChanged(const Item&, const Item& after)
+{
+    if (selection.selected() == after.id)
+        writePosition(after.id);
+}
+
+void PropertiesTab::writePosition(ItemId id)
 {
     if (const Ogre::SceneNode* node = mirror.nodeOf(id)) {
         const Ogre::Vector3& position = node->getPosition();
         getWindow("xPosition")->setText(formatCoordinate(position.x));
         getWindow("yPosition")->setText(formatCoordinate(position.z));
     }
+}
+
+void PropertiesTab::showPosition(ItemId id)
+{
+    writePosition(id);
     if (!isShown) {
         slideIn = true;
         isShown = true;

@@ -7,9 +7,10 @@ class SceneMirror;
 // The properties tab: it shows the selected item's position, slides in when
 // something gets selected and out when the selection is given up; the button
 // "mesajYaz" shows while a blue area is selected.
-class PropertiesTab : public SelectionObserver {
+class PropertiesTab : public SelectionObserver, public DocumentObserver {
 public:
-    PropertiesTab(Selection& selection, const SceneMirror& mirror);
+    PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror);
+    ~PropertiesTab() override;
 
     // Takes the tab's place from the layout; the tab then slides out of view.
     void layout();
@@ -19,6 +20,8 @@ public:
     void animate();
 
     void selectionChanged(std::optional<ItemId> previous, SelectionChange change) override;
+    // The selected item moved (or an undo or redo moved it back).
+    void itemChanged(const Item& before, const Item& after) override;
 
     bool shown() const { return isShown; }
     bool slidingIn() const { return slideIn; }
@@ -26,8 +29,10 @@ public:
 
 private:
     void showPosition(ItemId id);
+    void writePosition(ItemId id);
     void step(int direction);
 
+    Document& document;
     Selection& selection;
     const SceneMirror& mirror;
     bool isShown = false;

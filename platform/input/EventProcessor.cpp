@@ -50,7 +50,7 @@ void EventProcessor::dispatch(const InputReader::Buffered& e)
 {
     using B = InputReader::Buffered;
     if (e.type == B::KeyPressed || e.type == B::KeyReleased) {
-        KeyEvent key(e.key, e.keyChar);
+        KeyEvent key(e.key, e.keyChar, e.modifiers);
         for (KeyListener* listener : keyListeners) {
             if (key.isConsumed())
                 break;

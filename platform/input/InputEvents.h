@@ -22,16 +22,25 @@ private:
     bool consumed = false;
 };
 
+// The modifier keys held when a key went down.
+enum KeyModifierMask { SHIFT_MASK = 1, CTRL_MASK = 2, ALT_MASK = 4 };
+
 class KeyEvent : public InputEvent {
 public:
-    KeyEvent(KeyCode key, unsigned int keyChar) : key(key), keyChar(keyChar) {}
+    KeyEvent(KeyCode key, unsigned int keyChar, int modifiers = 0)
+        : key(key), keyChar(keyChar), modifiers(modifiers) {}
     KeyCode getKey() const { return key; }
     // The character the key typed as a Unicode code point, 0 when it types none.
     unsigned int getKeyChar() const { return keyChar; }
+    // KeyModifierMask bits.
+    int getModifiers() const { return modifiers; }
+    bool isCtrlDown() const { return modifiers & CTRL_MASK; }
+    bool isShiftDown() const { return modifiers & SHIFT_MASK; }
 
 private:
     KeyCode key;
     unsigned int keyChar;
+    int modifiers;
 };
 
 // Positions are relative to the window: 0..1 across and down.

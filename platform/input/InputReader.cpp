@@ -31,12 +31,12 @@ void InputReader::handle(const RawEvent& raw)
         keys.set(raw.key & 0xFF);
         tapped.set(raw.key & 0xFF);
         if (keysBuffered || keyEventsAlways)
-            queue.push_back({Buffered::KeyPressed, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1});
+            queue.push_back({Buffered::KeyPressed, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1, modifiers()});
         break;
     case RawEvent::KeyUp:
         keys.reset(raw.key & 0xFF);
         if (keysBuffered || keyEventsAlways)
-            queue.push_back({Buffered::KeyReleased, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1});
+            queue.push_back({Buffered::KeyReleased, raw.key, 0, mouseX, mouseY, 0, 0, 0, 1, modifiers()});
         break;
     case RawEvent::Text:
         if (!keysBuffered)
@@ -78,6 +78,13 @@ void InputReader::handle(const RawEvent& raw)
 bool InputReader::isKeyDown(KeyCode key) const
 {
     return keys.test(key & 0xFF) || tapped.test(key & 0xFF);
+}
+
+int InputReader::modifiers() const
+{
+    const auto held = [this](KeyCode a, KeyCode b) { return keys.test(a & 0xFF) || keys.test(b & 0xFF); };
+    return (held(KC_LSHIFT, KC_RSHIFT) ? SHIFT_MASK : 0) | (held(KC_LCONTROL, KC_RCONTROL) ? CTRL_MASK : 0)
+         | (held(KC_LMENU, KC_RMENU) ? ALT_MASK : 0);
 }
 
 bool InputReader::getMouseButton(int index) const

@@ -34,6 +34,10 @@ public:
     bool bufferedMouse() const { return mouseBuffered; }
 
     bool windowClosed() const { return closed; }
+    // The close was answered (the editor asked first and stays): forget it.
+    void clearWindowClosed() { closed = false; }
+    // KeyModifierMask bits of the modifier keys held now.
+    int modifiers() const;
 
     struct Buffered {
         enum Type { KeyPressed, KeyReleased, MouseMoved, MousePressed, MouseReleased };
@@ -43,6 +47,7 @@ public:
         float x, y, relX, relY;
         int buttonId;   // the pressed or released button; for motion, the buttons held
         int clickCount;
+        int modifiers = 0;  // keys: the KeyModifierMask bits held
     };
     // Hands over the events queued since the last call.
     std::vector<Buffered> takeEvents();
