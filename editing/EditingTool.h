@@ -8,7 +8,7 @@
 // meets, nearest first; each step says whether the walk goes on.
 class EditingTool {
 public:
-    enum class Walk { Continue, End, Return };
+    enum class Walk { Continue, End };
 
     EditingTool(EditingContext& context, EditingTools& tools) : context(context), tools(tools) {}
     virtual ~EditingTool() = default;

@@ -29,7 +29,7 @@ public:
             return Walk::Continue;
         // Road segments do not move, nor do entries the file only shows.
         if (!selected || !isMovable(*selected))
-            return Walk::Return;
+            return Walk::End;
         const Ogre::Vector2 p = wholeGroundPoint(ground);
         const Item moved = movedTo(*selected, static_cast<int>(p.x), static_cast<int>(p.y));
         if (moved != *selected) {

