@@ -31,6 +31,13 @@ public:
 
     EditorFrameListener* editorListener() const;
 
+    // Start-up, then the scenario given on the command line, then the frame loop.
+    void run() override;
+    // Opens a scenario as Dosya > Ac does, in an editor unlocked as after New; a
+    // file that cannot be opened leaves the empty scenario and the same notice.
+    void openScenarioAtStart(const std::string& path);
+    std::string scenarioAtStart;
+
     // Scene editing
     bool onDeleteClicked(const CEGUI::EventArgs& args);
     bool onObjectButtonClicked(const CEGUI::EventArgs& args);

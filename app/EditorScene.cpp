@@ -1,6 +1,7 @@
 #include "app/EditorApplication.h"
 
 #include "app/Notice.h"
+#include "app/UserPaths.h"
 #include "app/WindowLookup.h"
 #include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
@@ -80,7 +81,7 @@ void EditorApplication::startWidgetSystem()
     guiResourceProvider = &CEGUI::OgreRenderer::createOgreResourceProvider();
     guiImageCodec = &CEGUI::OgreRenderer::createOgreImageCodec();
     guiSystem = &CEGUI::System::create(renderer, guiResourceProvider, nullptr, guiImageCodec, nullptr, "",
-                                       "CEGUI.log");
+                                       writePlaces().guiLog);
     CEGUI::Logger::getSingleton().setLoggingLevel(CEGUI::Informative);
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme", "");
