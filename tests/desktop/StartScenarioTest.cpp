@@ -1,5 +1,6 @@
 #include "tests/panels/EditorFixture.h"
 
+#include <CEGUI/CEGUI.h>
 #include <OgreMeshManager.h>
 
 #include <cstdio>
@@ -18,7 +19,8 @@ protected:
         EditorFixture::SetUp();
         auto& meshes = Ogre::MeshManager::getSingleton();
         if (!meshes.resourceExists(boxMesh))
-            meshes.createPlane(boxMesh, Ogre::RGN_DEFAULT, Ogre::Plane(Ogre::Vector3::UNIT_Y, 0), 2, 2);
+            meshes.createPlane(boxMesh, Ogre::RGN_DEFAULT, Ogre::Plane(Ogre::Vector3::UNIT_Y, 0), 2, 2, 1, 1, true, 1, 1,
+                               1, Ogre::Vector3::UNIT_Z);
         char pattern[] = "/tmp/sahne-start-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;

@@ -10,11 +10,13 @@ namespace {
 
 constexpr int samplesPerAxis = 4;
 
-// Inside a rounded square covering the unit square, with corner radius r.
+constexpr float tileMargin = 0.03f;
+
+// Inside a rounded square a margin within the unit square, with corner radius r.
 bool insideTile(float x, float y, float r)
 {
-    const float cx = std::clamp(x, r, 1 - r);
-    const float cy = std::clamp(y, r, 1 - r);
+    const float cx = std::clamp(x, tileMargin + r, 1 - tileMargin - r);
+    const float cy = std::clamp(y, tileMargin + r, 1 - tileMargin - r);
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
 }
 
