@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the program links come from dpkg-shlibdeps; what it only opens at run time is named here:
 # the widget set's schemes and looks, and a GL driver for the render system.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcegui-mk2-data, libgl1-mesa-dri | libgl1")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcegui-mk2-data, libgl1-mesa-dri")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme")
 
 include(CPack)
