@@ -2,6 +2,7 @@
 
 #include "app/BaseFrameListener.h"
 #include "app/ResourceLocations.h"
+#include "app/UserPaths.h"
 #include "platform/sdl/SdlInputSource.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -40,11 +41,12 @@ bool ApplicationBase::setup()
 {
     // The engine's log goes to its file only, not to the console.
     logManager = new Ogre::LogManager();
-    logManager->createLog("Ogre.log", true, false, false);
+    const WritePlaces& places = writePlaces();
+    logManager->createLog(places.engineLog, true, false, !places.engineLogToFile);
     // The render system's plug-in fails without a display, and the engine unloads it
     // again before its exception arrives, leaving an exception that cannot be read.
     platform::requireDisplay();
-    root = new Ogre::Root("plugins.cfg", "ogre.cfg", "Ogre.log");
+    root = new Ogre::Root("plugins.cfg", places.engineConfig, places.engineLog);
     overlaySystem = new Ogre::OverlaySystem();
     setupResources();
     if (!configure())

@@ -1,5 +1,7 @@
 #include "app/BaseFrameListener.h"
 
+#include "app/UserPaths.h"
+
 #include <Ogre.h>
 #include <OgreOverlay.h>
 #include <OgreOverlayElement.h>
@@ -190,12 +192,14 @@ void BaseFrameListener::writeScreenshot()
     ++screenshotCount;
     char fileName[64];
     std::snprintf(fileName, sizeof fileName, "screenshot_%u.png", screenshotCount);
+    const std::string& directory = writePlaces().screenshotDirectory;
+    const std::string path = directory.empty() ? std::string(fileName) : directory + "/" + fileName;
     // A picture that cannot be written is reported; it must not end the editing session.
     try {
-        writeWindowContents(fileName);
-        debugText = std::string("Wrote ") + fileName;
+        writeWindowContents(path);
+        debugText = "Wrote " + path;
     } catch (const Ogre::Exception& e) {
-        debugText = std::string(fileName) + " yazilamadi: " + e.getDescription();
+        debugText = path + " yazilamadi: " + e.getDescription();
     }
 }
 

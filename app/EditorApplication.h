@@ -3,6 +3,7 @@
 #include "app/ApplicationBase.h"
 
 #include <memory>
+#include <string>
 
 namespace CEGUI {
 class OgreImageCodec;
@@ -29,6 +30,13 @@ public:
 
     EditorFrameListener* editorListener() const;
     Editor* editorParts() const { return editor.get(); }
+
+    // Start-up, then the scenario given on the command line, then the frame loop.
+    void run() override;
+    // Opens a scenario as Dosya > Ac does, in an editor unlocked as after New; a
+    // file that cannot be opened leaves the empty scenario and the same notice.
+    void openScenarioAtStart(const std::string& path);
+    std::string scenarioAtStart;
 
     CEGUI::Renderer* guiRenderer = nullptr;
     CEGUI::System* guiSystem = nullptr;

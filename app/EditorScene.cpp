@@ -1,6 +1,7 @@
 #include "app/EditorApplication.h"
 
 #include "app/Editor.h"
+#include "app/UserPaths.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "filedialog/CommonFileDialog.h"
@@ -68,7 +69,7 @@ void EditorApplication::startWidgetSystem()
     guiResourceProvider = &CEGUI::OgreRenderer::createOgreResourceProvider();
     guiImageCodec = &CEGUI::OgreRenderer::createOgreImageCodec();
     guiSystem = &CEGUI::System::create(renderer, guiResourceProvider, nullptr, guiImageCodec, nullptr, "",
-                                       "CEGUI.log");
+                                       writePlaces().guiLog);
     CEGUI::Logger::getSingleton().setLoggingLevel(CEGUI::Informative);
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme", "");

@@ -1,3 +1,4 @@
+#include "app/DesktopStart.h"
 #include "app/EditorApplication.h"
 #include "platform/ErrorBox.h"
 
@@ -28,9 +29,14 @@ void reportAndAbort()
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    StartRequest request;
+    const int early = prepareDesktopStart(argc, argv, SAHNE_VERSION, SAHNE_INSTALLED_WORK_DIR, request);
+    if (early >= 0)
+        return early;
     EditorApplication app;
+    app.scenarioAtStart = request.scenarioFile;
     std::set_terminate(reportAndAbort);
     try {
         app.run();

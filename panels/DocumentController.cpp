@@ -146,6 +146,12 @@ void DocumentController::exit()
         guard.proceed(parts.quit);
 }
 
+void DocumentController::openAtStart(const std::string& path)
+{
+    startNew();
+    openFile(path);
+}
+
 bool DocumentController::openFile(const std::string& path)
 {
     const std::string problem = openScenario(parts.document, path);

@@ -47,6 +47,8 @@ public:
     // The editor's keys: shortcuts, Escape and Delete. True when the key was one.
     bool handleKey(const input::KeyEvent& key, bool typing);
 
+    // A scenario given at start: opened as Open opens it, in an editor unlocked as after New.
+    void openAtStart(const std::string& path);
     // Reads and shows the scenario file; false (with a notice shown) when nothing was loaded.
     bool openFile(const std::string& path);
     // Writes the scenario; false (with a notice shown) when nothing was written.

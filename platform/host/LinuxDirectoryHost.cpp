@@ -38,7 +38,18 @@ std::string LinuxDirectoryHost::driveOf(const std::string& path) const {
 
 char LinuxDirectoryHost::separator() const { return '/'; }
 
+namespace {
+std::string& startDirectory() {
+    static std::string directory;
+    return directory;
+}
+}  // namespace
+
+void LinuxDirectoryHost::setStartDirectory(const std::string& directory) { startDirectory() = directory; }
+
 std::string LinuxDirectoryHost::workingDirectory() const {
+    if (!startDirectory().empty())
+        return startDirectory();
     std::unique_ptr<char, decltype(&free)> cwd(getcwd(nullptr, 0), &free);
     return cwd ? std::string(cwd.get()) : std::string();
 }

@@ -14,6 +14,10 @@ public:
     char separator() const override;
     std::string workingDirectory() const override;
     std::optional<std::vector<DirectoryEntry>> entries(const std::string& directory) const override;
+
+    // Where the file dialog starts instead of the process's working directory
+    // (an installed editor starts in the home directory); empty: the working directory.
+    static void setStartDirectory(const std::string& directory);
 };
 
 }  // namespace host
