@@ -38,3 +38,11 @@ void subscribeWindow(const std::string& name, const CEGUI::String& event, const 
 {
     getWindow(name)->subscribeEvent(event, handler);
 }
+
+void onWindowEvent(const std::string& name, const CEGUI::String& event, std::function<void()> action)
+{
+    subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
+        action();
+        return true;
+    });
+}

@@ -3,6 +3,7 @@
 #include <CEGUI/Event.h>
 #include <CEGUI/String.h>
 
+#include <functional>
 #include <string>
 
 namespace CEGUI { class Window; }
@@ -14,3 +15,5 @@ CEGUI::Window* getWindow(const std::string& name);
 CEGUI::Window* findWindow(const std::string& name);
 // Connects a handler to an event of the named window (looked up as by getWindow).
 void subscribeWindow(const std::string& name, const CEGUI::String& event, const CEGUI::Event::Subscriber& handler);
+// The same for an action that needs nothing of the event and always handles it.
+void onWindowEvent(const std::string& name, const CEGUI::String& event, std::function<void()> action);

@@ -35,20 +35,14 @@ DocumentController::DocumentController(Parts parts)
 
 void DocumentController::wire()
 {
-    const auto on = [](const char* name, const CEGUI::String& event, std::function<void()> action) {
-        subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
-            action();
-            return true;
-        });
-    };
-    on("acPopupItem", CEGUI::PushButton::EventClicked, [this] { open(); });
-    on("kaydetPopupItem", CEGUI::PushButton::EventClicked, [this] { save(); });
-    on("yeniPopupItem", CEGUI::PushButton::EventClicked, [this] { newScenario(); });
-    on("cikisPopupItem", CEGUI::PushButton::EventClicked, [this] { exit(); });
-    on("silPopupItem", CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });
-    on("geriAlPopupItem", CEGUI::PushButton::EventClicked, [this] { undo(); });
-    on("yinelePopupItem", CEGUI::PushButton::EventClicked, [this] { redo(); });
-    on("TestWindowFrame", CEGUI::FrameWindow::EventCloseClicked, [this] { exit(); });
+    onWindowEvent("acPopupItem", CEGUI::PushButton::EventClicked, [this] { open(); });
+    onWindowEvent("kaydetPopupItem", CEGUI::PushButton::EventClicked, [this] { save(); });
+    onWindowEvent("yeniPopupItem", CEGUI::PushButton::EventClicked, [this] { newScenario(); });
+    onWindowEvent("cikisPopupItem", CEGUI::PushButton::EventClicked, [this] { exit(); });
+    onWindowEvent("silPopupItem", CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });
+    onWindowEvent("geriAlPopupItem", CEGUI::PushButton::EventClicked, [this] { undo(); });
+    onWindowEvent("yinelePopupItem", CEGUI::PushButton::EventClicked, [this] { redo(); });
+    onWindowEvent("TestWindowFrame", CEGUI::FrameWindow::EventCloseClicked, [this] { exit(); });
     guard.wire([this](std::function<void()> saved) { saveThen(true, std::move(saved)); });
     caption.show();
 }

@@ -47,29 +47,15 @@ void MenuBar::wire()
     for (int tab = 2; tab <= 5; ++tab)
         placeTab(tab, homeX + slideWidth);
 
-    for (const auto& [button, popupName] : menuPopups) {
-        subscribeWindow(button, PushButton::EventClicked, [popupName = popupName](const CEGUI::EventArgs&) {
-            togglePopup(popupName);
-            return true;
-        });
-    }
-    subscribeWindow("arackutusu", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
-        toggleToolbox();
-        return true;
-    });
-    subscribeWindow("hakkindaicerik", FrameWindow::EventCloseClicked, [](const CEGUI::EventArgs&) {
+    for (const auto& [button, popupName] : menuPopups)
+        onWindowEvent(button, PushButton::EventClicked, [popupName = popupName] { togglePopup(popupName); });
+    onWindowEvent("arackutusu", PushButton::EventClicked, [this] { toggleToolbox(); });
+    onWindowEvent("hakkindaicerik", FrameWindow::EventCloseClicked, [] {
         if (getWindow("hakkindaicerik")->isEffectiveVisible())
             closeMenuPopups();
-        return true;
     });
-    subscribeWindow("tabButtonLeft", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
-        scrollToolTabs(-1);
-        return true;
-    });
-    subscribeWindow("tabButtonRight", PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
-        scrollToolTabs(+1);
-        return true;
-    });
+    onWindowEvent("tabButtonLeft", PushButton::EventClicked, [this] { scrollToolTabs(-1); });
+    onWindowEvent("tabButtonRight", PushButton::EventClicked, [this] { scrollToolTabs(+1); });
 }
 
 void MenuBar::toggleToolbox()

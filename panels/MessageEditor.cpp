@@ -61,16 +61,10 @@ MessageEditor::MessageEditor(Document& document, Selection& selection, KeyboardS
 
 void MessageEditor::wire()
 {
-    const auto call = [this](void (MessageEditor::*action)()) {
-        return [this, action](const CEGUI::EventArgs&) {
-            (this->*action)();
-            return true;
-        };
-    };
-    subscribeWindow("mesajWindow", CEGUI::FrameWindow::EventCloseClicked, call(&MessageEditor::cancel));
-    subscribeWindow("mesajIptal", CEGUI::PushButton::EventClicked, call(&MessageEditor::cancel));
-    subscribeWindow("mesajEkle", CEGUI::PushButton::EventClicked, call(&MessageEditor::store));
-    subscribeWindow("mesajYaz", CEGUI::Window::EventMouseClick, call(&MessageEditor::open));
+    onWindowEvent("mesajWindow", CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
+    onWindowEvent("mesajIptal", CEGUI::PushButton::EventClicked, [this] { cancel(); });
+    onWindowEvent("mesajEkle", CEGUI::PushButton::EventClicked, [this] { store(); });
+    onWindowEvent("mesajYaz", CEGUI::Window::EventMouseClick, [this] { open(); });
 }
 
 bool MessageEditor::isOpen() const { return editorWindow()->isVisible(); }

@@ -84,18 +84,10 @@ void Toolbox::loadCatalog()
                        ".png) gosterilemiyor: " + error.what());
         }
         if (button)
-            button->subscribeEvent(CEGUI::PushButton::EventClicked, [this, name = entry.name](const CEGUI::EventArgs&) {
-                tools.beginObjectPlacement(name);
-                return true;
-            });
+            onWindowEvent(entry.name, CEGUI::PushButton::EventClicked,
+                          [this, name = entry.name] { tools.beginObjectPlacement(name); });
     }
-    subscribeWindow("bluearea", CEGUI::PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
-        tools.beginAreaPlacement();
-        return true;
-    });
+    onWindowEvent("bluearea", CEGUI::PushButton::EventClicked, [this] { tools.beginAreaPlacement(); });
     // Road drawing has its own button; it is no catalog object.
-    subscribeWindow(roadButton, CEGUI::PushButton::EventClicked, [this](const CEGUI::EventArgs&) {
-        tools.beginRoadPlacement();
-        return true;
-    });
+    onWindowEvent(roadButton, CEGUI::PushButton::EventClicked, [this] { tools.beginRoadPlacement(); });
 }

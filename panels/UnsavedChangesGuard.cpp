@@ -19,16 +19,10 @@ void UnsavedChangesGuard::wire(Save saveDocument)
 {
     save = std::move(saveDocument);
     guardWindow()->setVisible(false);
-    const auto on = [](const char* name, const CEGUI::String& event, std::function<void()> action) {
-        subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
-            action();
-            return true;
-        });
-    };
-    on("kaydetSorEvet", CEGUI::PushButton::EventClicked, [this] { saveAndGoOn(); });
-    on("kaydetSorHayir", CEGUI::PushButton::EventClicked, [this] { goOn(); });
-    on("kaydetSorIptal", CEGUI::PushButton::EventClicked, [this] { cancel(); });
-    on("kaydetSorWindow", CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
+    onWindowEvent("kaydetSorEvet", CEGUI::PushButton::EventClicked, [this] { saveAndGoOn(); });
+    onWindowEvent("kaydetSorHayir", CEGUI::PushButton::EventClicked, [this] { goOn(); });
+    onWindowEvent("kaydetSorIptal", CEGUI::PushButton::EventClicked, [this] { cancel(); });
+    onWindowEvent("kaydetSorWindow", CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
 }
 
 void UnsavedChangesGuard::proceed(std::function<void()> action)
