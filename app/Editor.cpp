@@ -28,7 +28,10 @@ void Editor::wire()
 
 void Editor::connect(EditorFrameListener& listener)
 {
-    keys.connect([&listener] { listener.toggleKeyboardBuffering(); });
+    keys.connect([&listener](bool toWidgets) {
+        if (listener.bufferedKeys != toWidgets)
+            listener.toggleKeyboardBuffering();
+    });
     quit = [&listener] { listener.quitRequested = true; };
     listener.hooks.frame = [this] { frame(); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };

@@ -2,17 +2,36 @@
 
 #include <functional>
 
-// Hands the keys between the camera (polled) and the widgets (buffered). The
-// input listener connects it once it exists; until then it does nothing.
+// Hands the keys between the camera (polled) and the widgets (buffered). Every
+// window that takes typing holds the keys while it is open; the camera gets them
+// back when the last one lets go. The input listener connects it once it exists.
 class KeyboardSwitch {
 public:
-    void connect(std::function<void()> toggleKeys) { toggle = std::move(toggleKeys); }
-    void operator()() const
+    void connect(std::function<void(bool toWidgets)> routeKeys)
     {
-        if (toggle)
-            toggle();
+        route = std::move(routeKeys);
+        apply();
     }
+    void hold()
+    {
+        ++holders;
+        apply();
+    }
+    void release()
+    {
+        if (holders > 0)
+            --holders;
+        apply();
+    }
+    bool widgetsHaveKeys() const { return holders > 0; }
 
 private:
-    std::function<void()> toggle;
+    void apply() const
+    {
+        if (route)
+            route(holders > 0);
+    }
+
+    std::function<void(bool)> route;
+    int holders = 0;
 };

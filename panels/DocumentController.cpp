@@ -177,11 +177,11 @@ void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
     }
     dialogOpen = true;
     disableEditor();
-    parts.keys();
+    parts.keys.hold();
     CommonFileDialog::getSingleton()->show(request, [this, accepted](const CommonFileDialogResult& result) {
         dialogOpen = false;
         enableEditor();
-        parts.keys();
+        parts.keys.release();
         if (result.getState() == CommonFileDialogResult::Accepted)
             accepted(toUtf8(result.getPath()));
     });

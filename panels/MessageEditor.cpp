@@ -75,7 +75,7 @@ void MessageEditor::open()
     if (isOpen() || !area || area->kind != ItemKind::Area)
         return;
     editorWindow()->setVisible(true);
-    keys();
+    keys.hold();
     areaId = area->id;
     if (area->message) {
         for (int k = 0; k < 4; ++k)
@@ -96,7 +96,6 @@ void MessageEditor::store()
         return;
     }
     close();
-    keys();
     if (!area) {
         showNotice("Mesaj eklenmedi: ait oldugu mavi alan kaldirilmis.");
         return;
@@ -118,11 +117,11 @@ void MessageEditor::cancel()
     getWindow("mesajIcerik")->setText("");
     for (const char* field : questionFields)
         getWindow(field)->setText("");
-    keys();
 }
 
 void MessageEditor::close()
 {
     editorWindow()->setVisible(false);
     areaId.reset();
+    keys.release();
 }

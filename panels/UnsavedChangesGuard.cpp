@@ -40,7 +40,7 @@ void UnsavedChangesGuard::proceed(std::function<void()> action)
     window->setEnabled(true);
     window->moveToFront();
     window->setModalState(true);
-    keys();
+    keys.hold();
 }
 
 bool UnsavedChangesGuard::isOpen() const { return guardWindow()->isVisible(); }
@@ -58,7 +58,7 @@ void UnsavedChangesGuard::close()
     CEGUI::Window* window = guardWindow();
     window->setModalState(false);
     window->setVisible(false);
-    keys();
+    keys.release();
 }
 
 void UnsavedChangesGuard::saveAndGoOn()

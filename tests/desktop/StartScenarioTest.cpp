@@ -57,11 +57,14 @@ TEST_F(StartScenario, OpensTheFileInAnUnlockedEditor)
     const std::string file =
         put("start.zev", std::string("human ") + boxMesh + " 1 0 1\nroad " + boxMesh + " 0 0 5 0");
 
-    app->openScenarioAtStart(file);
+    editor->documents.openAtStart(file);
 
     EXPECT_FALSE(panelsLocked());
-    EXPECT_EQ(session->registry.objects.size(), 1u);
-    EXPECT_EQ(session->registry.roads.size(), 1u);
+    ASSERT_EQ(editor->document.items().size(), 2u);
+    EXPECT_EQ(editor->document.items()[0].kind, ItemKind::Object);
+    EXPECT_EQ(editor->document.items()[1].kind, ItemKind::Road);
+    EXPECT_EQ(editor->document.path(), file);
+    EXPECT_FALSE(editor->document.modified());
     EXPECT_EQ(noticeText(), "");
     EXPECT_EQ(window("frameImage")->getProperty("Image"), "cameraImageSet/cameraImage");
 }
@@ -69,33 +72,32 @@ TEST_F(StartScenario, OpensTheFileInAnUnlockedEditor)
 TEST_F(StartScenario, MissingFileGivesAnEmptyUnlockedScenarioAndTheNoticeOfOpen)
 {
     const std::string missing = folder + "/yok.zev";
-    app->loadScenario(missing);
+    editor->documents.openFile(missing);
     const std::string openNotice = noticeText();
     ASSERT_NE(openNotice, "");
     hideNotice();
     addObject();
 
-    app->openScenarioAtStart(missing);
+    editor->documents.openAtStart(missing);
 
     EXPECT_EQ(noticeText(), openNotice);
     EXPECT_FALSE(panelsLocked());
-    EXPECT_TRUE(session->registry.objects.empty());
+    EXPECT_TRUE(editor->document.items().empty());
 }
 
 TEST_F(StartScenario, MalformedFileGivesAnEmptyUnlockedScenarioAndTheNoticeOfOpen)
 {
     const std::string file = put("bozuk.zev", std::string("human ") + boxMesh + " 1 0\n");
-    app->loadScenario(file);
+    editor->documents.openFile(file);
     const std::string openNotice = noticeText();
     ASSERT_NE(openNotice.find("satir 1"), std::string::npos) << openNotice;
     hideNotice();
 
-    app->openScenarioAtStart(file);
+    editor->documents.openAtStart(file);
 
     EXPECT_EQ(noticeText(), openNotice);
     EXPECT_FALSE(panelsLocked());
-    EXPECT_TRUE(session->registry.objects.empty());
-    EXPECT_TRUE(session->registry.roads.empty());
+    EXPECT_TRUE(editor->document.items().empty());
 }
 
 }  // namespace

@@ -223,4 +223,51 @@ TEST_F(DialogClosingTest, TheHistoryKeepsTheTwelveNewestNamesNewestFirst) {
     EXPECT_EQ(12u, comboboxItems("FileCombobox").size());
 }
 
+TEST_F(DialogClosingTest, TheCompletionGetsTheResultOnceAfterTheDialogHid) {
+    std::vector<CommonFileDialogResult> completed;
+    bool hiddenWhenCompleted = false;
+    const auto completion = [&](const CommonFileDialogResult& result) {
+        completed.push_back(result);
+        hiddenWhenCompleted = !visible("");
+    };
+    dialog->show(openRequest(), completion);
+    clickListItem("scene.zev");
+    click("OkButton");
+    ASSERT_EQ(1u, completed.size());
+    EXPECT_TRUE(hiddenWhenCompleted);
+    EXPECT_EQ(CommonFileDialogResult::Accepted, completed[0].getState());
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(completed[0].getPath()));
+
+    dialog->show(saveRequest(), completion);
+    click("CancelButton");
+    ASSERT_EQ(2u, completed.size());
+    EXPECT_TRUE(hiddenWhenCompleted);
+    EXPECT_EQ(CommonFileDialogResult::Cancelled, completed[1].getState());
+    EXPECT_EQ(2, completed[1].getRequestId());
+
+    // A later close without a completion does not call the earlier one.
+    dialog->show(openRequest());
+    click("CancelButton");
+    EXPECT_EQ(2u, completed.size());
+}
+
+TEST_F(DialogClosingTest, ACompletionCanShowTheDialogAgain) {
+    std::vector<CommonFileDialogResult> second;
+    dialog->show(saveRequest(), [&](const CommonFileDialogResult&) {
+        dialog->show(openRequest(), [&](const CommonFileDialogResult& result) { second.push_back(result); });
+    });
+    click("CancelButton");
+    EXPECT_TRUE(visible(""));
+    EXPECT_TRUE(controlsEnabled());
+    EXPECT_EQ((Texts{"ZEVO (*.zev)", "All files"}), comboboxItems("ExtensionCombobox"));
+    EXPECT_TRUE(second.empty());
+
+    clickListItem("scene.zev");
+    click("OkButton");
+    ASSERT_EQ(1u, second.size());
+    EXPECT_EQ(1, second[0].getRequestId());
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(second[0].getPath()));
+    EXPECT_FALSE(visible(""));
+}
+
 }  // namespace

@@ -6,6 +6,10 @@
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/TestPaths.h"
 
+#include <OgreEntity.h>
+#include <OgreMesh.h>
+#include <OgreSceneManager.h>
+
 #include <CEGUI/CEGUI.h>
 
 #include <filesystem>
@@ -31,6 +35,14 @@ CEGUI::Sizef shownSize(int width, int height)
 
 class Catalog : public EditorFixture {
 protected:
+    // Object placement of the mesh has begun: the cursor object shows it.
+    void expectPlacing(const std::string& mesh)
+    {
+        EXPECT_EQ(editor->tools.mode(), Object);
+        ASSERT_TRUE(editor->cursor.isShown());
+        EXPECT_EQ(scene->getEntity("mouseObjectEntity")->getMesh()->getName(), mesh);
+    }
+
     // Slides the tool tab strip to the tab that holds the window.
     void showTabOf(const char* windowName)
     {
@@ -63,8 +75,7 @@ TEST_F(Catalog, EntryButtonStartsPlacingItsObject)
 {
     enableEditor();
     click(window("adam"));
-    EXPECT_EQ(session->editing.placementMode, Object);
-    EXPECT_EQ(session->editing.currentMeshName, "adam");
+    expectPlacing("adam.mesh");
 }
 
 TEST_F(Catalog, BlueAreaButtonStartsAreaMarking)
@@ -72,7 +83,7 @@ TEST_F(Catalog, BlueAreaButtonStartsAreaMarking)
     enableEditor();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(session->editing.placementMode, Area);
+    EXPECT_EQ(editor->tools.mode(), Area);
 }
 
 TEST_F(Catalog, RoadButtonStartsRoadDrawing)
@@ -80,7 +91,7 @@ TEST_F(Catalog, RoadButtonStartsRoadDrawing)
     enableEditor();
     showTabOf("yol");
     click(window("yol"));
-    EXPECT_EQ(session->editing.placementMode, Road);
+    EXPECT_EQ(editor->tools.mode(), Road);
 }
 
 // A work folder of its own with a faulty catalog: one good entry with its
@@ -136,8 +147,7 @@ TEST_F(FaultyCatalog, ButtonWithoutPictureStillWorks)
 {
     enableEditor();
     click(window("kadin"));
-    EXPECT_EQ(session->editing.placementMode, Object);
-    EXPECT_EQ(session->editing.currentMeshName, "kadin");
+    expectPlacing("kadin.mesh");
 }
 
 class MissingCatalog : public FaultyCatalog {
@@ -158,7 +168,7 @@ TEST_F(MissingCatalog, EditorStartsAndTheBlueAreaButtonIsConnected)
     enableEditor();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(session->editing.placementMode, Area);
+    EXPECT_EQ(editor->tools.mode(), Area);
 }
 
 }  // namespace

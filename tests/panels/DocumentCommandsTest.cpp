@@ -1,12 +1,11 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "editor/Selection.h"
 #include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
-#include <OgreSceneNode.h>
+#include <OgreSceneManager.h>
 
 #include <cstdio>
 #include <fstream>
@@ -33,6 +32,21 @@ void choose(const char* item)
     click(window(item));
 }
 
+// The document has unsaved changes: the editor asks first; the user goes on without saving.
+void goOnWithoutSaving()
+{
+    ASSERT_TRUE(window("kaydetSorWindow")->isVisible());
+    click(window("kaydetSorHayir"));
+    EXPECT_FALSE(window("kaydetSorWindow")->isVisible());
+}
+
+// Types the name into the open dialog and accepts it.
+void accept(const std::string& name)
+{
+    dialogWindow("FileCombobox")->setText(name);
+    click(dialogWindow("OkButton"));
+}
+
 std::string fileContents(const std::string& path)
 {
     std::ifstream file(path);
@@ -45,40 +59,46 @@ using DocumentCommands = EditorFixture;
 
 TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
 {
-    Ogre::SceneNode* object = addObject();
+    const ItemId object = addObject();
     addArea();
-    selectNode(*session, object);
-    object->showBoundingBox(true);
+    editor->selection.select(object);
     frames(21);
-    session->editing.placementMode = Area;
-    listener->clickStep = 1;
+    editor->tools.beginObjectPlacement("adam");
+    ASSERT_TRUE(editor->cursor.isShown());
     ASSERT_EQ(window("frameImage")->getProperty("Image"), "");
 
     choose("yeniPopupItem");
+    goOnWithoutSaving();
 
-    EXPECT_TRUE(session->registry.objects.empty());
-    EXPECT_TRUE(session->registry.areas.empty());
-    EXPECT_EQ(session->editing.selectedNode, nullptr);
-    EXPECT_FALSE(object->getShowBoundingBox());
-    EXPECT_EQ(session->editing.placementMode, None);
-    EXPECT_EQ(listener->clickStep, 0);
+    EXPECT_TRUE(editor->document.items().empty());
+    EXPECT_FALSE(editor->document.modified());
+    EXPECT_FALSE(editor->selection.selected());
+    EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(object)));
+    EXPECT_EQ(editor->tools.mode(), None);
+    EXPECT_FALSE(editor->cursor.isShown());
     EXPECT_EQ(window("frameImage")->getProperty("Image"), "cameraImageSet/cameraImage");
     for (const char* name : {"tabFrameWindow", "insanTab", "ozelliklerTab", "mesajWindow"})
         EXPECT_FALSE(window(name)->isDisabled()) << name;
-    EXPECT_EQ(session->panels.propertiesTabShown, 0);
-    EXPECT_EQ(session->panels.propertiesTabSlideOut, 1);
-    // The name counter keeps counting.
-    EXPECT_EQ(session->editing.nameCounter, 2);
+    EXPECT_FALSE(editor->properties.shown());
+    EXPECT_TRUE(editor->properties.slidingOut());
+    // Ids keep counting over New: the next item is "Human2".
+    click(window("adam"));
+    EXPECT_EQ(editor->tools.mode(), Object);
+    EXPECT_EQ(addObject(), 2);
+    EXPECT_TRUE(scene->hasEntity("Human2"));
 }
 
 TEST_F(DocumentCommands, NewClosesAnOpenMessageEditorAndGivesTheKeysBack)
 {
     enableEditor();
-    selectNode(*session, addArea().node);
+    editor->selection.select(addArea());
     frames(21);
     click(window("mesajYaz"));
     ASSERT_TRUE(listener->bufferedKeys);
     choose("yeniPopupItem");
+    // While the editor asks, the widgets keep the keys (the guard's Escape means Vazgec).
+    EXPECT_TRUE(listener->bufferedKeys);
+    goOnWithoutSaving();
     EXPECT_FALSE(window("mesajWindow")->isVisible());
     EXPECT_FALSE(listener->bufferedKeys);
 }
@@ -88,7 +108,9 @@ TEST_F(DocumentCommands, OpenLocksTheEditorUntilTheDialogIsCancelled)
     enableEditor();
     addObject();
     choose("acPopupItem");
+    goOnWithoutSaving();
     ASSERT_TRUE(dialogOpen());
+    EXPECT_TRUE(editor->documents.fileDialogOpen());
     EXPECT_EQ(dialogWindow("ExtensionCombobox")->getText(), "ZEVO (*.zev)");
     EXPECT_EQ(static_cast<CEGUI::Combobox*>(dialogWindow("ExtensionCombobox"))->getItemCount(), 2u);
     EXPECT_TRUE(listener->bufferedKeys);
@@ -97,10 +119,11 @@ TEST_F(DocumentCommands, OpenLocksTheEditorUntilTheDialogIsCancelled)
 
     click(dialogWindow("CancelButton"));
     EXPECT_FALSE(dialogOpen());
+    EXPECT_FALSE(editor->documents.fileDialogOpen());
     EXPECT_FALSE(listener->bufferedKeys);
     for (const char* name : {"TestWindowFrame", "windowFrame", "insanTab", "mesajWindow"})
         EXPECT_FALSE(window(name)->isDisabled()) << name;
-    EXPECT_EQ(session->registry.objects.size(), 1u);
+    EXPECT_EQ(editor->document.items().size(), 1u);
 }
 
 TEST_F(DocumentCommands, SaveWritesTheSceneUnderTheAcceptedName)
@@ -114,38 +137,73 @@ TEST_F(DocumentCommands, SaveWritesTheSceneUnderTheAcceptedName)
 
     const std::string name = "panels_test_save.zev";
     std::remove(name.c_str());
-    dialogWindow("FileCombobox")->setText(name);
-    click(dialogWindow("OkButton"));
+    accept(name);
     EXPECT_FALSE(dialogOpen());
     EXPECT_FALSE(listener->bufferedKeys);
     EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
     const std::string written = fileContents(name);
     std::remove(name.c_str());
     EXPECT_EQ(written, "human kup.mesh 0 0 0");
+    EXPECT_FALSE(editor->document.modified());
+    EXPECT_NE(editor->document.path().find(name), std::string::npos) << editor->document.path();
 }
 
-TEST_F(DocumentCommands, SecondOpenWhileTheDialogIsOpenKeepsTheKeyboardInStep)
+TEST_F(DocumentCommands, OpenReplacesTheItemsWithTheAcceptedFilesAndShowsThem)
+{
+    enableEditor();
+    const ItemId old = addObject();
+    const std::string name = "panels_test_open.zev";
+    std::ofstream(name) << "human kup.mesh 3 0 4\nroad yol.mesh 0 0 0 10";
+    choose("acPopupItem");
+    goOnWithoutSaving();
+    accept(name);
+    std::remove(name.c_str());
+
+    EXPECT_FALSE(dialogOpen());
+    EXPECT_FALSE(listener->bufferedKeys);
+    ASSERT_EQ(editor->document.items().size(), 2u);
+    const Item& object = editor->document.items()[0];
+    EXPECT_EQ(object.kind, ItemKind::Object);
+    EXPECT_EQ(object.mesh, "kup.mesh");
+    EXPECT_EQ(object.x, 3);
+    EXPECT_EQ(object.z, 4);
+    EXPECT_EQ(editor->document.items()[1].kind, ItemKind::Road);
+    EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(old)));
+    EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(object.id)));
+    EXPECT_GT(object.id, old);
+    EXPECT_FALSE(editor->document.modified());
+    EXPECT_EQ(window("frameImage")->getProperty("Image"), "cameraImageSet/cameraImage");
+    EXPECT_EQ(noticeText(), "");
+}
+
+TEST_F(DocumentCommands, OpenOrSaveWhileTheDialogIsOpenChangesNothing)
 {
     enableEditor();
     choose("acPopupItem");
-    app->onSaveClicked(CEGUI::WindowEventArgs(window("kaydetPopupItem")));
-    app->onOpenClicked(CEGUI::WindowEventArgs(window("acPopupItem")));
+    editor->documents.save();
+    editor->documents.open();
     EXPECT_TRUE(listener->bufferedKeys);
+    // Still the open request: two file types, not the four of saving.
+    EXPECT_EQ(static_cast<CEGUI::Combobox*>(dialogWindow("ExtensionCombobox"))->getItemCount(), 2u);
     click(dialogWindow("CancelButton"));
     EXPECT_FALSE(listener->bufferedKeys);
     EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
 }
 
-TEST_F(DocumentCommands, OpenWaitsWhileAMessageIsBeingWritten)
+TEST_F(DocumentCommands, OpenAndSaveWaitWhileAMessageIsBeingWritten)
 {
     enableEditor();
-    selectNode(*session, addArea().node);
+    editor->selection.select(addArea());
     frames(21);
     click(window("mesajYaz"));
-    app->onOpenClicked(CEGUI::WindowEventArgs(window("acPopupItem")));
-    EXPECT_FALSE(dialogOpen());
-    EXPECT_TRUE(listener->bufferedKeys);
-    EXPECT_NE(noticeText().find("mesaj"), std::string::npos) << noticeText();
+    for (void (DocumentController::*command)() : {&DocumentController::open, &DocumentController::save}) {
+        hideNotice();
+        (editor->documents.*command)();
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_TRUE(listener->bufferedKeys);
+        EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
+        EXPECT_NE(noticeText().find("mesaj"), std::string::npos) << noticeText();
+    }
 }
 
 }  // namespace

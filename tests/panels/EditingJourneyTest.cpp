@@ -42,9 +42,9 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        app->camera->setPosition(Ogre::Vector3(0, 0, 80));
-        app->camera->lookAt(Ogre::Vector3(0, 0, -300));
-        app->camera->setNearClipDistance(5);
+        camera->setPosition(Ogre::Vector3(0, 0, 80));
+        camera->lookAt(Ogre::Vector3(0, 0, -300));
+        camera->setNearClipDistance(5);
     }
 
     void runFrames(int count)
@@ -53,7 +53,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             listener->frameStarted(evt);
             // What rendering a frame does: the scene's bounds follow what moved.
-            app->sceneManager->getRootSceneNode()->_update(true, false);
+            scene->getRootSceneNode()->_update(true, false);
         }
     }
 
@@ -61,7 +61,7 @@ protected:
     Ogre::Vector2 pictureSpot(const Ogre::Vector3& world) const
     {
         const Ogre::Vector3 device =
-            app->camera->getProjectionMatrix() * (app->camera->getViewMatrix() * world);
+            camera->getProjectionMatrix() * (camera->getViewMatrix() * world);
         return {(device.x + 1) / 2, (1 - device.y) / 2};
     }
 
@@ -70,7 +70,7 @@ protected:
         const char* const tabs[] = {"insanTab", "yollarveisaretlerTab", "araclarTab", "cevreTab", "ozelTab"};
         for (int tab = 1; tab <= 5; ++tab)
             if (window(windowName)->isAncestor(window(tabs[tab - 1])))
-                while (session->panels.currentToolTab < tab) {
+                while (editor->menuBar.currentToolTab() < tab) {
                     click(window("tabButtonRight"));
                     runFrames(21);
                 }
@@ -85,8 +85,9 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
 
     click(window("adam"));
     clickAt(window("windowFrame"), 0.5f, 0.8f);
-    ASSERT_EQ(session->registry.objects.size(), 1u);
-    EXPECT_EQ(session->registry.objects[0]->meshName, "adam.mesh");
+    ASSERT_EQ(editor->document.items().size(), 1u);
+    EXPECT_EQ(editor->document.items()[0].kind, ItemKind::Object);
+    EXPECT_EQ(editor->document.items()[0].mesh, "adam.mesh");
     runFrames(21);
     EXPECT_FALSE(window("mesajYaz")->isVisible());
 
@@ -94,14 +95,15 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
     click(window("bluearea"));
     clickAt(window("windowFrame"), 0.3f, 0.75f);
     clickAt(window("windowFrame"), 0.45f, 0.9f);
-    ASSERT_EQ(session->registry.areas.size(), 1u);
-    AreaRecord& area = *session->registry.areas[0];
+    ASSERT_EQ(editor->document.items().size(), 2u);
+    const ItemId area = editor->document.items()[1].id;
+    EXPECT_EQ(item(area).kind, ItemKind::Area);
     runFrames(1);
 
-    const Ogre::Vector2 onArea = pictureSpot(area.node->_getDerivedPosition());
+    const Ogre::Vector2 onArea = pictureSpot(editor->mirror.nodeOf(area)->_getDerivedPosition());
     clickAt(window("windowFrame"), onArea.x, onArea.y);
     runFrames(21);
-    ASSERT_EQ(session->editing.selectedNode, area.node);
+    ASSERT_EQ(editor->selection.selected(), area);
     ASSERT_TRUE(window("mesajYaz")->isEffectiveVisible());
 
     click(window("mesajYaz"));
@@ -115,11 +117,12 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
     click(window("soru2"));
     click(window("mesajEkle"));
 
-    ASSERT_NE(area.message, nullptr);
-    EXPECT_EQ(area.message->text, "Karşıdan karşıya nasıl geçilir?");
-    EXPECT_EQ(area.message->hasQuestions, 1);
-    EXPECT_EQ(area.message->answerIndex, 2);
-    EXPECT_EQ(area.message->questions[1], "Yaya geçidinden");
+    const std::optional<ScenarioMessage>& message = item(area).message;
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "Karşıdan karşıya nasıl geçilir?");
+    EXPECT_TRUE(message->hasQuestions);
+    EXPECT_EQ(message->answerIndex, 2);
+    EXPECT_EQ(message->questions[1], "Yaya geçidinden");
     EXPECT_FALSE(window("mesajWindow")->isVisible());
     EXPECT_FALSE(listener->bufferedKeys);
 }

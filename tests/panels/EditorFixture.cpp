@@ -1,20 +1,20 @@
 #include "tests/panels/EditorFixture.h"
 
+#include "document/Commands.h"
+#include "filedialog/CommonFileDialog.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "scene/terrain/TerrainSceneManager.h"
-#include "filedialog/CommonFileDialog.h"
 #include "panels/ObjectCatalog.h"
 #include "panels/Panels.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/HeadlessOgre.h"
 #include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
-#include <OgreSceneManager.h>
-#include <OgreSceneNode.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -54,40 +54,21 @@ void EditorFixture::SetUp()
 {
     setenv("ALSOFT_DRIVERS", "null", 1);
     ASSERT_EQ(chdir(workDirectory().c_str()), 0) << workDirectory();
-    TerrainSceneManager& scene = makeScene();
+    scene = &makeScene();
+    camera = scene->createCamera("PlayerCam");
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
+    window("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
     defineCameraViewImages();
-
-    app = std::make_unique<EditorApplication>();
-    session = &app->session;
-    app->sceneManager = &scene;
-    app->camera = scene.createCamera("PlayerCam");
-    session->editing.mouseObjectNode = scene.getRootSceneNode()->createChildSceneNode("mouseObjectNode");
-    listener = new EditorFrameListener(&scene, nullptr, app->camera, nullptr, nullptr, *session);
-    app->frameListener = listener;
-
-    using CEGUI::Event;
-    using CEGUI::PushButton;
-    window("acPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                          Event::Subscriber(&EditorApplication::onOpenClicked, app.get()));
-    window("kaydetPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                              Event::Subscriber(&EditorApplication::onSaveClicked, app.get()));
-    window("yeniPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                            Event::Subscriber(&EditorApplication::onNewClicked, app.get()));
-    window("cikisPopupItem")->subscribeEvent(PushButton::EventClicked,
-                                             Event::Subscriber(&EditorApplication::onExitClicked, app.get()));
-    CEGUI::Window* dialog = CommonFileDialog::getSingleton()->getRootWindow();
-    window("DemoLayout")->addChild(dialog);
-    dialog->subscribeEvent(CEGUI::Window::EventHidden,
-                           Event::Subscriber(&EditorApplication::onFileDialogHidden, app.get()));
     disableEditingPanels();
     closeMenuPopups();
     window("mesajWindow")->setVisible(false);
-    app->layoutToolboxTabs();
+
     forgetCatalogPictures();
-    app->loadObjectCatalog();
-    app->wireMenuBar();
+    editor = std::make_unique<Editor>(*scene, *camera);
+    editor->wire();
+    listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, nullptr, nullptr);
+    editor->connect(*listener);
     hideNotice();
 }
 
@@ -103,7 +84,9 @@ TerrainSceneManager& EditorFixture::makeScene()
 
 void EditorFixture::TearDown()
 {
-    app.reset();
+    // As in the application: the editor's pieces go before the listener.
+    editor.reset();
+    listener.reset();
     // The dialog's windows go with the interface they were added to.
     CommonFileDialog::destroySingleton();
     headlessgui::resetRoot();
@@ -112,7 +95,7 @@ void EditorFixture::TearDown()
 void EditorFixture::frames(int count)
 {
     for (int i = 0; i < count; ++i)
-        animatePanels(*session);
+        editor->frame();
 }
 
 float EditorFixture::relativeX(const std::string& windowName)
@@ -121,32 +104,20 @@ float EditorFixture::relativeX(const std::string& windowName)
     return w->getXPosition().d_scale + w->getXPosition().d_offset / w->getParentPixelSize().d_width;
 }
 
-Ogre::SceneNode* EditorFixture::addNode()
+ItemId EditorFixture::add(const Item& item)
 {
-    const int n = session->editing.nameCounter++;
-    return app->sceneManager->getRootSceneNode()->createChildSceneNode("Human" + std::to_string(n) + "Node");
+    const std::string problem = editor->document.execute(std::make_unique<AddItem>(item));
+    if (!problem.empty())
+        throw std::runtime_error("the test item was not added: " + problem);
+    return item.id;
 }
 
-Ogre::SceneNode* EditorFixture::addObject()
+const Item& EditorFixture::item(ItemId id) const
 {
-    auto* record = new ObjectRecord;
-    record->node = addNode();
-    record->nodeName = record->node->getName();
-    record->meshName = "kup.mesh";
-    record->typeName = "human";
-    session->registry.addObject(record);
-    return record->node;
-}
-
-AreaRecord& EditorFixture::addArea()
-{
-    auto* record = new AreaRecord;
-    record->node = addNode();
-    record->nodeName = record->node->getName();
-    record->meshName = "kup.mesh";
-    record->typeName = "bluearea";
-    session->registry.addArea(record);
-    return *record;
+    const Item* found = editor->document.find(id);
+    if (!found)
+        throw std::runtime_error("no item " + std::to_string(id) + " in the document");
+    return *found;
 }
 
 std::string EditorFixture::noticeText()

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/EditorApplication.h"
+#include "app/Editor.h"
 #include "app/EditorFrameListener.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/FakeInputSource.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,14 @@
 #include <string>
 
 namespace CEGUI { class Window; }
-namespace Ogre { class SceneNode; }
-class TerrainSceneManager;
+namespace Ogre { class Camera; }
 
-// The editor's interface on the real layout, without a display: the widgets
-// run on the null renderer, the scene on an engine without a render system,
-// and the editor's listener on scripted input. SetUp runs the interface part
-// of the editor's start-up in its order (panels locked, popups closed, tabs
-// laid out, catalog loaded from the staged "objects.txt", menu bar wired).
+// The editor on the real layout, without a display: the widgets run on the
+// null renderer, the scene on an engine without a render system, and the
+// editor's listener on scripted input. SetUp follows the editor's start-up:
+// layout loaded, file dialog added, panels locked, popups closed, then the
+// editor built over the scene and the camera "PlayerCam", wired (catalog from
+// the staged "objects.txt") and connected to the listener.
 class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -29,24 +30,25 @@ protected:
     // The scene the editor works in: empty, without terrain.
     virtual TerrainSceneManager& makeScene();
 
-    // Runs the per-frame panel step count times.
+    // Runs the editor's per-frame step count times.
     void frames(int count);
     // Relative x of a window, as the slides compute it.
     static float relativeX(const std::string& windowName);
-    // Puts an item into the registry with a node of its own (no mesh needed).
-    Ogre::SceneNode* addObject();
-    AreaRecord& addArea();
+    // Adds an item to the document the way an edit does; returns its id.
+    ItemId add(const Item& item);
+    ItemId addObject() { return add(makeObject(editor->document.peekId(), "kup.mesh", 0, 0)); }
+    ItemId addArea() { return add(makeArea(editor->document.peekId(), "kup.mesh", 0, 0, 4, 4)); }
+    // The item as the document holds it (fails the test when there is none).
+    const Item& item(ItemId id) const;
     // The text of the notice window, where the editor tells the user what went wrong.
     static std::string noticeText();
     static void hideNotice();
 
     FakeInputSource input;
-    std::unique_ptr<EditorApplication> app;
-    EditorFrameListener* listener = nullptr;
-    EditorSession* session = nullptr;
-
-private:
-    Ogre::SceneNode* addNode();
+    TerrainSceneManager* scene = nullptr;
+    Ogre::Camera* camera = nullptr;
+    std::unique_ptr<Editor> editor;
+    std::unique_ptr<EditorFrameListener> listener;
 };
 
 CEGUI::Window* window(const std::string& name);

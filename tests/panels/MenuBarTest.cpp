@@ -1,5 +1,6 @@
 #include "tests/panels/EditorFixture.h"
 
+#include "panels/PanelSlides.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
@@ -82,14 +83,14 @@ TEST_F(MenuBar, ToolboxToggledTwiceRestoresItsWindowsAndTheViewWidth)
     for (const char* name : toolboxWindows)
         EXPECT_FALSE(window(name)->isVisible()) << name;
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(1.0f, 0));
-    EXPECT_EQ(session->panels.toolboxHidden, 1);
+    EXPECT_TRUE(editor->menuBar.toolboxHidden());
     EXPECT_TRUE(visible("tabButtonLeft"));
 
     click(window("arackutusu"));
     for (const char* name : toolboxWindows)
         EXPECT_TRUE(window(name)->isVisible()) << name;
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(0.8f, 0));
-    EXPECT_EQ(session->panels.toolboxHidden, 0);
+    EXPECT_FALSE(editor->menuBar.toolboxHidden());
 }
 
 TEST_F(MenuBar, ExitItemAndMainFrameCloseButtonRequestTheEnd)
@@ -109,6 +110,7 @@ protected:
     {
         EditorFixture::SetUp();
         home = relativeX("insanTab");
+        propertiesHome = relativeX("ozelliklerTab");
     }
 
     // Every tool tab is home when it is the current one and parked otherwise.
@@ -126,12 +128,13 @@ protected:
     }
 
     float home = 0;
+    float propertiesHome = 0;
 };
 
 TEST_F(ToolTabs, RightArrowSlidesTheNextTabInOverTwentyFrames)
 {
     click(window("tabButtonRight"));
-    EXPECT_EQ(session->panels.currentToolTab, 2);
+    EXPECT_EQ(editor->menuBar.currentToolTab(), 2);
     for (int step = 1; step <= 20; ++step) {
         frames(1);
         EXPECT_NEAR(relativeX("yollarveisaretlerTab"), home + 0.2f - 0.01f * step, 1e-4f) << step;
@@ -142,8 +145,8 @@ TEST_F(ToolTabs, RightArrowSlidesTheNextTabInOverTwentyFrames)
     frames(1);
     EXPECT_TRUE(visible("tabButtonLeft"));
     EXPECT_TRUE(visible("tabButtonRight"));
-    EXPECT_EQ(session->panels.toolTabSlideRight, 0);
-    EXPECT_EQ(session->panels.toolTabSlideStep, 0);
+    expectTabsSettled(2);
+    frames(5);
     expectTabsSettled(2);
 }
 
@@ -166,8 +169,7 @@ TEST_F(ToolTabs, RepeatedSlidesBothWaysEndExactlyAtHomeOrParked)
 TEST_F(ToolTabs, ArrowsAtTheEndsMoveNothingAndStayVisible)
 {
     click(window("tabButtonLeft"));
-    EXPECT_EQ(session->panels.currentToolTab, 1);
-    EXPECT_EQ(session->panels.toolTabSlideLeft, 0);
+    EXPECT_EQ(editor->menuBar.currentToolTab(), 1);
     EXPECT_TRUE(visible("tabButtonLeft"));
     EXPECT_TRUE(visible("tabButtonRight"));
     frames(21);
@@ -176,8 +178,7 @@ TEST_F(ToolTabs, ArrowsAtTheEndsMoveNothingAndStayVisible)
     for (int tab = 2; tab <= 5; ++tab)
         slide("tabButtonRight");
     click(window("tabButtonRight"));
-    EXPECT_EQ(session->panels.currentToolTab, 5);
-    EXPECT_EQ(session->panels.toolTabSlideRight, 0);
+    EXPECT_EQ(editor->menuBar.currentToolTab(), 5);
     EXPECT_TRUE(visible("tabButtonRight"));
     frames(21);
     expectTabsSettled(5);
@@ -188,7 +189,7 @@ TEST_F(ToolTabs, IndexThatNamesNoTabMovesNothing)
     for (int index : {0, 6, -2})
         moveToolTab(1, index);
     expectTabsSettled(1);
-    EXPECT_NEAR(relativeX("ozelliklerTab"), session->panels.propertiesTabHomeX, 1e-6f);
+    EXPECT_NEAR(relativeX("ozelliklerTab"), propertiesHome, 1e-6f);
 }
 
 }  // namespace

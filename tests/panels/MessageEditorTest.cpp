@@ -1,6 +1,5 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "editor/Selection.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
@@ -44,8 +43,8 @@ protected:
     {
         EditorFixture::SetUp();
         enableEditor();
-        area = &addArea();
-        selectNode(*session, area->node);
+        area = addArea();
+        editor->selection.select(area);
         frames(21);
     }
 
@@ -59,7 +58,10 @@ protected:
             typeInto(questionFields[k - 1], "Soru " + std::to_string(k) + "?");
     }
 
-    AreaRecord* area = nullptr;
+    // The area's message as the document holds it.
+    const std::optional<ScenarioMessage>& message() const { return item(area).message; }
+
+    ItemId area = 0;
 };
 
 TEST_F(MessageEditor, OpeningShowsTheWindowAndHandsTheKeysToTheWidgets)
@@ -71,7 +73,7 @@ TEST_F(MessageEditor, OpeningShowsTheWindowAndHandsTheKeysToTheWidgets)
     EXPECT_TRUE(listener->inputReader->bufferedKeys());
 }
 
-TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswer)
+TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswerAsOneUndoableEdit)
 {
     open();
     typeInto("mesajIcerik", "Bu alan okul bahcesi");
@@ -82,12 +84,15 @@ TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswer)
 
     EXPECT_FALSE(editorOpen());
     EXPECT_FALSE(listener->bufferedKeys);
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->text, "Bu alan okul bahcesi");
-    EXPECT_EQ(area->message->hasQuestions, 1);
-    EXPECT_EQ(area->message->answerIndex, 2);
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->text, "Bu alan okul bahcesi");
+    EXPECT_TRUE(message()->hasQuestions);
+    EXPECT_EQ(message()->answerIndex, 2);
     for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(area->message->questions[k - 1], "Soru " + std::to_string(k) + "?");
+        EXPECT_EQ(message()->questions[k - 1], "Soru " + std::to_string(k) + "?");
+    EXPECT_TRUE(editor->document.modified());
+    ASSERT_EQ(editor->document.undo(), "");
+    EXPECT_FALSE(message());
 }
 
 TEST_F(MessageEditor, LastMarkedAnswerWins)
@@ -99,8 +104,8 @@ TEST_F(MessageEditor, LastMarkedAnswerWins)
     mark(1);
     mark(3);
     store();
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->answerIndex, 3);
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->answerIndex, 3);
 }
 
 TEST_F(MessageEditor, StoringWithoutAnswerKeepsOnlyTheTextAndTheEarlierQuestions)
@@ -119,11 +124,11 @@ TEST_F(MessageEditor, StoringWithoutAnswerKeepsOnlyTheTextAndTheEarlierQuestions
     unmarkAll();
     store();
 
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->text, "Ikinci metin");
-    EXPECT_EQ(area->message->hasQuestions, 0);
-    EXPECT_EQ(area->message->answerIndex, -1);
-    EXPECT_EQ(area->message->questions[0], "Soru 1?");
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->text, "Ikinci metin");
+    EXPECT_FALSE(message()->hasQuestions);
+    EXPECT_EQ(message()->answerIndex, -1);
+    EXPECT_EQ(message()->questions[0], "Soru 1?");
 }
 
 TEST_F(MessageEditor, TextsOutsideAsciiComeBackAsTyped)
@@ -137,9 +142,9 @@ TEST_F(MessageEditor, TextsOutsideAsciiComeBackAsTyped)
     unmarkAll();
     mark(1);
     store();
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->text, typed);
-    EXPECT_EQ(area->message->questions[2], question);
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->text, typed);
+    EXPECT_EQ(message()->questions[2], question);
 
     open();
     cancel();  // empties the fields
@@ -165,15 +170,15 @@ TEST_F(MessageEditor, InvalidTextIsRefusedWithAHintAndTheWindowStaysOpen)
         EXPECT_TRUE(editorOpen()) << bad;
         EXPECT_TRUE(listener->bufferedKeys) << bad;
         EXPECT_NE(noticeText(), "") << bad;
-        EXPECT_EQ(area->message, nullptr) << bad;
+        EXPECT_FALSE(message()) << bad;
         EXPECT_EQ(text("mesajIcerik"), bad) << "the text must not be cut";
     }
     hideNotice();
     typeInto("mesajIcerik", std::string(99, 'x'));
     store();
     EXPECT_FALSE(editorOpen());
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->text, std::string(99, 'x'));
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->text, std::string(99, 'x'));
 }
 
 TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
@@ -189,13 +194,13 @@ TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
     store();
     EXPECT_TRUE(editorOpen());
     EXPECT_NE(noticeText().find("Soru 2"), std::string::npos) << noticeText();
-    EXPECT_EQ(area->message, nullptr);
+    EXPECT_FALSE(message());
 
     unmarkAll();
     store();
     EXPECT_FALSE(editorOpen());
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->hasQuestions, 0);
+    ASSERT_TRUE(message());
+    EXPECT_FALSE(message()->hasQuestions);
 }
 
 TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
@@ -214,7 +219,7 @@ TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
     EXPECT_EQ(text("mesajIcerik"), "");
     for (const char* field : questionFields)
         EXPECT_EQ(text(field), "") << field;
-    EXPECT_EQ(area->message->text, "Saklanan");
+    EXPECT_EQ(message()->text, "Saklanan");
 }
 
 TEST_F(MessageEditor, CloseButtonCancelsLikeTheCancelButton)
@@ -225,46 +230,46 @@ TEST_F(MessageEditor, CloseButtonCancelsLikeTheCancelButton)
     EXPECT_FALSE(editorOpen());
     EXPECT_FALSE(listener->bufferedKeys);
     EXPECT_EQ(text("mesajIcerik"), "");
-    EXPECT_EQ(area->message, nullptr);
+    EXPECT_FALSE(message());
 }
 
 TEST_F(MessageEditor, OpeningTwiceKeepsTheKeyboardInStep)
 {
     open();
-    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    editor->messageEditor.open();
     EXPECT_TRUE(editorOpen());
     EXPECT_TRUE(listener->bufferedKeys);
     cancel();
     EXPECT_FALSE(listener->bufferedKeys);
     // Store and cancel of a closed editor change nothing either.
-    app->onCancelMessageClicked(CEGUI::WindowEventArgs(window("mesajIptal")));
-    app->onAddMessageClicked(CEGUI::WindowEventArgs(window("mesajEkle")));
+    editor->messageEditor.cancel();
+    editor->messageEditor.store();
     EXPECT_FALSE(listener->bufferedKeys);
-    EXPECT_EQ(area->message, nullptr);
+    EXPECT_FALSE(message());
 }
 
 TEST_F(MessageEditor, NothingOpensWithoutASelectedBlueArea)
 {
-    selectNode(*session, addObject());
-    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    editor->selection.select(addObject());
+    editor->messageEditor.open();
     EXPECT_FALSE(editorOpen());
-    clearSelection(*session);
-    app->onWriteMessageClicked(CEGUI::WindowEventArgs(window("mesajYaz")));
+    editor->selection.clear();
+    editor->messageEditor.open();
     EXPECT_FALSE(editorOpen());
     EXPECT_FALSE(listener->bufferedKeys);
 }
 
 TEST_F(MessageEditor, MessageGoesToTheAreaItWasOpenedFor)
 {
-    AreaRecord& other = addArea();
+    const ItemId other = addArea();
     open();
     typeInto("mesajIcerik", "Ilk alanin mesaji");
     unmarkAll();
-    selectNode(*session, other.node);
+    editor->selection.select(other);
     store();
-    ASSERT_NE(area->message, nullptr);
-    EXPECT_EQ(area->message->text, "Ilk alanin mesaji");
-    EXPECT_EQ(other.message, nullptr);
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->text, "Ilk alanin mesaji");
+    EXPECT_FALSE(item(other).message);
 }
 
 TEST_F(MessageEditor, StoringForADeletedAreaClosesTheEditorAndSaysSo)
@@ -272,7 +277,9 @@ TEST_F(MessageEditor, StoringForADeletedAreaClosesTheEditorAndSaysSo)
     open();
     typeInto("mesajIcerik", "Kimsesiz");
     unmarkAll();
-    ASSERT_TRUE(deleteSelected(*session));
+    click(window("duzenle"));
+    click(window("silPopupItem"));
+    ASSERT_EQ(editor->document.find(area), nullptr);
     hideNotice();
     store();
     EXPECT_FALSE(editorOpen());

@@ -1,7 +1,5 @@
 #include "tests/panels/EditorFixture.h"
 
-#include "editor/Selection.h"
-#include "panels/Panels.h"
 
 #include <CEGUI/CEGUI.h>
 
@@ -28,49 +26,51 @@ TEST_F(PropertiesTab, SlidesOutOfViewAtStart)
 {
     finishStartSlide();
     EXPECT_NEAR(position(), in + 0.2f, 1e-5f);
-    EXPECT_EQ(session->panels.propertiesTabSlideOut, 0);
+    EXPECT_FALSE(editor->properties.slidingOut());
     EXPECT_FALSE(messageButtonShown());
 }
 
-TEST_F(PropertiesTab, SlidesInOnSelectionAndOutWhenTheSelectionIsCleared)
+TEST_F(PropertiesTab, SlidesInOnSelectionShowingThePositionAndOutWhenTheSelectionIsCleared)
 {
     finishStartSlide();
-    selectNode(*session, addObject());
+    editor->selection.select(add(makeObject(editor->document.peekId(), "kup.mesh", 3, -7)));
+    EXPECT_EQ(window("xPosition")->getText(), "3.000000");
+    EXPECT_EQ(window("yPosition")->getText(), "-7.000000");
     for (int step = 1; step <= 20; ++step) {
         frames(1);
         EXPECT_NEAR(position(), in + 0.2f - 0.01f * step, 1e-4f) << step;
     }
     frames(1);
     EXPECT_NEAR(position(), in, 1e-6f);
-    EXPECT_EQ(session->panels.propertiesTabSlideIn, 0);
+    EXPECT_FALSE(editor->properties.slidingIn());
 
-    clearSelection(*session);
+    editor->selection.clear();
     frames(21);
     EXPECT_NEAR(position(), in + 0.2f, 1e-6f);
 }
 
 TEST_F(PropertiesTab, MessageButtonShowsOnlyForBlueAreas)
 {
-    Ogre::SceneNode* object = addObject();
-    Ogre::SceneNode* area = addArea().node;
+    const ItemId object = addObject();
+    const ItemId area = addArea();
 
-    selectNode(*session, object);
+    editor->selection.select(object);
     frames(1);
     EXPECT_FALSE(messageButtonShown());
 
-    selectNode(*session, area);
+    editor->selection.select(area);
     frames(1);
     EXPECT_TRUE(messageButtonShown());
 
     // Another selection while the tab stays in.
-    selectNode(*session, object);
+    editor->selection.select(object);
     frames(25);
     EXPECT_FALSE(messageButtonShown());
-    selectNode(*session, area);
+    editor->selection.select(area);
     frames(1);
     EXPECT_TRUE(messageButtonShown());
 
-    clearSelection(*session);
+    editor->selection.clear();
     frames(1);
     EXPECT_FALSE(messageButtonShown());
 }
@@ -78,23 +78,23 @@ TEST_F(PropertiesTab, MessageButtonShowsOnlyForBlueAreas)
 TEST_F(PropertiesTab, SelectionDuringTheStartSlideBringsTheTabBackExactlyAndKeepsIt)
 {
     frames(5);
-    selectNode(*session, addObject());
+    editor->selection.select(addObject());
     frames(5);
     EXPECT_NEAR(position(), in, 1e-6f);
     frames(40);
     EXPECT_NEAR(position(), in, 1e-6f);
-    EXPECT_EQ(session->panels.propertiesTabSlideOut, 0);
-    EXPECT_EQ(session->panels.propertiesTabSlideIn, 0);
+    EXPECT_FALSE(editor->properties.slidingOut());
+    EXPECT_FALSE(editor->properties.slidingIn());
 }
 
 TEST_F(PropertiesTab, ManySelectionsLeaveTheTabExactlyInOrOut)
 {
     finishStartSlide();
     for (int round = 0; round < 30; ++round) {
-        selectNode(*session, addObject());
+        editor->selection.select(addObject());
         frames(21);
         EXPECT_NEAR(position(), in, 1e-6f) << round;
-        clearSelection(*session);
+        editor->selection.clear();
         frames(7 + round % 20);
     }
     frames(21);
@@ -103,17 +103,22 @@ TEST_F(PropertiesTab, ManySelectionsLeaveTheTabExactlyInOrOut)
 
 using PanelLocking = EditorFixture;
 
-TEST_F(PanelLocking, KeyboardToggleSwitchesTheListenerAndItsReader)
+TEST_F(PanelLocking, TheWidgetsKeepTheKeysUntilTheLastWindowThatHoldsThemLetsGo)
 {
     ASSERT_FALSE(listener->bufferedKeys);
-    toggleKeyboardBuffering(*listener);
+    editor->keys.hold();
     EXPECT_TRUE(listener->bufferedKeys);
     EXPECT_TRUE(listener->inputReader->bufferedKeys());
     EXPECT_TRUE(listener->inputReader->bufferedMouse());
-    toggleKeyboardBuffering(*listener);
+    editor->keys.hold();
+    editor->keys.release();
+    EXPECT_TRUE(listener->bufferedKeys);
+    editor->keys.release();
     EXPECT_FALSE(listener->bufferedKeys);
     EXPECT_FALSE(listener->inputReader->bufferedKeys());
     EXPECT_TRUE(listener->inputReader->bufferedMouse());
+    editor->keys.release();
+    EXPECT_FALSE(listener->bufferedKeys) << "a release without a hold changes nothing";
 }
 
 }  // namespace

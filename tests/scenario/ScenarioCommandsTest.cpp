@@ -1,9 +1,12 @@
-#include "app/EditorApplication.h"
+#include "app/Editor.h"
+#include "document/Commands.h"
 #include "scene/terrain/TerrainSceneManager.h"
+#include "tests/support/HeadlessGui.h"
 #include "tests/support/HeadlessOgre.h"
 
 #include <gtest/gtest.h>
 
+#include <CEGUI/CEGUI.h>
 #include <OgreEntity.h>
 #include <OgreMeshManager.h>
 #include <OgreSceneNode.h>
@@ -17,28 +20,48 @@ namespace {
 
 const char* const boxMesh = "scenarioTestBox.mesh";
 const char* const stripMesh = "scenarioTestStrip.mesh";
+// A mesh that loads but whose name the file cannot hold.
+const char* const spacedMesh = "two words.mesh";
 
 void makeTestMeshes()
 {
     auto& meshes = Ogre::MeshManager::getSingleton();
-    for (const char* name : {boxMesh, stripMesh})
+    for (const char* name : {boxMesh, stripMesh, spacedMesh})
         if (!meshes.resourceExists(name))
             meshes.createPlane(name, Ogre::RGN_DEFAULT, Ogre::Plane(Ogre::Vector3::UNIT_Y, 0), 2, 2, 1, 1, true, 1, 1,
                                1, Ogre::Vector3::UNIT_Z);
 }
 
-// An editor with a headless scene; items are placed the way the user places them.
+// The editor's panels need their windows: the real layout, with the camera
+// view picture that a successful load switches to.
+void loadInterface()
+{
+    headlessgui::loadRootLayout("guiLayout800X600.layout");
+    if (!CEGUI::ImageManager::getSingleton().isDefined("cameraImageSet/cameraImage"))
+        CEGUI::ImageManager::getSingleton().create("BasicImage", "cameraImageSet/cameraImage");
+}
+
+// The editor over a headless scene, loading and saving through its document
+// controller; items are added as the editing tools add them, by commands.
 class ScenarioCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app.sceneManager = &headlessogre::freshScene();
+        Ogre::SceneManager& scene = headlessogre::freshScene();
         makeTestMeshes();
+        loadInterface();
+        editor = std::make_unique<Editor>(scene, *scene.createCamera("PlayerCam"));
+        sceneManager = &scene;
         std::string pattern = (fs::temp_directory_path() / "sahne-scenario-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override
+    {
+        editor.reset();
+        headlessgui::resetRoot();
+        fs::remove_all(folder);
+    }
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
 
@@ -50,73 +73,48 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    SceneItem create(const std::string& mesh, const Ogre::Vector3& at)
+    Document& document() { return editor->document; }
+    ItemId nextId() { return document().peekId(); }
+
+    ItemId add(Item item)
     {
-        return createSceneItem(*app.sceneManager, app.session.editing.nameCounter, mesh, at);
+        EXPECT_EQ(document().execute(std::make_unique<AddItem>(item)), "");
+        return item.id;
+    }
+    ItemId addObject(float x = 0, float z = 0, const std::string& mesh = boxMesh)
+    {
+        return add(makeObject(nextId(), mesh, x, z));
+    }
+    ItemId addArea(float x1, float z1, float x2, float z2, std::optional<ScenarioMessage> message = {})
+    {
+        Item area = makeArea(nextId(), boxMesh, x1, z1, x2, z2);
+        area.message = std::move(message);
+        return add(area);
     }
 
-    ObjectRecord& placeObject(const Ogre::Vector3& at, const std::string& mesh = boxMesh)
+    // Opening and saving with what was written to standard error on the way.
+    bool open(const std::string& file) { return capture([&] { return editor->documents.openFile(file); }); }
+    bool save(const std::string& file) { return capture([&] { return editor->documents.saveFile(file); }); }
+    template <typename Call>
+    bool capture(Call call)
     {
-        const SceneItem item = create(mesh, at);
-        registry().addObject(new ObjectRecord{item.node, item.entity, mesh, item.node->getName(), "human"});
-        return *registry().objects.back();
+        testing::internal::CaptureStderr();
+        const bool done = call();
+        notice = testing::internal::GetCapturedStderr();
+        return done;
     }
 
-    AreaRecord& placeArea(float x1, float z1, float x2, float z2)
+    static ScenarioMessage questions(const std::string& text, int answer)
     {
-        const SceneItem item = create(boxMesh, Ogre::Vector3((x1 + x2) / 2, 1, (z1 + z2) / 2));
-        applyAreaGeometry(item.node, x1, z1, x2, z2);
-        auto* area = new AreaRecord;
-        area->node = item.node;
-        area->entity = item.entity;
-        area->meshName = boxMesh;
-        area->nodeName = item.node->getName();
-        area->typeName = "bluearea";
-        area->x1 = x1, area->z1 = z1, area->x2 = x2, area->z2 = z2;
-        registry().addArea(area);
-        return *area;
+        return ScenarioMessage{text, true, {"North", "South", "East", "West"}, answer};
     }
 
-    void placeRoad(float x1, float z1, float x2, float z2)
-    {
-        const SceneItem item = create(stripMesh, Ogre::Vector3(x1, 1, z1));
-        applyRoadGeometry(item.node, x1, z1, x2, z2);
-        registry().addRoad(x1, z1, x2, z2, stripMesh, item.node);
-    }
+    bool shows(ItemId id) const { return sceneManager->hasEntity("Human" + std::to_string(id)); }
 
-    static MessageData questions(const std::string& text, int answer)
-    {
-        MessageData data;
-        data.hasQuestions = 1;
-        data.text = text;
-        data.questions = {"North", "South", "East", "West"};
-        data.answerIndex = answer;
-        return data;
-    }
-
-    ObjectRegistry& registry() { return app.session.registry; }
-
-    EditorApplication app;
+    std::unique_ptr<Editor> editor;
+    Ogre::SceneManager* sceneManager = nullptr;
     fs::path folder;
-};
-
-// The registry as plain values, to see that a failed load changed nothing.
-struct RegistrySnapshot {
-    explicit RegistrySnapshot(const ObjectRegistry& registry)
-    {
-        for (const auto& object : registry.objects)
-            nodes.push_back(object->node);
-        for (const auto& area : registry.areas)
-            nodes.push_back(area->node);
-        for (const auto& road : registry.roads)
-            nodes.push_back(road->node);
-        for (Ogre::SceneNode* node : nodes)
-            attached.push_back(node->getParent() != nullptr);
-    }
-    bool operator==(const RegistrySnapshot& other) const { return nodes == other.nodes && attached == other.attached; }
-
-    std::vector<Ogre::SceneNode*> nodes;
-    std::vector<bool> attached;
+    std::string notice;
 };
 
 const std::string expectedFile = std::string("human ") + boxMesh + " -3 0 12\n"
@@ -128,126 +126,127 @@ const std::string expectedFile = std::string("human ") + boxMesh + " -3 0 12\n"
 
 }  // namespace
 
-TEST_F(ScenarioCommandsTest, SavesTheRegistryInFileLayout)
+TEST_F(ScenarioCommandsTest, SavesTheDocumentInFileLayout)
 {
-    placeObject(Ogre::Vector3(-3.7f, 0.2f, 12.9f));
-    registry().setMessage(placeArea(0, 0, 10, 12), questions("Where is the well?", 2));
-    AreaRecord& noted = placeArea(-30, -30, -10, -10);
-    registry().setMessage(noted, questions("Old questions stay in the record", 3));
-    MessageData note;
-    note.text = "Only a note";
-    registry().setMessage(noted, note);
-    placeArea(-1, -1, 1, 1);
-    placeRoad(0, 0, 0, 33);
+    addObject(-3.7f, 12.9f);
+    addArea(0, 0, 10, 12, questions("Where is the well?", 2));
+    // Questions no longer in use stay with the area but are not written.
+    addArea(-30, -30, -10, -10, ScenarioMessage{"Only a note", false, {"North", "South", "East", "West"}, -1});
+    addArea(-1, -1, 1, 1);
+    add(makeRoad(nextId(), stripMesh, 0, 0, 0, 33));
 
-    ASSERT_TRUE(app.saveScenario(path("saved.zev")));
+    ASSERT_TRUE(save(path("saved.zev"))) << notice;
     EXPECT_EQ(contentsOf(path("saved.zev")), expectedFile);
+    EXPECT_EQ(document().path(), path("saved.zev"));
+    EXPECT_FALSE(document().modified());
 }
 
-TEST_F(ScenarioCommandsTest, EmptyRegistrySavesAnEmptyFileThatLoadsEmpty)
+TEST_F(ScenarioCommandsTest, EmptyDocumentSavesAnEmptyFileThatLoadsEmpty)
 {
-    ASSERT_TRUE(app.saveScenario(path("empty.zev")));
+    ASSERT_TRUE(save(path("empty.zev")));
     EXPECT_EQ(contentsOf(path("empty.zev")), "");
-    placeObject(Ogre::Vector3::ZERO);
-    ASSERT_TRUE(app.loadScenario(path("empty.zev")));
-    EXPECT_TRUE(registry().objects.empty() && registry().areas.empty() && registry().roads.empty());
+    const ItemId object = addObject();
+    ASSERT_TRUE(open(path("empty.zev")));
+    EXPECT_TRUE(document().items().empty());
+    EXPECT_FALSE(shows(object));
 }
 
 TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
 {
     put(path("in.zev"), expectedFile);
-    ASSERT_TRUE(app.loadScenario(path("in.zev")));
+    ASSERT_TRUE(open(path("in.zev"))) << notice;
+    EXPECT_EQ(document().path(), path("in.zev"));
+    EXPECT_FALSE(document().modified());
 
-    ASSERT_EQ(registry().objects.size(), 1u);
-    ASSERT_EQ(registry().areas.size(), 3u);
-    ASSERT_EQ(registry().roads.size(), 1u);
-    const ObjectRecord& object = *registry().objects[0];
-    EXPECT_EQ(object.node->getPosition(), Ogre::Vector3(-3, 0, 12));
-    EXPECT_EQ(object.node->getParent(), app.sceneManager->getRootSceneNode());
-    EXPECT_EQ(object.typeName, "human");
-    EXPECT_EQ(object.meshName, boxMesh);
-    EXPECT_EQ(object.entity->getParentSceneNode(), object.node);
+    const std::vector<Item>& items = document().items();
+    ASSERT_EQ(items.size(), 5u);
+    const ItemKind kinds[] = {ItemKind::Object, ItemKind::Area, ItemKind::Area, ItemKind::Area, ItemKind::Road};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].kind, kinds[i]) << i;
+        EXPECT_TRUE(shows(items[i].id)) << i;
+    }
+    const Ogre::SceneNode* object = editor->mirror.nodeOf(items[0].id);
+    EXPECT_EQ(object->getPosition(), Ogre::Vector3(-3, 0, 12));
+    EXPECT_EQ(items[0].type, "human");
+    EXPECT_EQ(items[0].mesh, boxMesh);
 
-    const AreaRecord& marked = *registry().areas[0];
-    EXPECT_EQ(marked.node->getPosition(), Ogre::Vector3(5, 1, 6));
-    EXPECT_EQ(marked.node->getScale(), Ogre::Vector3(5, 0.1f, 6));
+    const Item& marked = items[1];
+    EXPECT_EQ(editor->mirror.nodeOf(marked.id)->getPosition(), Ogre::Vector3(5, 1, 6));
+    EXPECT_EQ(editor->mirror.nodeOf(marked.id)->getScale(), Ogre::Vector3(5, 0.1f, 6));
     EXPECT_EQ((std::array<float, 4>{marked.x1, marked.z1, marked.x2, marked.z2}), (std::array<float, 4>{0, 0, 10, 12}));
-    ASSERT_TRUE(marked.message);
-    EXPECT_EQ(marked.message->text, "Where is the well?");
-    EXPECT_EQ(marked.message->hasQuestions, 1);
-    EXPECT_EQ(marked.message->questions[3], "West");
-    EXPECT_EQ(marked.message->answerIndex, 2);
-    ASSERT_TRUE(registry().areas[1]->message);
-    EXPECT_EQ(registry().areas[1]->message->hasQuestions, 0);
-    EXPECT_EQ(registry().areas[1]->message->answerIndex, -1);
-    EXPECT_FALSE(registry().areas[2]->message);
+    EXPECT_EQ(marked.message, questions("Where is the well?", 2));
+    ASSERT_TRUE(items[2].message);
+    EXPECT_FALSE(items[2].message->hasQuestions);
+    EXPECT_EQ(items[2].message->answerIndex, -1);
+    EXPECT_FALSE(items[3].message);
 
-    const RoadRecord& road = *registry().roads[0];
-    EXPECT_EQ(road.node->getPosition(), Ogre::Vector3(1, 1, 16.5f));
-    EXPECT_EQ(road.node->getScale(), Ogre::Vector3(2, 0.1f, 3));
+    const Ogre::SceneNode* road = editor->mirror.nodeOf(items[4].id);
+    EXPECT_EQ(road->getPosition(), Ogre::Vector3(1, 1, 16.5f));
+    EXPECT_EQ(road->getScale(), Ogre::Vector3(2, 0.1f, 3));
 
-    ASSERT_TRUE(app.saveScenario(path("out.zev")));
+    ASSERT_TRUE(save(path("out.zev")));
     EXPECT_EQ(contentsOf(path("out.zev")), expectedFile);
 }
 
-TEST_F(ScenarioCommandsTest, LoadedItemsTakeTheirNamesFromTheRunningCounter)
+TEST_F(ScenarioCommandsTest, LoadedItemsTakeTheNextIdsAndTheOldOnesGo)
 {
-    placeObject(Ogre::Vector3::ZERO);
-    placeArea(0, 0, 4, 4);
-    placeRoad(0, 0, 10, 0);
-    const std::vector<Ogre::SceneNode*> before = RegistrySnapshot(registry()).nodes;
+    const std::vector<ItemId> before{addObject(), addArea(0, 0, 4, 4), add(makeRoad(nextId(), stripMesh, 0, 0, 10, 0))};
     put(path("two.zev"), std::string("human ") + boxMesh + " 1 0 1\nroad " + stripMesh + " 0 0 5 0");
 
-    ASSERT_TRUE(app.loadScenario(path("two.zev")));
-    EXPECT_EQ(registry().objects[0]->entity->getName(), "Human3");
-    EXPECT_EQ(registry().objects[0]->nodeName, "Human3Node");
-    EXPECT_EQ(registry().roads[0]->node->getName(), "Human4Node");
-    EXPECT_EQ(app.session.editing.nameCounter, 5);
-    for (Ogre::SceneNode* old : before)
-        EXPECT_EQ(old->getParent(), nullptr) << old->getName() << " still shows";
+    ASSERT_TRUE(open(path("two.zev")));
+    EXPECT_EQ(document().items()[0].id, 3);
+    EXPECT_EQ(sceneManager->getEntity("Human3")->getParentSceneNode()->getName(), "Human3Node");
+    EXPECT_EQ(editor->mirror.nodeOf(4)->getName(), "Human4Node");
+    EXPECT_EQ(document().peekId(), 5);
+    for (ItemId old : before)
+        EXPECT_FALSE(shows(old)) << old << " still shows";
 }
 
-TEST_F(ScenarioCommandsTest, LoadingEndsTheSelectionAndHidesItsBox)
+TEST_F(ScenarioCommandsTest, LoadingEndsTheSelection)
 {
-    Ogre::SceneNode* selected = placeObject(Ogre::Vector3::ZERO).node;
-    selected->showBoundingBox(true);
-    app.session.editing.selectedNode = selected;
+    editor->selection.select(addObject(), SelectionChange::Silent);
     put(path("one.zev"), std::string("human ") + boxMesh + " 1 0 1");
 
-    ASSERT_TRUE(app.loadScenario(path("one.zev")));
-    EXPECT_EQ(app.session.editing.selectedNode, nullptr);
-    EXPECT_FALSE(selected->getShowBoundingBox());
+    ASSERT_TRUE(open(path("one.zev")));
+    EXPECT_FALSE(editor->selection.selected());
+    EXPECT_FALSE(editor->mirror.nodeOf(document().items()[0].id)->getShowBoundingBox());
 }
 
-TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNeitherKeptNorSaved)
+TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
 {
     put(path("tree.zev"), std::string("tree ") + boxMesh + " 7 8 9\nhuman " + boxMesh + " 1 2 3");
-    ASSERT_TRUE(app.loadScenario(path("tree.zev")));
-    ASSERT_EQ(registry().objects.size(), 1u);
-    Ogre::Entity* tree = app.sceneManager->getEntity("Human0");
-    EXPECT_EQ(tree->getParentSceneNode()->getPosition(), Ogre::Vector3(7, 8, 9));
-    EXPECT_EQ(tree->getParentSceneNode()->getParent(), app.sceneManager->getRootSceneNode());
+    ASSERT_TRUE(open(path("tree.zev")));
+    ASSERT_EQ(document().items().size(), 2u);
+    const Item& tree = document().items()[0];
+    EXPECT_EQ(tree.kind, ItemKind::Other);
+    EXPECT_FALSE(isMovable(tree));
+    EXPECT_FALSE(isDeletable(tree));
+    EXPECT_EQ(editor->mirror.nodeOf(tree.id)->getPosition(), Ogre::Vector3(7, 8, 9));
 
-    ASSERT_TRUE(app.saveScenario(path("again.zev")));
+    ASSERT_TRUE(save(path("again.zev")));
     EXPECT_EQ(contentsOf(path("again.zev")), std::string("human ") + boxMesh + " 1 2 3");
 }
 
-// Picking asks for query flags 2: loaded items answer it like placed ones.
+// Picks look only for the placed items' query flag: loaded items carry it too.
 TEST_F(ScenarioCommandsTest, LoadedItemsCanBePicked)
 {
     put(path("pick.zev"), std::string("human ") + boxMesh + " 1 0 1\nbluearea " + boxMesh + " 0 1 0 -1 -1 1 1 0 0");
-    ASSERT_TRUE(app.loadScenario(path("pick.zev")));
-    EXPECT_NE(registry().objects[0]->entity->getQueryFlags() & 2u, 0u);
-    EXPECT_NE(registry().areas[0]->entity->getQueryFlags() & 2u, 0u);
+    ASSERT_TRUE(open(path("pick.zev")));
+    for (const Item& item : document().items())
+        EXPECT_NE(sceneManager->getEntity("Human" + std::to_string(item.id))->getQueryFlags()
+                      & SceneMirror::placedItemFlag,
+                  0u);
 }
 
-TEST_F(ScenarioCommandsTest, BadFilesLeaveTheSceneAsItWas)
+TEST_F(ScenarioCommandsTest, BadFilesLeaveTheDocumentAndTheSceneAsTheyWere)
 {
-    placeObject(Ogre::Vector3(1, 0, 1));
-    registry().setMessage(placeArea(0, 0, 4, 4), questions("Kept", 1));
-    placeRoad(0, 0, 10, 0);
-    const RegistrySnapshot before(registry());
-    const int counter = app.session.editing.nameCounter;
+    addObject(1, 1);
+    addArea(0, 0, 4, 4, questions("Kept", 1));
+    add(makeRoad(nextId(), stripMesh, 0, 0, 10, 0));
+    ASSERT_TRUE(save(path("kept.zev")));
+    addObject(2, 2);
+    const std::vector<Item> before = document().items();
+    const ItemId next = nextId();
 
     struct Case {
         std::string file;
@@ -259,35 +258,37 @@ TEST_F(ScenarioCommandsTest, BadFilesLeaveTheSceneAsItWas)
     fs::create_directory(path("folder.zev"));
     for (const Case& bad : {Case{"number.zev", "satir 2"}, Case{"cut.zev", "satir 2"}, Case{"mesh.zev", "satir 3"},
                             Case{"missing.zev", "No such file"}, Case{"folder.zev", "Is a directory"}}) {
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(app.loadScenario(path(bad.file))) << bad.file;
-        const std::string notice = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(open(path(bad.file))) << bad.file;
         EXPECT_NE(notice.find(path(bad.file)), std::string::npos) << notice;
         EXPECT_NE(notice.find(bad.expectedInNotice), std::string::npos) << notice;
-        EXPECT_TRUE(RegistrySnapshot(registry()) == before) << bad.file;
-        EXPECT_EQ(app.session.editing.nameCounter, counter) << bad.file;
+        EXPECT_EQ(document().items(), before) << bad.file;
+        EXPECT_EQ(nextId(), next) << bad.file;
+        EXPECT_EQ(document().path(), path("kept.zev"));
+        EXPECT_TRUE(document().modified());
+        for (const Item& item : before)
+            EXPECT_TRUE(shows(item.id)) << bad.file;
     }
-    EXPECT_EQ(registry().areas[0]->message->text, "Kept");
+    EXPECT_FALSE(sceneManager->hasEntity("Human" + std::to_string(next)));
 }
 
 TEST_F(ScenarioCommandsTest, FailedSavesKeepTheOldFileAndSaySo)
 {
-    placeObject(Ogre::Vector3(1, 0, 1));
+    addObject(1, 1);
     put(path("old.zev"), "the old scenario");
     put(path("plain"), "a file, not a folder");
     fs::create_directory(path("folder.zev"));
 
     for (const std::string& target : {path("folder.zev"), path("plain/new.zev")}) {
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(app.saveScenario(target));
-        EXPECT_NE(testing::internal::GetCapturedStderr().find(target), std::string::npos);
+        EXPECT_FALSE(save(target));
+        EXPECT_NE(notice.find(target), std::string::npos) << notice;
     }
     EXPECT_TRUE(fs::is_directory(path("folder.zev")));
+    EXPECT_EQ(document().path(), "");
+    EXPECT_TRUE(document().modified());
 
     // A mesh name the file cannot hold is refused before anything is written.
-    registry().objects[0]->meshName = "two words.mesh";
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(app.saveScenario(path("old.zev")));
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("two words.mesh"), std::string::npos);
+    addObject(0, 0, spacedMesh);
+    EXPECT_FALSE(save(path("old.zev")));
+    EXPECT_NE(notice.find(spacedMesh), std::string::npos) << notice;
     EXPECT_EQ(contentsOf(path("old.zev")), "the old scenario");
 }

@@ -1,4 +1,4 @@
-#include "app/EditorApplication.h"
+#include "app/Editor.h"
 #include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/HeadlessOgre.h"
@@ -14,29 +14,25 @@
 // a load that fails leaves the view as it was.
 TEST(ScenarioView, LoadingSwitchesTheCameraViewToTheLivePicture)
 {
-    headlessgui::context();
+    headlessgui::loadRootLayout("guiLayout800X600.layout");
     CEGUI::ImageManager::getSingleton().create("BasicImage", "cameraImageSet/cameraImage");
     CEGUI::ImageManager::getSingleton().create("BasicImage", "stillSet/still");
-    auto& windows = CEGUI::WindowManager::getSingleton();
-    CEGUI::Window* root = windows.createWindow("DefaultWindow", "root");
-    CEGUI::Window* frameImage = windows.createWindow("WindowsLook/StaticImage", "frameImage");
-    root->addChild(frameImage);
-    headlessgui::setRoot(root);
+    CEGUI::Window* frameImage = headlessgui::context().getRootWindow()->getChildRecursive("frameImage");
     frameImage->setProperty("Image", "stillSet/still");
 
-    EditorApplication app;
-    app.sceneManager = &headlessogre::freshScene();
+    TerrainSceneManager& scene = headlessogre::freshScene();
+    Editor editor(scene, *scene.createCamera("PlayerCam"));
     const std::string bad = (std::filesystem::temp_directory_path() / "sahne-view-bad.zev").string();
     const std::string empty = (std::filesystem::temp_directory_path() / "sahne-view-empty.zev").string();
     std::ofstream(bad) << "human";
     std::ofstream(empty) << "";
 
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(app.loadScenario(bad));
+    EXPECT_FALSE(editor.documents.openFile(bad));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(frameImage->getProperty("Image"), "stillSet/still");
 
-    EXPECT_TRUE(app.loadScenario(empty));
+    EXPECT_TRUE(editor.documents.openFile(empty));
     EXPECT_EQ(frameImage->getProperty("Image"), "cameraImageSet/cameraImage");
     std::remove(bad.c_str());
     std::remove(empty.c_str());
