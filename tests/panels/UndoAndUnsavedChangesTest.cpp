@@ -1,0 +1,230 @@
+#include "tests/panels/EditorFixture.h"
+
+#include "document/Commands.h"
+#include "filedialog/CommonFileDialog.h"
+#include "panels/Panels.h"
+#include "tests/support/HeadlessGui.h"
+
+#include <CEGUI/CEGUI.h>
+#include <OgreSceneManager.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+using headlessgui::click;
+
+namespace {
+
+// Undo and redo from the menu and the keys, the caption, and the question that
+// comes before unsaved changes would be lost.
+class UndoAndUnsavedChanges : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        enableEditor();
+        char pattern[] = "/tmp/sahne-undo-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override
+    {
+        std::remove((folder + "/a.zev").c_str());
+        rmdir(folder.c_str());
+        EditorFixture::TearDown();
+    }
+
+    void choose(const char* item)
+    {
+        click(window("dosya"));
+        click(window(item));
+    }
+    // The popup stays open after a choice.
+    void chooseEdit(const char* item)
+    {
+        if (!window("duzenlePopup")->isVisible())
+            click(window("duzenle"));
+        click(window(item));
+    }
+    // A key press as the listener gets it, with Ctrl (and Shift) held.
+    void ctrl(input::KeyCode key, bool shift = false)
+    {
+        input.keyDown(input::KC_LCONTROL);
+        if (shift)
+            input.keyDown(input::KC_LSHIFT);
+        input.keyDown(key);
+        input.keyUp(key);
+        input.keyUp(input::KC_LSHIFT);
+        input.keyUp(input::KC_LCONTROL);
+        listener->eventProcessor->processEvents();
+    }
+    void press(input::KeyCode key)
+    {
+        input.keyDown(key);
+        input.keyUp(key);
+        listener->eventProcessor->processEvents();
+    }
+    std::string caption() const { return window("TestWindowFrame")->getText().c_str(); }
+    bool asking() const { return window("kaydetSorWindow")->isVisible(); }
+    std::string saved() const
+    {
+        std::ifstream file(folder + "/a.zev");
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::string folder;
+};
+
+TEST_F(UndoAndUnsavedChanges, MenuItemsUndoAndRedoEditsInTheSceneAndTheSelection)
+{
+    const ItemId id = addObject();
+    editor->selection.select(id);
+    chooseEdit("geriAlPopupItem");
+    EXPECT_TRUE(editor->document.items().empty());
+    EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(id)));
+    EXPECT_FALSE(editor->selection.selected()) << "an undone item leaves the selection";
+
+    chooseEdit("yinelePopupItem");
+    ASSERT_EQ(editor->document.items().size(), 1u);
+    EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(id)));
+}
+
+TEST_F(UndoAndUnsavedChanges, AnUndoneMoveShowsTheOldPositionInTheProperties)
+{
+    const ItemId id = addObject();
+    editor->selection.select(id);
+    const Item before = item(id);
+    editor->document.execute(std::make_unique<ChangeItem>(before, movedTo(before, 7, -3)));
+    EXPECT_EQ(std::string(window("xPosition")->getText().c_str()), "7.000000");
+    ctrl(input::KC_Z);
+    EXPECT_EQ(std::string(window("xPosition")->getText().c_str()), "0.000000");
+    ctrl(input::KC_Z, true);
+    EXPECT_EQ(std::string(window("yPosition")->getText().c_str()), "-3.000000");
+}
+
+TEST_F(UndoAndUnsavedChanges, KeysUndoAndRedoButNotWhileTextIsTypedOrADialogIsOpen)
+{
+    addObject();
+    addObject();
+    ctrl(input::KC_Z);
+    EXPECT_EQ(editor->document.items().size(), 1u);
+    ctrl(input::KC_Y);
+    EXPECT_EQ(editor->document.items().size(), 2u);
+
+    editor->selection.select(addArea());
+    click(window("mesajYaz"));
+    ASSERT_TRUE(window("mesajWindow")->isVisible());
+    ctrl(input::KC_Z);
+    chooseEdit("geriAlPopupItem");
+    EXPECT_EQ(editor->document.items().size(), 3u) << "nothing is undone while a message is written";
+    click(window("mesajIptal"));
+
+    editor->documents.save();
+    ASSERT_TRUE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+    ctrl(input::KC_Z);
+    EXPECT_EQ(editor->document.items().size(), 3u) << "nothing is undone while the file dialog is open";
+}
+
+TEST_F(UndoAndUnsavedChanges, TheCaptionNamesTheFileAndMarksUnsavedChanges)
+{
+    EXPECT_EQ(caption(), "Sahne - Adsiz");
+    addObject();
+    EXPECT_EQ(caption(), "Sahne - Adsiz *");
+    ASSERT_TRUE(editor->documents.saveFile(folder + "/a.zev"));
+    EXPECT_EQ(caption(), "Sahne - a.zev");
+    addObject();
+    EXPECT_EQ(caption(), "Sahne - a.zev *");
+    ctrl(input::KC_Z);
+    EXPECT_EQ(caption(), "Sahne - a.zev") << "undone back to the saved state";
+    ctrl(input::KC_Y);
+    EXPECT_EQ(caption(), "Sahne - a.zev *");
+}
+
+TEST_F(UndoAndUnsavedChanges, EscapeAsksAndVazgecOrEscapeKeepTheEditorAsItWas)
+{
+    addObject();
+    press(input::KC_ESCAPE);
+    ASSERT_TRUE(asking());
+    EXPECT_TRUE(listener->bufferedKeys) << "while it asks, the question alone takes the keys";
+    ctrl(input::KC_Z);
+    EXPECT_EQ(editor->document.items().size(), 1u);
+    click(window("kaydetSorIptal"));
+    EXPECT_FALSE(asking());
+    EXPECT_FALSE(listener->quitRequested);
+    EXPECT_FALSE(listener->bufferedKeys);
+
+    press(input::KC_ESCAPE);
+    ASSERT_TRUE(asking());
+    press(input::KC_ESCAPE);
+    EXPECT_FALSE(asking());
+    EXPECT_FALSE(listener->quitRequested);
+    EXPECT_EQ(editor->document.items().size(), 1u);
+
+    press(input::KC_ESCAPE);
+    click(window("kaydetSorHayir"));
+    EXPECT_TRUE(listener->quitRequested);
+}
+
+TEST_F(UndoAndUnsavedChanges, KaydetSavesToTheOwnFileAndGoesOnOnlyWhenTheSaveSucceeded)
+{
+    addObject();
+    ASSERT_TRUE(editor->documents.saveFile(folder + "/a.zev"));
+    addObject();
+    click(window("TestWindowFrame")->getChild("__auto_closebutton__"));
+    ASSERT_TRUE(asking());
+    click(window("kaydetSorEvet"));
+    EXPECT_TRUE(listener->quitRequested);
+    const std::string text = saved();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+
+    listener->quitRequested = false;
+    addObject();
+    std::remove((folder + "/a.zev").c_str());
+    rmdir(folder.c_str());  // the file's folder is gone: the save fails
+    input.closeWindow();
+    listener->eventProcessor->processEvents();
+    listener->frameStarted({0, 0});
+    ASSERT_TRUE(asking()) << "closing the window asks too";
+    click(window("kaydetSorEvet"));
+    EXPECT_NE(noticeText(), "");
+    EXPECT_FALSE(listener->quitRequested) << "nothing is discarded after a failed save";
+    EXPECT_EQ(editor->document.items().size(), 3u);
+}
+
+TEST_F(UndoAndUnsavedChanges, KaydetWithoutAFileGoesThroughTheDialogThenOn)
+{
+    addObject();
+    choose("yeniPopupItem");
+    ASSERT_TRUE(asking());
+    click(window("kaydetSorEvet"));
+    CEGUI::Window* dialog = CommonFileDialog::getSingleton()->getRootWindow();
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->getChild("FileCombobox")->setText("undo-test.zev");
+    click(dialog->getChild("OkButton"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(std::remove("undo-test.zev"), 0) << "saved into the dialog's folder";
+    EXPECT_TRUE(editor->document.items().empty()) << "New went on after the save";
+    EXPECT_FALSE(listener->bufferedKeys);
+}
+
+TEST_F(UndoAndUnsavedChanges, CtrlSSavesToTheOpenedFileWithoutADialogAndCtrlShiftSAsks)
+{
+    addObject();
+    ASSERT_TRUE(editor->documents.saveFile(folder + "/a.zev"));
+    const std::string before = saved();
+    addObject();
+    ctrl(input::KC_S);
+    EXPECT_FALSE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+    EXPECT_NE(saved(), before);
+    EXPECT_FALSE(editor->document.modified());
+
+    ctrl(input::KC_S, true);
+    EXPECT_TRUE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+}
+
+}  // namespace
