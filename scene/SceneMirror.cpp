@@ -8,6 +8,15 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
+namespace {
+
+// Placed items are drawn up to this far from the camera (plus their own size):
+// further off they are a few pixels at most, and drawing every item on the
+// terrain would make each frame grow with the scenario.
+const float renderingDistance = 450;
+
+}  // namespace
+
 void placeNode(Ogre::SceneNode& node, const Item& item)
 {
     node.resetOrientation();
@@ -70,8 +79,11 @@ void SceneMirror::itemAdded(const Item& item) { build(item); }
 
 void SceneMirror::itemChanged(const Item&, const Item& after)
 {
-    if (Ogre::SceneNode* node = nodeOf(after.id))
-        placeNode(*node, after);
+    const auto found = shown.find(after.id);
+    if (found == shown.end())
+        return;
+    placeNode(*found->second.node, after);
+    reindex(after.id, *found->second.entity);
 }
 
 void SceneMirror::itemRemoved(const Item& item) { destroy(item.id); }
@@ -88,11 +100,34 @@ void SceneMirror::build(const Item& item)
     const std::string name = "Human" + std::to_string(item.id);
     Ogre::Entity* entity = sceneManager.createEntity(name, item.mesh);
     entity->setQueryFlags(placedItemFlag);
+    entity->setRenderingDistance(renderingDistance);
     Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");
     node->attachObject(entity);
     placeNode(*node, item);
     shown.emplace(item.id, Shown{node, entity});
     owners.emplace(entity, item.id);
+    reindex(item.id, *entity);
+}
+
+void SceneMirror::reindex(ItemId id, Ogre::Entity& entity)
+{
+    // The node's transform is worked out on demand from its parents, so the box
+    // is where the entity now stands without updating the whole scene graph.
+    index.insert(id, entity.getWorldBoundingBox(true));
+}
+
+void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const
+{
+    candidates.clear();
+    index.alongRay(ray, candidates);
+    for (ItemId id : candidates) {
+        const auto found = shown.find(id);
+        if (found == shown.end())
+            continue;
+        const std::pair<bool, Ogre::Real> met = Ogre::Math::intersects(ray, found->second.entity->getWorldBoundingBox(true));
+        if (met.first)
+            hits.emplace_back(id, met.second);
+    }
 }
 
 void SceneMirror::destroy(ItemId id)
@@ -100,6 +135,7 @@ void SceneMirror::destroy(ItemId id)
     const auto found = shown.find(id);
     if (found == shown.end())
         return;
+    index.remove(id);
     owners.erase(found->second.entity);
     sceneManager.destroyEntity(found->second.entity);
     parent->removeAndDestroyChild(found->second.node);
@@ -113,4 +149,5 @@ void SceneMirror::destroyAll()
     parent->removeAndDestroyAllChildren();
     shown.clear();
     owners.clear();
+    index.clear();
 }

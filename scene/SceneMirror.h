@@ -1,12 +1,16 @@
 #pragma once
 
 #include "document/DocumentObserver.h"
+#include "scene/ItemGrid.h"
 
 #include <optional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace Ogre {
 class Entity;
+class Ray;
 class MovableObject;
 class SceneManager;
 class SceneNode;
@@ -15,7 +19,8 @@ class Document;
 
 // Keeps the scene in step with the document: every item has its entity
 // "Human" + id and its node "Human" + id + "Node" under one parent node, made
-// when the item comes, moved when it changes and destroyed when it goes.
+// when the item comes, moved when it changes and destroyed when it goes. A grid
+// over x and z follows every change, so picks look only at the items near the ray.
 class SceneMirror : public DocumentObserver {
 public:
     // Placed entities carry this query flag; picks look only for it.
@@ -30,6 +35,11 @@ public:
     std::optional<ItemId> itemOf(const Ogre::MovableObject* object) const;
     Ogre::SceneNode* nodeOf(ItemId id) const;
     Ogre::SceneNode* itemsNode() const { return parent; }
+    // The items whose boxes the ray meets, each with the distance along the ray
+    // to where it enters the box, in no particular order: the answer a scene
+    // query for placed items gives, found through the grid.
+    void itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
+    const ItemGrid& grid() const { return index; }
     // Shows the item's bounding box, or hides it.
     void highlight(ItemId id, bool shown);
 
@@ -45,6 +55,7 @@ private:
     };
 
     void build(const Item& item);
+    void reindex(ItemId id, Ogre::Entity& entity);
     void destroy(ItemId id);
     void destroyAll();
 
@@ -53,6 +64,8 @@ private:
     Ogre::SceneNode* parent;
     std::unordered_map<ItemId, Shown> shown;
     std::unordered_map<const Ogre::MovableObject*, ItemId> owners;
+    ItemGrid index;
+    mutable std::vector<ItemId> candidates;
 };
 
 // Puts the node where the item stands, in the item's shape.
