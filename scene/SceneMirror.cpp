@@ -3,19 +3,11 @@
 #include "document/Document.h"
 #include "scene/PlacementGeometry.h"
 
+#include <OgreCamera.h>
 #include <OgreEntity.h>
 #include <OgreMath.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
-
-namespace {
-
-// Placed items are drawn up to this far from the camera (plus their own size):
-// further off they are a few pixels at most, and drawing every item on the
-// terrain would make each frame grow with the scenario.
-const float renderingDistance = 450;
-
-}  // namespace
 
 void placeNode(Ogre::SceneNode& node, const Item& item)
 {
@@ -41,15 +33,20 @@ void placeNode(Ogre::SceneNode& node, const Item& item)
 
 SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
     : sceneManager(sceneManager), document(document),
-      parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems"))
+      parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems")),
+      terrain(dynamic_cast<TerrainSceneManager*>(&sceneManager))
 {
     for (const Item& item : document.items())
         build(item);
     document.addObserver(this);
+    if (terrain)
+        terrain->chooseChildren(parent, this);
 }
 
 SceneMirror::~SceneMirror()
 {
+    if (terrain)
+        terrain->chooseChildren(parent, nullptr);
     document.removeObserver(this);
     destroyAll();
     sceneManager.destroySceneNode(parent);
@@ -113,21 +110,22 @@ void SceneMirror::reindex(ItemId id, Ogre::Entity& entity)
 {
     // The node's transform is worked out on demand from its parents, so the box
     // is where the entity now stands without updating the whole scene graph.
-    index.insert(id, entity.getWorldBoundingBox(true));
+    index.insert(id, entity.getWorldBoundingBox(true), entity.getParentSceneNode());
 }
 
 void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const
 {
-    candidates.clear();
-    index.alongRay(ray, candidates);
-    for (ItemId id : candidates) {
-        const auto found = shown.find(id);
-        if (found == shown.end())
-            continue;
-        const std::pair<bool, Ogre::Real> met = Ogre::Math::intersects(ray, found->second.entity->getWorldBoundingBox(true));
-        if (met.first)
-            hits.emplace_back(id, met.second);
-    }
+    index.hitsAlongRay(ray, hits);
+}
+
+void SceneMirror::choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen)
+{
+    const Ogre::Vector3& eye = camera.getDerivedPosition();
+    near.clear();
+    index.nearest(eye.x, eye.z, renderingDistance, drawBudget,
+                  [&camera](const Ogre::AxisAlignedBox& cell) { return camera.isVisible(cell); }, near);
+    for (void* node : near)
+        chosen.push_back(static_cast<Ogre::SceneNode*>(node));
 }
 
 void SceneMirror::destroy(ItemId id)

@@ -2,6 +2,7 @@
 
 #include "document/DocumentObserver.h"
 #include "scene/ItemGrid.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 #include <optional>
 #include <unordered_map>
@@ -20,11 +21,18 @@ class Document;
 // Keeps the scene in step with the document: every item has its entity
 // "Human" + id and its node "Human" + id + "Node" under one parent node, made
 // when the item comes, moved when it changes and destroyed when it goes. A grid
-// over x and z follows every change, so picks look only at the items near the ray.
-class SceneMirror : public DocumentObserver {
+// over x and z follows every change, so picks look only at the items near the
+// ray, and a view of a terrain scene considers only the items nearest to it.
+class SceneMirror : public DocumentObserver, private TerrainSceneManager::ChildChooser {
 public:
     // Placed entities carry this query flag; picks look only for it.
     static constexpr unsigned int placedItemFlag = 2;
+    // Items are drawn at most this far from the camera (plus their own size),
+    // and of the items in view only about the nearest drawBudget: further off
+    // they are a few pixels or hidden behind nearer ones, and drawing them all
+    // would make every frame grow with the scenario.
+    static constexpr float renderingDistance = 450;
+    static constexpr std::size_t drawBudget = 400;
 
     SceneMirror(Ogre::SceneManager& sceneManager, Document& document);
     ~SceneMirror() override;
@@ -54,6 +62,7 @@ private:
         Ogre::Entity* entity;
     };
 
+    void choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen) override;
     void build(const Item& item);
     void reindex(ItemId id, Ogre::Entity& entity);
     void destroy(ItemId id);
@@ -65,7 +74,8 @@ private:
     std::unordered_map<ItemId, Shown> shown;
     std::unordered_map<const Ogre::MovableObject*, ItemId> owners;
     ItemGrid index;
-    mutable std::vector<ItemId> candidates;
+    TerrainSceneManager* terrain;
+    std::vector<void*> near;
 };
 
 // Puts the node where the item stands, in the item's shape.

@@ -4,11 +4,13 @@
 #include "scene/ItemGrid.h"
 
 #include <OgreCamera.h>
+#include <OgreRenderQueue.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreSceneQuery.h>
 
 #include <memory>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -214,6 +216,102 @@ TEST(ItemGrid, FindsEachItemOnceAlongARayAndForgetsRemovedOnes)
     found.clear();
     grid.inRectangle(-100, -100, 100, 100, found);
     EXPECT_TRUE(found.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Notes the objects the scene manager looks at for a camera, and keeps them
+// out of the render queue (a headless engine has nothing to draw them with).
+struct Considered : Ogre::MovableObject::Listener {
+    std::vector<const Ogre::MovableObject*> objects;
+    bool objectRendering(const Ogre::MovableObject* object, const Ogre::Camera*) override
+    {
+        objects.push_back(object);
+        return false;
+    }
+    void listenTo(Ogre::SceneManager& sceneManager, Ogre::MovableObject::Listener* listener)
+    {
+        for (const char* type : {"Entity", "ManualObject"})
+            for (const auto& [name, object] : sceneManager.getMovableObjects(type))
+                object->setListener(listener);
+    }
+};
+
+using DrawingTest = EditingScene;
+
+TEST_F(DrawingTest, AViewConsidersOnlyAboutTheNearestItemsInsideItsRange)
+{
+    // A lattice of 3,721 objects, one every 6 units over the whole terrain.
+    std::vector<Item> items;
+    for (int x = -180; x <= 180; x += 6)
+        for (int z = -180; z <= 180; z += 6)
+            items.push_back(makeObject(static_cast<ItemId>(items.size()), "kup.mesh", static_cast<float>(x),
+                                       static_cast<float>(z)));
+    document.replaceAll(items, "");
+    Considered considered;
+    considered.listenTo(sceneManager, &considered);
+
+    camera.setPosition(0, 10, 170);
+    camera.lookAt(0, 0, 0);
+    // As a frame does before it looks for what to draw.
+    sceneManager.getRootSceneNode()->_update(true, false);
+    Ogre::VisibleObjectsBoundsInfo bounds;
+    sceneManager.getRenderQueue()->clear();
+    sceneManager._findVisibleObjects(&camera, &bounds, false);
+
+    std::set<ItemId> seen;
+    for (const Ogre::MovableObject* object : considered.objects)
+        if (const auto id = mirror.itemOf(object))
+            seen.insert(*id);
+    // Far fewer than the items in view; the budget counts whole cells of the
+    // view's edge, so fewer than it may be in view.
+    std::size_t inView = 0;
+    for (const Item& item : document.items())
+        inView += camera.isVisible(Ogre::AxisAlignedBox(item.x - 1, -0.5f, item.z - 1, item.x + 1, 0.5f, item.z + 1));
+    EXPECT_GT(inView, 1500u);
+    EXPECT_GT(seen.size(), 50u);
+    EXPECT_LT(seen.size(), SceneMirror::drawBudget);
+    // The items right in front are among them; those behind the camera are not.
+    for (const Item& item : document.items()) {
+        const Ogre::Vector3 at(item.x, 0, item.z);
+        const float distance = at.distance(camera.getPosition());
+        if (distance < 40 && camera.isVisible(at))
+            EXPECT_TRUE(seen.count(item.id)) << "item at " << at << " in view";
+        if (item.z > 175)
+            EXPECT_FALSE(seen.count(item.id)) << "item at " << at << " behind the camera";
+    }
+    considered.listenTo(sceneManager, nullptr);
+}
+
+TEST(ItemGridNearest, RingsNearestFirstUntilTheBudgetWithinTheReach)
+{
+    ItemGrid grid(10);
+    std::vector<int> payloads(41 * 41);
+    for (int x = -20; x <= 20; ++x)
+        for (int z = -20; z <= 20; ++z) {
+            const int slot = (x + 20) * 41 + (z + 20);
+            payloads[slot] = std::max(std::abs(x), std::abs(z));  // the ring of the cell
+            grid.insert(slot, Ogre::AxisAlignedBox(x * 10 + 4.f, 0, z * 10 + 4.f, x * 10 + 6.f, 1, z * 10 + 6.f),
+                        &payloads[slot]);
+        }
+    const auto all = [](const Ogre::AxisAlignedBox&) { return true; };
+    std::vector<void*> found;
+    grid.nearest(5, 5, 1000, 10, all, found);
+    // Rings 0 and 1 make 9 items; ring 2 completes past the budget of 10.
+    ASSERT_EQ(25u, found.size());
+    for (void* payload : found)
+        EXPECT_LE(*static_cast<int*>(payload), 2);
+
+    found.clear();
+    grid.nearest(5, 5, 30, 100000, all, found);
+    EXPECT_EQ(49u, found.size());  // the reach ends the rings: 3 rings, 7 x 7 cells
+
+    // Only the cells the caller wants: those east of x = 0.
+    found.clear();
+    grid.nearest(5, 5, 30, 100000, [](const Ogre::AxisAlignedBox& cell) { return cell.getMinimum().x >= 0; }, found);
+    EXPECT_EQ(28u, found.size());
 }
 
 }  // namespace
