@@ -11,7 +11,6 @@ namespace {
 // Boxes are widened by this share of a cell, so a ray that grazes a box edge
 // on a cell border still finds the box.
 constexpr double margin = 1e-3;
-constexpr float allHeights = 1e7f;
 
 }  // namespace
 
@@ -82,8 +81,12 @@ void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
             cells[key(x, z)].push_back(slot);
     if (!anyCell) {
         used = entry.span;
+        lowest = low.y;
+        highest = high.y;
         anyCell = true;
     } else {
+        lowest = std::min(lowest, low.y);
+        highest = std::max(highest, high.y);
         used.x0 = std::min(used.x0, entry.span.x0);
         used.z0 = std::min(used.z0, entry.span.z0);
         used.x1 = std::max(used.x1, entry.span.x1);
@@ -252,7 +255,7 @@ void ItemGrid::nearest(float x, float z, float reach, std::size_t budget,
     const auto visit = [&](int x, int z) {
         if (x < used.x0 || x > used.x1 || z < used.z0 || z > used.z1 || cells.find(key(x, z)) == cells.end())
             return;
-        const Ogre::AxisAlignedBox cell(x * side, -allHeights, z * side, (x + 1) * side, allHeights, (z + 1) * side);
+        const Ogre::AxisAlignedBox cell(x * side, lowest, z * side, (x + 1) * side, highest, (z + 1) * side);
         if (wanted(cell))
             eachInCell(x, z, [&](const Entry& entry) { out.push_back(entry.payload); });
     };

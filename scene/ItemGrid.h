@@ -36,7 +36,8 @@ public:
     void inRectangle(float x0, float z0, float x1, float z1, std::vector<ItemId>& out) const;
     // The payloads of the items in the cells around (x, z) that wanted accepts,
     // cell rings nearest first, until at least budget items are found or the
-    // rings reach reach away. wanted gets each cell as a box over all heights.
+    // rings reach reach away. wanted gets each cell as a box from the lowest to
+    // the highest point of any item.
     void nearest(float x, float z, float reach, std::size_t budget,
                  const std::function<bool(const Ogre::AxisAlignedBox& cell)>& wanted, std::vector<void*>& out) const;
 
@@ -71,5 +72,6 @@ private:
     // The cells ever used: searches stay within them.
     bool anyCell = false;
     Span used{0, 0, -1, -1};
+    float lowest = 0, highest = 0;
     mutable std::uint32_t search = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <OgreCamera.h>
 #include <OgreEntity.h>
+#include <OgreMeshManager.h>
 #include <OgreMath.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
@@ -95,7 +96,10 @@ void SceneMirror::allReplaced()
 void SceneMirror::build(const Item& item)
 {
     const std::string name = "Human" + std::to_string(item.id);
-    Ogre::Entity* entity = sceneManager.createEntity(name, item.mesh);
+    Ogre::MeshPtr& mesh = meshes[item.mesh];
+    if (!mesh)
+        mesh = Ogre::MeshManager::getSingleton().load(item.mesh, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    Ogre::Entity* entity = sceneManager.createEntity(name, mesh);
     entity->setQueryFlags(placedItemFlag);
     entity->setRenderingDistance(renderingDistance);
     Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");

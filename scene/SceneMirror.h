@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentObserver.h"
+#include <OgreMesh.h>
 #include "scene/ItemGrid.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
@@ -32,7 +33,7 @@ public:
     // they are a few pixels or hidden behind nearer ones, and drawing them all
     // would make every frame grow with the scenario.
     static constexpr float renderingDistance = 450;
-    static constexpr std::size_t drawBudget = 400;
+    static constexpr std::size_t drawBudget = 250;
 
     SceneMirror(Ogre::SceneManager& sceneManager, Document& document);
     ~SceneMirror() override;
@@ -76,6 +77,8 @@ private:
     ItemGrid index;
     TerrainSceneManager* terrain;
     std::vector<void*> near;
+    // The meshes by file name, so that building an item looks none up in the resource groups.
+    std::unordered_map<std::string, Ogre::MeshPtr> meshes;
 };
 
 // Puts the node where the item stands, in the item's shape.
