@@ -10,6 +10,8 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
+#include <algorithm>
+
 void placeNode(Ogre::SceneNode& node, const Item& item)
 {
     node.resetOrientation();
@@ -69,8 +71,13 @@ Ogre::SceneNode* SceneMirror::nodeOf(ItemId id) const
 
 void SceneMirror::highlight(ItemId id, bool on)
 {
-    if (Ogre::SceneNode* node = nodeOf(id))
-        node->showBoundingBox(on);
+    Ogre::SceneNode* node = nodeOf(id);
+    if (!node)
+        return;
+    node->showBoundingBox(on);
+    highlighted.erase(std::remove(highlighted.begin(), highlighted.end(), id), highlighted.end());
+    if (on)
+        highlighted.push_back(id);
 }
 
 void SceneMirror::itemAdded(const Item& item) { build(item); }
@@ -130,6 +137,11 @@ void SceneMirror::choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode
                   [&camera](const Ogre::AxisAlignedBox& cell) { return camera.isVisible(cell); }, near);
     for (void* node : near)
         chosen.push_back(static_cast<Ogre::SceneNode*>(node));
+    for (ItemId id : highlighted) {
+        Ogre::SceneNode* node = nodeOf(id);
+        if (node && std::find(near.begin(), near.end(), node) == near.end())
+            chosen.push_back(node);
+    }
 }
 
 void SceneMirror::destroy(ItemId id)
@@ -138,6 +150,7 @@ void SceneMirror::destroy(ItemId id)
     if (found == shown.end())
         return;
     index.remove(id);
+    highlighted.erase(std::remove(highlighted.begin(), highlighted.end(), id), highlighted.end());
     owners.erase(found->second.entity);
     sceneManager.destroyEntity(found->second.entity);
     parent->removeAndDestroyChild(found->second.node);
@@ -152,4 +165,5 @@ void SceneMirror::destroyAll()
     shown.clear();
     owners.clear();
     index.clear();
+    highlighted.clear();
 }

@@ -49,7 +49,8 @@ public:
     // query for placed items gives, found through the grid.
     void itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     const ItemGrid& grid() const { return index; }
-    // Shows the item's bounding box, or hides it.
+    // Shows the item's bounding box, or hides it. An item with its box shown is
+    // drawn however far it is.
     void highlight(ItemId id, bool shown);
 
     void itemAdded(const Item& item) override;
@@ -77,6 +78,8 @@ private:
     ItemGrid index;
     TerrainSceneManager* terrain;
     std::vector<void*> near;
+    // Items shown with their box (the selection): drawn at any distance.
+    std::vector<ItemId> highlighted;
     // The meshes by file name, so that building an item looks none up in the resource groups.
     std::unordered_map<std::string, Ogre::MeshPtr> meshes;
 };

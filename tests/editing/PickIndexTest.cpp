@@ -9,6 +9,7 @@
 #include <OgreSceneNode.h>
 #include <OgreSceneQuery.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -282,6 +283,20 @@ TEST_F(DrawingTest, AViewConsidersOnlyAboutTheNearestItemsInsideItsRange)
         if (item.z > 175)
             EXPECT_FALSE(seen.count(item.id)) << "item at " << at << " behind the camera";
     }
+
+    // The selected item is drawn however far off it is.
+    const auto far = std::find_if(document.items().begin(), document.items().end(),
+                                  [](const Item& item) { return item.x == 0 && item.z == -180; });
+    ASSERT_NE(document.items().end(), far);
+    EXPECT_FALSE(seen.count(far->id));
+    selection.select(far->id);
+    considered.objects.clear();
+    sceneManager.getRenderQueue()->clear();
+    sceneManager._findVisibleObjects(&camera, &bounds, false);
+    std::size_t times = 0;
+    for (const Ogre::MovableObject* object : considered.objects)
+        times += mirror.itemOf(object) == far->id;
+    EXPECT_EQ(1u, times);
     considered.listenTo(sceneManager, nullptr);
 }
 
