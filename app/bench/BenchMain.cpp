@@ -75,7 +75,7 @@ struct Pose {
     Ogre::Vector3 target;
 };
 
-// Sizes count from the file's lines: one entry a line, areas with messages add lines.
+// The number of entries in the scenario file.
 std::size_t itemCount(const std::string& path)
 {
     std::string text;
@@ -272,7 +272,7 @@ private:
             row(n + "parse ms", number(f.parse, 1), at50k ? "< 30" : "-", at50k ? f.parse < 30 : -1);
             row(n + "memory MB (per item KB)", number(f.memory, 0) + " (" + number(f.memoryPerItemKb, 2) + ")",
                 "<= 4 KB", f.items >= 10000 ? f.memoryPerItemKb <= 4.0 : -1);
-            row(n + "memory growth (heap in use), Open to Open (MB)", number(f.reopenGrowth, 1), "<= 1",
+            row(n + "memory growth, Open to Open (heap MB)", number(f.reopenGrowth, 1), "<= 1",
                 f.reopenGrowth <= 1.0);
             row(n + "hits per pick (for reference)", number(f.hitsPerPick, 1), "-", -1);
         }

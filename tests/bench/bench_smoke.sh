@@ -22,7 +22,7 @@ grep -Eq '^\| start to first frame \(ms, median of 3\) +\| +[0-9]+ ' "$data/out.
 for n in 40 300; do
   for figure in "frame / empty frame" "pick ms" "Open over the loaded scenario ms" "save ms" "parse ms" \
                 "memory MB" "memory growth"; do
-    grep -Eq "^\| $n items: $figure.*\| +[0-9]" "$data/out.txt" || fail "no '$figure' for $n items"
+    grep -Eq "^\| $n items: $figure.*\| +-?[0-9]" "$data/out.txt" || fail "no '$figure' for $n items"
   done
   # Picks over a scenario spread over the whole terrain meet the ground at least.
   hits=$(grep -E "^\| $n items: hits per pick" "$data/out.txt" | awk -F'|' '{gsub(/ /, "", $3); print $3}')
