@@ -1,6 +1,7 @@
 #include "app/EditorFrameListener.h"
 
 #include "gui/WindowLookup.h"
+#include "scene/terrain/TerrainSceneManager.h"
 #include "sound/AudioStart.h"
 
 #include <AL/al.h>
@@ -16,8 +17,6 @@ CEGUI::GUIContext& guiContext() { return CEGUI::System::getSingleton().getDefaul
 
 // The camera never stays closer than this above the terrain under it.
 const float cameraClearance = 5.0f;
-// Where the downward ray that finds the terrain under the camera starts.
-const float terrainProbeHeight = 5000.0f;
 
 bool typesCharacter(unsigned int codePoint) { return codePoint >= 32 && codePoint != 127; }
 
@@ -32,7 +31,7 @@ EditorFrameListener::EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre:
     // The base part has registered this object as key listener already.
     eventProcessor->addMouseMotionListener(this);
     eventProcessor->addMouseListener(this);
-    terrainQuery = sceneManager->createRayQuery(Ogre::Ray(), 0);
+    terrain = dynamic_cast<TerrainSceneManager*>(sceneManager);
     if (debugOverlay)
         debugOverlay->hide();
     const SoundSources sources = startEditorSound();
@@ -40,7 +39,7 @@ EditorFrameListener::EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre:
     musicSource = sources.music;
 }
 
-EditorFrameListener::~EditorFrameListener() { sceneManager->destroyQuery(terrainQuery); }
+EditorFrameListener::~EditorFrameListener() = default;
 
 void EditorFrameListener::toggleKeyboardBuffering()
 {
@@ -68,12 +67,12 @@ bool EditorFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 
 void EditorFrameListener::keepCameraAboveTerrain()
 {
+    // Straight from the heightfield: a scene query here would walk every object each frame.
+    if (!terrain)
+        return;
     const Ogre::Vector3 position = camera->getPosition();
-    terrainQuery->setRay(Ogre::Ray({position.x, terrainProbeHeight, position.z}, Ogre::Vector3::NEGATIVE_UNIT_Y));
-    for (const Ogre::RaySceneQueryResultEntry& entry : terrainQuery->execute()) {
-        if (!entry.worldFragment)
-            continue;
-        const float height = entry.worldFragment->singleIntersection.y + cameraClearance;
+    if (const std::optional<float> ground = terrain->getHeightAt(position.x, position.z)) {
+        const float height = *ground + cameraClearance;
         if (height > position.y)
             camera->setPosition(position.x, height, position.z);
     }

@@ -8,9 +8,9 @@
 
 namespace CEGUI { class Renderer; }
 namespace Ogre {
-class RaySceneQuery;
 class SceneManager;
 }
+class TerrainSceneManager;
 
 // The editor's frame and input listener: feeds the widgets, hands the presses
 // they do not take to the scene, keeps the camera above the terrain, plays the
@@ -69,5 +69,6 @@ private:
     void keepCameraAboveTerrain();
     Ogre::Vector2 displaySize() const;
 
-    Ogre::RaySceneQuery* terrainQuery = nullptr;
+    // The terrain the camera stays above; none in another kind of scene.
+    const TerrainSceneManager* terrain = nullptr;
 };

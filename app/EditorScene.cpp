@@ -58,6 +58,10 @@ void EditorApplication::createScene()
 
     closeMenuPopups();
     getWindow("mesajWindow")->setVisible(false);
+    // The interface covers the whole window and shows the scene through the
+    // camera view's picture: the window's own view of the scene would be drawn
+    // every frame only to be painted over.
+    window->getViewport(0)->setAutoUpdated(false);
     editor = std::make_unique<Editor>(*sceneManager, *camera);
     editor->wire();
 }

@@ -3,10 +3,14 @@
 #include "document/Document.h"
 #include "scene/PlacementGeometry.h"
 
+#include <OgreCamera.h>
 #include <OgreEntity.h>
+#include <OgreMeshManager.h>
 #include <OgreMath.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+
+#include <algorithm>
 
 void placeNode(Ogre::SceneNode& node, const Item& item)
 {
@@ -32,15 +36,20 @@ void placeNode(Ogre::SceneNode& node, const Item& item)
 
 SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
     : sceneManager(sceneManager), document(document),
-      parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems"))
+      parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems")),
+      terrain(dynamic_cast<TerrainSceneManager*>(&sceneManager))
 {
     for (const Item& item : document.items())
         build(item);
     document.addObserver(this);
+    if (terrain)
+        terrain->chooseChildren(parent, this);
 }
 
 SceneMirror::~SceneMirror()
 {
+    if (terrain)
+        terrain->chooseChildren(parent, nullptr);
     document.removeObserver(this);
     destroyAll();
     sceneManager.destroySceneNode(parent);
@@ -62,16 +71,24 @@ Ogre::SceneNode* SceneMirror::nodeOf(ItemId id) const
 
 void SceneMirror::highlight(ItemId id, bool on)
 {
-    if (Ogre::SceneNode* node = nodeOf(id))
-        node->showBoundingBox(on);
+    Ogre::SceneNode* node = nodeOf(id);
+    if (!node)
+        return;
+    node->showBoundingBox(on);
+    highlighted.erase(std::remove(highlighted.begin(), highlighted.end(), id), highlighted.end());
+    if (on)
+        highlighted.push_back(id);
 }
 
 void SceneMirror::itemAdded(const Item& item) { build(item); }
 
 void SceneMirror::itemChanged(const Item&, const Item& after)
 {
-    if (Ogre::SceneNode* node = nodeOf(after.id))
-        placeNode(*node, after);
+    const auto found = shown.find(after.id);
+    if (found == shown.end())
+        return;
+    placeNode(*found->second.node, after);
+    reindex(after.id, *found->second.entity);
 }
 
 void SceneMirror::itemRemoved(const Item& item) { destroy(item.id); }
@@ -86,13 +103,45 @@ void SceneMirror::allReplaced()
 void SceneMirror::build(const Item& item)
 {
     const std::string name = "Human" + std::to_string(item.id);
-    Ogre::Entity* entity = sceneManager.createEntity(name, item.mesh);
+    Ogre::MeshPtr& mesh = meshes[item.mesh];
+    if (!mesh)
+        mesh = Ogre::MeshManager::getSingleton().load(item.mesh, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    Ogre::Entity* entity = sceneManager.createEntity(name, mesh);
     entity->setQueryFlags(placedItemFlag);
+    entity->setRenderingDistance(renderingDistance);
     Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");
     node->attachObject(entity);
     placeNode(*node, item);
     shown.emplace(item.id, Shown{node, entity});
     owners.emplace(entity, item.id);
+    reindex(item.id, *entity);
+}
+
+void SceneMirror::reindex(ItemId id, Ogre::Entity& entity)
+{
+    // The node's transform is worked out on demand from its parents, so the box
+    // is where the entity now stands without updating the whole scene graph.
+    index.insert(id, entity.getWorldBoundingBox(true), entity.getParentSceneNode());
+}
+
+void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const
+{
+    index.hitsAlongRay(ray, hits);
+}
+
+void SceneMirror::choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen)
+{
+    const Ogre::Vector3& eye = camera.getDerivedPosition();
+    near.clear();
+    index.nearest(eye.x, eye.z, renderingDistance, drawBudget,
+                  [&camera](const Ogre::AxisAlignedBox& cell) { return camera.isVisible(cell); }, near);
+    for (void* node : near)
+        chosen.push_back(static_cast<Ogre::SceneNode*>(node));
+    for (ItemId id : highlighted) {
+        Ogre::SceneNode* node = nodeOf(id);
+        if (node && std::find(near.begin(), near.end(), node) == near.end())
+            chosen.push_back(node);
+    }
 }
 
 void SceneMirror::destroy(ItemId id)
@@ -100,6 +149,8 @@ void SceneMirror::destroy(ItemId id)
     const auto found = shown.find(id);
     if (found == shown.end())
         return;
+    index.remove(id);
+    highlighted.erase(std::remove(highlighted.begin(), highlighted.end(), id), highlighted.end());
     owners.erase(found->second.entity);
     sceneManager.destroyEntity(found->second.entity);
     parent->removeAndDestroyChild(found->second.node);
@@ -113,4 +164,6 @@ void SceneMirror::destroyAll()
     parent->removeAndDestroyAllChildren();
     shown.clear();
     owners.clear();
+    index.clear();
+    highlighted.clear();
 }

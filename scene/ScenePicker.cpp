@@ -4,30 +4,49 @@
 
 #include <OgreCamera.h>
 #include <OgreSceneManager.h>
-#include <OgreSceneQuery.h>
+#include <OgreRay.h>
+
+#include "scene/terrain/TerrainSceneManager.h"
+
+#include <algorithm>
+#include <string>
 
 ScenePicker::ScenePicker(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const SceneMirror& mirror)
-    : sceneManager(sceneManager), camera(camera), mirror(mirror),
-      query(sceneManager.createRayQuery(Ogre::Ray(), SceneMirror::placedItemFlag))
+    : camera(camera), mirror(mirror), terrain(dynamic_cast<TerrainSceneManager*>(&sceneManager))
 {
-    query->setSortByDistance(true, 0);
 }
 
-ScenePicker::~ScenePicker() { sceneManager.destroyQuery(query); }
+ScenePicker::~ScenePicker() = default;
 
 std::vector<PickHit> ScenePicker::pick(ViewPoint at)
 {
-    query->setRay(camera.getCameraToViewportRay(at.x, at.y));
-    std::vector<PickHit> hits;
-    for (const Ogre::RaySceneQueryResultEntry& entry : query->execute()) {
+    return pick(camera.getCameraToViewportRay(at.x, at.y));
+}
+
+std::vector<PickHit> ScenePicker::pick(const Ogre::Ray& ray)
+{
+    struct Found {
+        Ogre::Real distance;
         PickHit hit;
-        if (entry.worldFragment)
-            hit.ground = entry.worldFragment->singleIntersection;
-        else if (entry.movable)
-            hit.item = mirror.itemOf(entry.movable);
-        if (hit.item || hit.ground)
-            hits.push_back(hit);
-    }
+    };
+    std::vector<Found> found;
+    // The terrain comes first and the items by engine name, as a scene query
+    // lists them, so that among equal distances the order is the query's too.
+    if (terrain)
+        if (const auto ground = terrain->intersectTerrain(ray))
+            found.push_back({ground->distance, PickHit{std::nullopt, ground->point}});
+    itemHits.clear();
+    mirror.itemsAlong(ray, itemHits);
+    std::sort(itemHits.begin(), itemHits.end(),
+              [](const auto& a, const auto& b) { return std::to_string(a.first) < std::to_string(b.first); });
+    for (const auto& [id, distance] : itemHits)
+        found.push_back({distance, PickHit{id, std::nullopt}});
+    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.distance < b.distance; });
+
+    std::vector<PickHit> hits;
+    hits.reserve(found.size());
+    for (Found& f : found)
+        hits.push_back(std::move(f.hit));
     return hits;
 }
 

@@ -5,14 +5,16 @@
 #include <OgreVector.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Ogre {
 class Camera;
-class RaySceneQuery;
+class Ray;
 class SceneManager;
 }
 class SceneMirror;
+class TerrainSceneManager;
 
 // A point in the camera view: 0..1 across and down the picture.
 struct ViewPoint {
@@ -25,6 +27,9 @@ struct PickHit {
     std::optional<Ogre::Vector3> ground;  // the terrain, where the ray meets it
 };
 
+// Picks through the mirror's grid and the terrain's heightfield: the answers
+// of a scene query for placed items and world geometry, without walking every
+// object in the scene.
 class ScenePicker {
 public:
     ScenePicker(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const SceneMirror& mirror);
@@ -33,12 +38,14 @@ public:
     ScenePicker& operator=(const ScenePicker&) = delete;
 
     std::vector<PickHit> pick(ViewPoint at);
+    std::vector<PickHit> pick(const Ogre::Ray& ray);
     // The first terrain point under the view point, if the ray meets the terrain.
     std::optional<Ogre::Vector3> groundAt(ViewPoint at);
 
 private:
-    Ogre::SceneManager& sceneManager;
     Ogre::Camera& camera;
     const SceneMirror& mirror;
-    Ogre::RaySceneQuery* query;
+    // The terrain of a terrain scene manager; other scenes have none.
+    const TerrainSceneManager* terrain;
+    std::vector<std::pair<ItemId, float>> itemHits;
 };
