@@ -278,10 +278,12 @@ TEST_F(DrawingTest, AViewConsidersOnlyAboutTheNearestItemsInsideItsRange)
     for (const Item& item : document.items()) {
         const Ogre::Vector3 at(item.x, 0, item.z);
         const float distance = at.distance(camera.getPosition());
-        if (distance < 40 && camera.isVisible(at))
+        if (distance < 40 && camera.isVisible(at)) {
             EXPECT_TRUE(seen.count(item.id)) << "item at " << at << " in view";
-        if (item.z > 175)
+        }
+        if (item.z > 175) {
             EXPECT_FALSE(seen.count(item.id)) << "item at " << at << " behind the camera";
+        }
     }
 
     // The selected item is drawn however far off it is.
