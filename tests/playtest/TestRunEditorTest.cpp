@@ -2,6 +2,8 @@
 #include "app/EditorFrameListener.h"
 #include "document/Commands.h"
 #include "document/ScenarioFile.h"
+#include "document/ScenarioFormat.h"
+#include "document/ScenarioItems.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
@@ -36,9 +38,9 @@ const char* const scenarioText =
     "Sari\n"
     "Yesil\n"
     "Mavi\n"
-    "bluearea kup.mesh 0 0 0 -20 -10 20 10 0\n"
+    "bluearea kup.mesh 0 0 0 -20 -10 20 10 1 -1\n"
     "Kavsaga geldiniz\n"
-    "bluearea kup.mesh 0 0 -60 -20 -70 20 -50";
+    "bluearea kup.mesh 0 0 -60 -20 -70 20 -50 0 0";
 
 void defineCameraViewImages()
 {
@@ -177,19 +179,16 @@ TEST_F(TestRunEditor, StartsOnlyOnUnlockedIdlePanels)
     for (const char* name : {"tabFrameWindow", "insanTab", "ozelliklerTab", "tabButtonLeft"})
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(1, 0));
-    EXPECT_FALSE(editor->cursor.node().getAttachedObjectCount() > 0 &&
-                 editor->cursor.node().getAttachedObject(0)->isVisible());
 }
 
 TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
 {
     openScenario();
     // Some editing state the run must give back: an edit on the history, a
-    // selection with its box, an area placement under way.
+    // selection with its box.
     ASSERT_EQ(editor->document.execute(std::make_unique<AddItem>(makeObject(editor->document.peekId(), "adam.mesh", 50, 50))), "");
     const ItemId selected = editor->document.items()[0].id;
     editor->selection.select(selected);
-    editor->tools.beginAreaPlacement();
     const std::string textBefore = writeScenario(scenarioOf(editor->document.items()));
     const Ogre::Vector3 positionBefore = camera->getPosition();
     const Ogre::Quaternion orientationBefore = camera->getOrientation();
@@ -255,7 +254,7 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     EXPECT_FALSE(editor->document.canRedo());
     EXPECT_EQ(editor->selection.selected(), selected);
     EXPECT_TRUE(editor->mirror.nodeOf(selected)->getShowBoundingBox());
-    EXPECT_EQ(editor->tools.mode(), Area);
+    EXPECT_EQ(editor->tools.mode(), None);
     EXPECT_EQ(camera->getPosition(), positionBefore);
     EXPECT_TRUE(camera->getOrientation().equals(orientationBefore, Ogre::Radian(1e-6f)));
     EXPECT_EQ(shown("tabFrameWindow"), toolboxShown);
@@ -286,8 +285,12 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
 
     window("uyariWindow")->setVisible(false);
     openScenario();
+    // An object about to be placed under the pointer: its cursor object hides for the run.
+    editor->tools.beginObjectPlacement("adam");
+    ASSERT_TRUE(editor->cursor.isShown());
     camera->setPosition(0, 40, 40);  // inside the first area right at the start
     key(input::KC_F5);
+    EXPECT_FALSE(editor->cursor.node().getAttachedObject(0)->getVisible());
     frames(1);
     ASSERT_TRUE(shown("denemeWindow"));
     headlessgui::click(window("denemeCevap3"));
@@ -296,5 +299,8 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
     EXPECT_FALSE(editor->testRun.running());
     EXPECT_FALSE(shown("denemeWindow"));
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 1 / 1, gorulen mesaj: 1 / 2");
+    EXPECT_EQ(editor->tools.mode(), Object);
+    EXPECT_TRUE(editor->cursor.node().getAttachedObject(0)->getVisible());
+    EXPECT_EQ(camera->getPosition(), Ogre::Vector3(0, 40, 40));
     std::remove(path.c_str());
 }
