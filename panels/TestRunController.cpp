@@ -62,6 +62,9 @@ bool TestRunController::start()
     if (running() || !editingPanelsEnabled() || parts.documents.busy())
         return false;
     closeMenuPopups();
+    // A notice still open from before would lie over the message window and take its clicks.
+    if (CEGUI::Window* notice = findWindow("uyariWindow"))
+        notice->setVisible(false);
 
     saved = Saved{};
     for (const char* name : hiddenDuringRun) {

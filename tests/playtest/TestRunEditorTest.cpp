@@ -170,9 +170,11 @@ TEST_F(TestRunEditor, StartsOnlyOnUnlockedIdlePanels)
     EXPECT_FALSE(editor->testRun.running()) << "the message editor is open";
     editor->messageEditor.cancel();
 
+    showNotice("Onceki bir uyari");
     headlessgui::click(window("gorunum"));
     headlessgui::click(window("denePopupItem"));
     EXPECT_TRUE(editor->testRun.running());
+    EXPECT_FALSE(shown("uyariWindow"));
     EXPECT_FALSE(shown("gorunumPopup"));
     EXPECT_TRUE(shown("denemeUstSatir"));
     EXPECT_EQ(text("denemeUstSatir"), "Deneme: ok tuslari ile ilerleyin, Esc ile bitirin");
