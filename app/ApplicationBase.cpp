@@ -1,13 +1,17 @@
 #include "app/ApplicationBase.h"
 
 #include "app/BaseFrameListener.h"
+#include "app/EnginePlugins.h"
 #include "app/ResourceLocations.h"
+#include "platform/sdl/DisplayConnection.h"
 #include "platform/sdl/SdlInputSource.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
 #include <Ogre.h>
 #include <OgreOverlaySystem.h>
+
+#include <stdexcept>
 
 ApplicationBase::ApplicationBase() = default;
 
@@ -26,14 +30,20 @@ ApplicationBase::~ApplicationBase()
     input::InputSource::setActive(nullptr);
     inputSource.reset();
     nativeWindow.reset();
+    display.reset();
 }
 
 void ApplicationBase::run()
 {
-    if (!setup())
-        return;
-    root->startRendering();
-    destroyScene();
+    try {
+        if (!setup())
+            return;
+        root->startRendering();
+        destroyScene();
+    } catch (const Ogre::Exception& e) {
+        // The text now, while the code that threw is surely still loaded.
+        throw std::runtime_error(e.getFullDescription());
+    }
 }
 
 bool ApplicationBase::setup()
@@ -41,10 +51,11 @@ bool ApplicationBase::setup()
     // The engine's log goes to its file only, not to the console.
     logManager = new Ogre::LogManager();
     logManager->createLog("Ogre.log", true, false, false);
-    // The render system's plug-in fails without a display, and the engine unloads it
-    // again before its exception arrives, leaving an exception that cannot be read.
-    platform::requireDisplay();
-    root = new Ogre::Root("plugins.cfg", "ogre.cfg", "Ogre.log");
+    // Held until the engine is gone: see DisplayConnection.
+    display = std::make_unique<platform::DisplayConnection>();
+    // The plug-ins one by one, so that a failing one can still be read (see EnginePlugins).
+    root = new Ogre::Root("", "ogre.cfg", "Ogre.log");
+    loadEnginePlugins(*root, "plugins.cfg");
     overlaySystem = new Ogre::OverlaySystem();
     setupResources();
     if (!configure())
