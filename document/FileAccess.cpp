@@ -15,14 +15,31 @@ std::string systemError()
     return std::strerror(errno);
 }
 
-// Where the bytes go: the file a symbolic link points to, else path itself.
-std::string resolvedTarget(const std::string& path)
+// Where the bytes go: the file a symbolic link points to, else path itself. A link
+// that leads nowhere (or in a circle) is refused: writing over it would put a plain
+// file in the link's place.
+std::string resolveTarget(const std::string& path, std::string& target)
 {
     struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        target = path;
+        return {};
+    }
     char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    if (!realpath(path.c_str(), resolved))
+        return systemError();
+    target = resolved;
+    return {};
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolder(const std::string& folder)
+{
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
 }
 
 mode_t modeForNewFile(const std::string& target)
@@ -79,7 +96,10 @@ std::string readWholeFile(const std::string& path, std::string& contents)
 
 std::string replaceFileContents(const std::string& path, const std::string& contents)
 {
-    const std::string target = resolvedTarget(path);
+    std::string target;
+    const std::string linkError = resolveTarget(path, target);
+    if (!linkError.empty())
+        return linkError;
     // Renaming would replace even a file the user may not write: refuse as opening it would.
     if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0)
         return systemError();
@@ -104,5 +124,7 @@ std::string replaceFileContents(const std::string& path, const std::string& cont
         error = systemError();
     if (!error.empty())
         unlink(temporary.c_str());
+    else
+        syncFolder(folder);
     return error;
 }

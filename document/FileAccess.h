@@ -9,5 +9,6 @@ std::string readWholeFile(const std::string& path, std::string& contents);
 
 // Writes contents to a new file beside path and renames it over path only when
 // every byte reached the disk, so a failed write leaves an existing file as it was.
-// An existing file's permissions are kept; a symbolic link stays a link.
+// An existing file's permissions are kept; a symbolic link stays a link and its
+// target gets the bytes, while a link that leads nowhere is refused.
 std::string replaceFileContents(const std::string& path, const std::string& contents);
