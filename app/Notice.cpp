@@ -4,6 +4,8 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -13,6 +15,31 @@ bool hideNotice(const CEGUI::EventArgs&)
     if (CEGUI::Window* notice = findWindow("uyariWindow"))
         notice->setVisible(false);
     return true;
+}
+
+// Sizes the notice to its text: the width stays, the height grows until every
+// wrapped line shows, up to most of the screen; beyond that the text scrolls.
+// A short notice after a long one shrinks back to the layout's height.
+void fitNoticeToText(CEGUI::Window& notice, CEGUI::Window& noticeText)
+{
+    static const CEGUI::UDim layoutHeight = notice.getHeight();
+    static const CEGUI::UDim layoutTop = notice.getYPosition();
+    notice.setHeight(layoutHeight);
+    notice.setYPosition(layoutTop);
+    const CEGUI::Window* parent = notice.getParent();
+    if (!parent)
+        return;
+    const float screenHeight = parent->getPixelSize().d_height;
+    const float chrome = notice.getPixelSize().d_height - noticeText.getPixelSize().d_height;
+    // The frame of the text widget and a little air below the last line.
+    const float framing = 12.0f;
+    const float textHeight = CEGUI::PropertyHelper<float>::fromString(noticeText.getProperty("VertExtent"));
+    const float wanted = textHeight + framing + chrome;
+    if (wanted <= notice.getPixelSize().d_height)
+        return;
+    const float height = std::min(wanted, 0.9f * screenHeight);
+    notice.setHeight(CEGUI::UDim(0, height));
+    notice.setYPosition(CEGUI::UDim(0, std::floor((screenHeight - height) / 2.0f)));
 }
 
 }  // namespace
@@ -25,6 +52,7 @@ void showNotice(const std::string& text)
     if (!notice || !noticeText)
         return;
     noticeText->setText(reinterpret_cast<const CEGUI::utf8*>(text.c_str()));
+    fitNoticeToText(*notice, *noticeText);
     notice->setVisible(true);
     notice->setEnabled(true);
     notice->moveToFront();

@@ -6,6 +6,8 @@
 #include <OgreMeshManager.h>
 #include <OgreResourceGroupManager.h>
 
+#include <cstdio>
+
 bool loadMeshOrNotify(const std::string& meshFile)
 {
     try {
@@ -13,7 +15,16 @@ bool loadMeshOrNotify(const std::string& meshFile)
                                                Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
         return true;
     } catch (const Ogre::Exception& e) {
-        showNotice("\"" + meshFile + "\" modeli yuklenemedi; hicbir sey yerlestirilmedi: " + e.getDescription());
+        showNotice("\"" + meshFile + "\" modeli yuklenemedi (" + meshLoadProblem(meshFile, e)
+                   + "); hicbir sey yerlestirilmedi.");
         return false;
     }
+}
+
+std::string meshLoadProblem(const std::string& meshFile, const Ogre::Exception& error)
+{
+    std::fprintf(stderr, "sahne: %s: %s\n", meshFile.c_str(), error.getDescription().c_str());
+    if (dynamic_cast<const Ogre::FileNotFoundException*>(&error))
+        return "model dosyasi bulunamadi";
+    return "model dosyasi okunamadi ya da bozuk";
 }

@@ -2,6 +2,7 @@
 
 #include "app/Notice.h"
 #include "app/WindowLookup.h"
+#include "editor/MeshLoading.h"
 #include "panels/scenario/FileAccess.h"
 #include "panels/scenario/ScenarioFormat.h"
 
@@ -65,7 +66,7 @@ std::optional<ScenarioError> loadMeshes(const ScenarioParse& parsed)
             Ogre::MeshManager::getSingleton().load(mesh, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
         } catch (const Ogre::Exception& e) {
             return ScenarioError{parsed.entryLines[i], "\"" + printable(mesh, 60) + "\" modeli yuklenemiyor ("
-                                                           + printable(e.getDescription(), 200) + ")"};
+                                                           + meshLoadProblem(mesh, e) + ")"};
         }
     }
     return std::nullopt;
@@ -179,7 +180,8 @@ bool EditorApplication::loadScenario(const std::string& path)
     }
     const ScenarioParse parsed = parseScenario(text);
     if (parsed.error) {
-        showLoadFailure(path, *parsed.error);
+        showNotice("\"" + path + "\" bir senaryo dosyasi degil ya da bozuk: satir " + std::to_string(parsed.error->line)
+                   + ": " + parsed.error->description + ". Sahne degismedi.");
         return false;
     }
     if (const auto meshError = loadMeshes(parsed)) {

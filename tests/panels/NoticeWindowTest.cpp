@@ -1,0 +1,73 @@
+// The notice window on the real layout: every notice can be read to its end.
+#include "tests/panels/EditorFixture.h"
+
+#include "app/Notice.h"
+
+#include <CEGUI/CEGUI.h>
+
+namespace {
+
+class NoticeWindowTest : public EditorFixture {
+protected:
+    static CEGUI::Window& notice() { return *window("uyariWindow"); }
+    static CEGUI::Window& text() { return *window("uyariText"); }
+
+    static float textExtent()
+    {
+        return CEGUI::PropertyHelper<float>::fromString(text().getProperty("VertExtent"));
+    }
+    static bool scrolls() { return text().getChild("__auto_vscrollbar__")->isVisible(); }
+    static CEGUI::Rectf onScreen(CEGUI::Window& w) { return w.getUnclippedOuterRect().get(); }
+
+    static std::string sentences(int count)
+    {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += "Senaryo dosyasi kaydedilmedi, cunku klasore yazma izni yok; bu " + std::to_string(i + 1)
+                + ". cumle uzun bir uyarinin parcasidir. ";
+        return text;
+    }
+
+    // The whole notice and its button lie on the 800 x 600 screen.
+    static void expectOnScreen()
+    {
+        const CEGUI::Rectf frame = onScreen(notice());
+        EXPECT_GE(frame.top(), 0.0f);
+        EXPECT_LE(frame.bottom(), 600.0f);
+        const CEGUI::Rectf ok = onScreen(*window("uyariTamam"));
+        EXPECT_GE(ok.top(), onScreen(text()).bottom());
+        EXPECT_LE(ok.bottom(), frame.bottom());
+    }
+};
+
+}  // namespace
+
+TEST_F(NoticeWindowTest, GrowsUntilEveryWrappedLineShowsAndShrinksBackForShortNotices)
+{
+    showNotice("Kisa bir uyari.");
+    const float layoutHeight = notice().getPixelSize().d_height;
+    EXPECT_LE(textExtent(), text().getPixelSize().d_height);
+    EXPECT_FALSE(scrolls());
+
+    const std::string longText = sentences(9);
+    showNotice(longText);
+    EXPECT_EQ(noticeText(), longText);
+    // Nine sentences wrap to far more lines than the layout's window holds.
+    EXPECT_GT(textExtent(), 3.0f * 14.0f * 4.0f);
+    EXPECT_GT(notice().getPixelSize().d_height, layoutHeight);
+    EXPECT_LE(textExtent(), text().getPixelSize().d_height) << "the last lines are cut off";
+    EXPECT_FALSE(scrolls());
+    expectOnScreen();
+
+    showNotice("Kisa bir uyari.");
+    EXPECT_FLOAT_EQ(notice().getPixelSize().d_height, layoutHeight);
+    EXPECT_FALSE(scrolls());
+}
+
+TEST_F(NoticeWindowTest, TextLongerThanTheScreenScrollsInsideAWindowThatStaysOnScreen)
+{
+    showNotice(sentences(60));
+    EXPECT_GT(textExtent(), 600.0f);
+    EXPECT_TRUE(scrolls());
+    expectOnScreen();
+}
