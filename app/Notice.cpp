@@ -17,29 +17,61 @@ bool hideNotice(const CEGUI::EventArgs&)
     return true;
 }
 
-// Sizes the notice to its text: the width stays, the height grows until every
-// wrapped line shows, up to most of the screen; beyond that the text scrolls.
-// A short notice after a long one shrinks back to the layout's height.
-void fitNoticeToText(CEGUI::Window& notice, CEGUI::Window& noticeText)
+// The width of the widest word (a file path is one word) in the notice's font.
+float widestWord(const CEGUI::Window& noticeText, const std::string& text)
 {
-    static const CEGUI::UDim layoutHeight = notice.getHeight();
-    static const CEGUI::UDim layoutTop = notice.getYPosition();
-    notice.setHeight(layoutHeight);
-    notice.setYPosition(layoutTop);
+    const CEGUI::Font* font = noticeText.getFont();
+    if (!font)
+        return 0.0f;
+    float widest = 0.0f;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(" \n\t", start);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start) {
+            const std::string word = text.substr(start, end - start);
+            widest = std::max(widest, font->getTextExtent(reinterpret_cast<const CEGUI::utf8*>(word.c_str())));
+        }
+        start = end + 1;
+    }
+    return widest;
+}
+
+// Sizes the notice to its text. It widens until its widest word fits on a line,
+// so a file name is never broken, and grows in height until every wrapped line
+// shows, both up to most of the screen; beyond that the text scrolls. A short
+// notice after a long one goes back to the layout's size and place.
+void fitNoticeToText(CEGUI::Window& notice, CEGUI::Window& noticeText, const std::string& text)
+{
+    static const CEGUI::USize layoutSize = notice.getSize();
+    static const CEGUI::UVector2 layoutPosition = notice.getPosition();
+    notice.setSize(layoutSize);
+    notice.setPosition(layoutPosition);
     const CEGUI::Window* parent = notice.getParent();
     if (!parent)
         return;
-    const float screenHeight = parent->getPixelSize().d_height;
-    const float chrome = notice.getPixelSize().d_height - noticeText.getPixelSize().d_height;
-    // The frame of the text widget and a little air below the last line.
+    const CEGUI::Sizef screen = parent->getPixelSize();
+    // The frame of the text widget, room for its scroll bar and a little air.
     const float framing = 12.0f;
+    const float scrollbar = 20.0f;
+
+    const float wantedWidth = notice.getPixelSize().d_width - noticeText.getPixelSize().d_width
+        + widestWord(noticeText, text) + framing + scrollbar;
+    if (wantedWidth > notice.getPixelSize().d_width) {
+        const float width = std::min(wantedWidth, 0.96f * screen.d_width);
+        notice.setWidth(CEGUI::UDim(0, width));
+        notice.setXPosition(CEGUI::UDim(0, std::floor((screen.d_width - width) / 2.0f)));
+    }
+
+    const float chrome = notice.getPixelSize().d_height - noticeText.getPixelSize().d_height;
     const float textHeight = CEGUI::PropertyHelper<float>::fromString(noticeText.getProperty("VertExtent"));
     const float wanted = textHeight + framing + chrome;
     if (wanted <= notice.getPixelSize().d_height)
         return;
-    const float height = std::min(wanted, 0.9f * screenHeight);
+    const float height = std::min(wanted, 0.9f * screen.d_height);
     notice.setHeight(CEGUI::UDim(0, height));
-    notice.setYPosition(CEGUI::UDim(0, std::floor((screenHeight - height) / 2.0f)));
+    notice.setYPosition(CEGUI::UDim(0, std::floor((screen.d_height - height) / 2.0f)));
 }
 
 }  // namespace
@@ -52,7 +84,7 @@ void showNotice(const std::string& text)
     if (!notice || !noticeText)
         return;
     noticeText->setText(reinterpret_cast<const CEGUI::utf8*>(text.c_str()));
-    fitNoticeToText(*notice, *noticeText);
+    fitNoticeToText(*notice, *noticeText, text);
     notice->setVisible(true);
     notice->setEnabled(true);
     notice->moveToFront();

@@ -71,3 +71,26 @@ TEST_F(NoticeWindowTest, TextLongerThanTheScreenScrollsInsideAWindowThatStaysOnS
     EXPECT_TRUE(scrolls());
     expectOnScreen();
 }
+
+TEST_F(NoticeWindowTest, WidensSoThatAFilePathIsNeverBrokenAcrossLines)
+{
+    showNotice("Kisa bir uyari.");
+    const float layoutWidth = notice().getPixelSize().d_width;
+
+    const std::string path = "/home/kullanici/belgeler/senaryolar/trafik_egitimi/ikinci_hafta/kavsak.zev";
+    showNotice("\"" + path + "\" senaryosu okunamadi: izin yok. Sahne degismedi.");
+    const float pathWidth = text().getFont()->getTextExtent(path);
+    ASSERT_GT(pathWidth, layoutWidth - 40.0f) << "the path must be wider than the layout's text";
+    EXPECT_GT(notice().getPixelSize().d_width, layoutWidth);
+    // The widest formatted line holds the whole path.
+    const float widestLine = CEGUI::PropertyHelper<float>::fromString(text().getProperty("HorzExtent"));
+    EXPECT_GE(widestLine, pathWidth);
+    EXPECT_LE(textExtent(), text().getPixelSize().d_height);
+    const CEGUI::Rectf frame = onScreen(notice());
+    EXPECT_GE(frame.left(), 0.0f);
+    EXPECT_LE(frame.right(), 800.0f);
+    expectOnScreen();
+
+    showNotice("Kisa bir uyari.");
+    EXPECT_FLOAT_EQ(notice().getPixelSize().d_width, layoutWidth);
+}
