@@ -196,6 +196,7 @@ tidy_up() {
   for i in 1 2 3 4; do
     tap 400 350    # a notice's or the missing-file prompt's Tamam
     tap 455 350    # the overwrite prompt's Hayir
+    close_notice || true   # a notice grown beyond the layout's size
     capture
     if dialog_open; then tap 578 451; continue; fi
     if message_open; then tap 516 460; continue; fi
