@@ -6,7 +6,7 @@ set -euo pipefail
 here_e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_e2e/../../scripts/xvfb.sh"
 
-E2E_TMP=$(mktemp -d /tmp/sahne-e2e-XXXXXX)
+E2E_TMP=$(mktemp -d "${E2E_TMPDIR:-/tmp}/sahne-e2e-XXXXXX")
 cp -r "$RUNTIME_ROOT/." "$E2E_TMP/"
 WORK=$E2E_TMP/game/editor/bin
 EDITOR_PID=

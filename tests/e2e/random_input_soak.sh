@@ -28,6 +28,9 @@ else
   SEARCH_DIRS=("$E2E_TMP" /tmp /var/tmp /dev/shm "$HOME")
 fi
 
+# A failing step ends the run (set -e): say where, with the seed and the last actions.
+trap 'echo "soak: stopped at line $LINENO ($BASH_COMMAND), seed $SEED; last actions:" >&2; printf "  %s\n" "${recent[@]}" >&2' ERR
+
 actions=0 saves=0 roundtrips=0 refused=0 skipped=0 escapes=0 deaths=0
 declare -a recent=()
 
@@ -85,7 +88,8 @@ tap() { at "$1" "$2"; sleep 0.1; xdotool click "${3:-1}"; sleep 0.25; }
 
 # --- What is on the screen, read from a few pixels of one capture -------------
 # The pointer first goes to the title bar, so that no hovered button changes colour.
-capture() { at 400 14; sleep 0.1; import -window "$WID" "$E2E_TMP/probe.ppm" 2>/dev/null; }
+# A failed capture leaves the old picture; whether the editor still lives is checked after each action.
+capture() { at 400 14; sleep 0.1; import -window "$WID" "$E2E_TMP/probe.ppm" 2>/dev/null || true; }
 pixels() {  # pixels X,Y ... -> "r,g,b r,g,b ..."
   local fmt="" p
   for p in "$@"; do fmt+="%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "; done
@@ -238,7 +242,7 @@ close_file_menu() {
 }
 
 find_saved() {
-  find "${SEARCH_DIRS[@]}" -xdev -name "$1" -newer "$E2E_TMP/cycle-start" -print -quit 2>/dev/null
+  find "${SEARCH_DIRS[@]}" -xdev -name "$1" -newer "$E2E_TMP/cycle-start" -print -quit 2>/dev/null || true
 }
 
 # A picture of the screen when a save step could not be done, for whoever looks into it.
