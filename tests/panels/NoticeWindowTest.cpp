@@ -94,3 +94,40 @@ TEST_F(NoticeWindowTest, WidensSoThatAFilePathIsNeverBrokenAcrossLines)
     showNotice("Kisa bir uyari.");
     EXPECT_FLOAT_EQ(notice().getPixelSize().d_width, layoutWidth);
 }
+
+TEST_F(NoticeWindowTest, APathWiderThanTheScreenIsBrokenOnlyAfterASlash)
+{
+    std::string path;
+    for (int i = 0; i < 12; ++i)
+        path += "/klasor_" + std::to_string(i) + "_uzun_bir_klasor_adi";
+    path += "/senaryo.zev";
+    const std::string notice = "Senaryo \"" + path + "\" dosyasina kaydedilmedi: izin yok.";
+    showNotice(notice);
+    ASSERT_GT(text().getFont()->getTextExtent(path), 800.0f);
+
+    const std::string shown = noticeText();
+    std::string joined;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] == '\n') {
+            EXPECT_EQ(shown[i - 1], '/') << "broken elsewhere than after a slash: " << shown.substr(0, i);
+            continue;
+        }
+        joined += shown[i];
+    }
+    EXPECT_EQ(joined, notice) << "the shown text lost or changed characters";
+    EXPECT_NE(shown.find('\n'), std::string::npos);
+    // Every piece fits on a line of the window, which stays on the screen.
+    std::size_t start = 0;
+    while (start < shown.size()) {
+        std::size_t end = shown.find_first_of(" \n", start);
+        if (end == std::string::npos)
+            end = shown.size();
+        EXPECT_LE(text().getFont()->getTextExtent(shown.substr(start, end - start)), text().getPixelSize().d_width - 20.0f)
+            << shown.substr(start, end - start);
+        start = end + 1;
+    }
+    const CEGUI::Rectf frame = onScreen(this->notice());
+    EXPECT_GE(frame.left(), 0.0f);
+    EXPECT_LE(frame.right(), 800.0f);
+    EXPECT_LE(textExtent(), text().getPixelSize().d_height);
+}
