@@ -3,7 +3,8 @@
 #include <string>
 
 // Whole-file reading and writing for documents. Both return an empty string on
-// success, else the system's reason ("No such file or directory", ...).
+// success, else the reason in a few Turkish words ("izin yok", ...); the system's
+// own text goes to standard error.
 
 std::string readWholeFile(const std::string& path, std::string& contents);
 

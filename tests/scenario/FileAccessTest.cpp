@@ -76,8 +76,12 @@ TEST_F(FileAccessTest, ReadsWholeFilesAndNamesWhyOneCannotBeRead)
     EXPECT_EQ(contentsOf(path("big.zev")), big);
 
     std::string untouched = "keep";
-    EXPECT_EQ(readWholeFile(path("missing.zev"), untouched), "No such file or directory");
-    EXPECT_EQ(readWholeFile(folder.string(), untouched), "Is a directory");
+    // The caller gets Turkish words; the system's own text and the file go to standard error.
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(readWholeFile(path("missing.zev"), untouched), "boyle bir dosya ya da klasor yok");
+    const std::string logged = testing::internal::GetCapturedStderr();
+    EXPECT_NE(logged.find(path("missing.zev") + ": No such file or directory"), std::string::npos) << logged;
+    EXPECT_EQ(readWholeFile(folder.string(), untouched), "bu bir klasor, dosya degil");
     EXPECT_EQ(untouched, "keep");
 }
 
@@ -113,12 +117,12 @@ TEST_F(FileAccessTest, FailedWritesReportWhyAndChangeNothing)
 {
     fs::create_directory(path("folder.zev"));
     put(path("folder.zev/inside"), "kept");
-    EXPECT_EQ(replaceFileContents(path("folder.zev"), "data"), "Is a directory");
+    EXPECT_EQ(replaceFileContents(path("folder.zev"), "data"), "bu bir klasor, dosya degil");
     EXPECT_EQ(contentsOf(path("folder.zev/inside")), "kept");
 
     put(path("plain"), "plain file");
-    EXPECT_EQ(replaceFileContents(path("plain/child.zev"), "data"), "Not a directory");
-    EXPECT_EQ(replaceFileContents(path("nowhere/child.zev"), "data"), "No such file or directory");
+    EXPECT_EQ(replaceFileContents(path("plain/child.zev"), "data"), "yoldaki bir ad klasor degil");
+    EXPECT_EQ(replaceFileContents(path("nowhere/child.zev"), "data"), "boyle bir dosya ya da klasor yok");
     EXPECT_EQ(contentsOf(path("plain")), "plain file");
     EXPECT_TRUE(othersThan({"folder.zev", "plain"}).empty());
 }
@@ -138,7 +142,7 @@ TEST_F(FileAccessTest, AFullDiskLeavesTheOldFileIntact)
 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(error, "File too large");
+    EXPECT_EQ(error, "dosya cok buyuk");
     EXPECT_EQ(contentsOf(path("save.zev")), "the old scenario");
     EXPECT_TRUE(othersThan({"save.zev"}).empty());
 }
@@ -159,8 +163,8 @@ TEST_F(FileAccessTest, WithoutWritePermissionNothingChanges)
         const uid_t nobody = 65534;
         if (getuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
             _exit(10);
-        const bool refusedFile = replaceFileContents(path("locked.zev"), "changed") == "Permission denied";
-        const bool refusedFolder = replaceFileContents(path("closed/inside.zev"), "changed") == "Permission denied";
+        const bool refusedFile = replaceFileContents(path("locked.zev"), "changed") == "izin yok";
+        const bool refusedFolder = replaceFileContents(path("closed/inside.zev"), "changed") == "izin yok";
         _exit(refusedFile && refusedFolder ? 0 : 1);
     }
     int status = 0;
