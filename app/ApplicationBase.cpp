@@ -1,14 +1,18 @@
 #include "app/ApplicationBase.h"
 
 #include "app/BaseFrameListener.h"
+#include "app/EnginePlugins.h"
 #include "app/ResourceLocations.h"
 #include "app/UserPaths.h"
+#include "platform/sdl/DisplayConnection.h"
 #include "platform/sdl/SdlInputSource.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
 #include <Ogre.h>
 #include <OgreOverlaySystem.h>
+
+#include <stdexcept>
 
 ApplicationBase::ApplicationBase() = default;
 
@@ -27,14 +31,20 @@ ApplicationBase::~ApplicationBase()
     input::InputSource::setActive(nullptr);
     inputSource.reset();
     nativeWindow.reset();
+    display.reset();
 }
 
 void ApplicationBase::run()
 {
-    if (!setup())
-        return;
-    root->startRendering();
-    destroyScene();
+    try {
+        if (!setup())
+            return;
+        root->startRendering();
+        destroyScene();
+    } catch (const Ogre::Exception& e) {
+        // The text now, while the code that threw is surely still loaded.
+        throw std::runtime_error(e.getFullDescription());
+    }
 }
 
 bool ApplicationBase::setup()
@@ -43,10 +53,11 @@ bool ApplicationBase::setup()
     logManager = new Ogre::LogManager();
     const WritePlaces& places = writePlaces();
     logManager->createLog(places.engineLog, true, false, !places.engineLogToFile);
-    // The render system's plug-in fails without a display, and the engine unloads it
-    // again before its exception arrives, leaving an exception that cannot be read.
-    platform::requireDisplay();
-    root = new Ogre::Root("plugins.cfg", places.engineConfig, places.engineLog);
+    // Held until the engine is gone: see DisplayConnection.
+    display = std::make_unique<platform::DisplayConnection>();
+    // The plug-ins one by one, so that a failing one can still be read (see EnginePlugins).
+    root = new Ogre::Root("", places.engineConfig, places.engineLog);
+    loadEnginePlugins(*root, "plugins.cfg");
     overlaySystem = new Ogre::OverlaySystem();
     setupResources();
     if (!configure())

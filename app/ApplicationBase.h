@@ -12,6 +12,7 @@ class Root;
 class SceneManager;
 }
 namespace platform {
+class DisplayConnection;
 class SdlInputSource;
 class SdlWindow;
 }
@@ -47,6 +48,7 @@ protected:
     void createRenderWindow();
 
     Ogre::LogManager* logManager = nullptr;
+    std::unique_ptr<platform::DisplayConnection> display;
     std::unique_ptr<platform::SdlWindow> nativeWindow;
     std::unique_ptr<platform::SdlInputSource> inputSource;
     // Overlays (the statistics) need the overlay system from engine start on.

@@ -116,22 +116,24 @@ bool BaseFrameListener::handleKeys(const Ogre::FrameEvent&)
     // With Ctrl held a letter is a shortcut, not a camera key.
     const bool chord = inputReader->modifiers() & CTRL_MASK;
     const auto letter = [&](KeyCode key) { return !chord && inputReader->isKeyDown(key); };
-    if (letter(KC_A))
-        translation.x = -moveScale;
-    if (letter(KC_D))
-        translation.x = moveScale;
-    if (inputReader->isKeyDown(KC_UP) || letter(KC_W))
-        translation.z = -moveScale;
-    if (inputReader->isKeyDown(KC_DOWN) || letter(KC_S))
-        translation.z = moveScale;
-    if (inputReader->isKeyDown(KC_PGUP))
-        translation.y = moveScale;
-    if (inputReader->isKeyDown(KC_PGDOWN))
-        translation.y = -moveScale;
-    if (inputReader->isKeyDown(KC_RIGHT))
-        camera->yaw(Ogre::Degree(-rotateScale));
-    if (inputReader->isKeyDown(KC_LEFT))
-        camera->yaw(Ogre::Degree(rotateScale));
+    if (freeCamera) {
+        if (letter(KC_A))
+            translation.x = -moveScale;
+        if (letter(KC_D))
+            translation.x = moveScale;
+        if (inputReader->isKeyDown(KC_UP) || letter(KC_W))
+            translation.z = -moveScale;
+        if (inputReader->isKeyDown(KC_DOWN) || letter(KC_S))
+            translation.z = moveScale;
+        if (inputReader->isKeyDown(KC_PGUP))
+            translation.y = moveScale;
+        if (inputReader->isKeyDown(KC_PGDOWN))
+            translation.y = -moveScale;
+        if (inputReader->isKeyDown(KC_RIGHT))
+            camera->yaw(Ogre::Degree(-rotateScale));
+        if (inputReader->isKeyDown(KC_LEFT))
+            camera->yaw(Ogre::Degree(rotateScale));
+    }
     if (inputReader->isKeyDown(KC_ESCAPE) && escapeEndsRun())
         return false;
 

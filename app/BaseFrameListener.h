@@ -47,6 +47,8 @@ public:
     Ogre::Vector3 translation = Ogre::Vector3::ZERO;
     Ogre::RenderWindow* window;
     bool statisticsVisible = true;
+    // Whether the polled keys move and turn the camera (something else may walk it).
+    bool freeCamera = true;
     bool bufferedKeys;
     bool bufferedMouse;
     bool usesEventProcessor;

@@ -3,6 +3,7 @@
 #include "app/EditorFrameListener.h"
 #include "gui/Notice.h"
 #include "scene/MeshLoading.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
     : mirror(sceneManager, document), cursor(sceneManager), picker(sceneManager, camera, mirror),
@@ -11,7 +12,12 @@ Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
                                           [this] {
                                               if (quit)
                                                   quit();
-                                          }})
+                                          }}),
+      testRun(TestRunController::Parts{document, selection, mirror, cursor, cameraView, documents, camera,
+                                       [&sceneManager](float x, float z) -> std::optional<float> {
+                                           auto* terrain = dynamic_cast<TerrainSceneManager*>(&sceneManager);
+                                           return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
+                                       }})
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
 }
@@ -24,6 +30,7 @@ void Editor::wire()
     messageEditor.wire();
     cameraView.wire();
     documents.wire();
+    testRun.wire();
 }
 
 void Editor::connect(EditorFrameListener& listener)
@@ -33,15 +40,26 @@ void Editor::connect(EditorFrameListener& listener)
             listener.toggleKeyboardBuffering();
     });
     quit = [&listener] { listener.quitRequested = true; };
-    listener.hooks.frame = [this] { frame(); };
+    listener.hooks.frame = [this, &listener] { frame(listener.frameSeconds); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
-    listener.hooks.key = [this](const input::KeyEvent& key, bool typing) { return documents.handleKey(key, typing); };
-    listener.hooks.close = [this] { documents.exit(); };
+    listener.hooks.key = [this](const input::KeyEvent& key, bool typing) {
+        return testRun.handleKey(key, typing) || documents.handleKey(key, typing);
+    };
+    listener.hooks.close = [this] {
+        // A run ends before the editor may ask to save.
+        testRun.finish();
+        documents.exit();
+    };
+    testRun.setKeyState([&listener](input::KeyCode key) { return listener.inputReader->isKeyDown(key); });
+    testRun.setRunningChanged([&listener](bool running) { listener.freeCamera = !running; });
 }
 
-void Editor::frame()
+void Editor::frame(float seconds)
 {
     properties.animate();
     menuBar.animate();
-    cameraView.hover();
+    if (testRun.running())
+        testRun.frame(seconds);
+    else
+        cameraView.hover();
 }

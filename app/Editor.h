@@ -10,6 +10,7 @@
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
+#include "panels/TestRunController.h"
 #include "panels/Toolbox.h"
 #include "scene/CursorPreview.h"
 #include "scene/SceneMirror.h"
@@ -34,8 +35,8 @@ public:
     void wire();
     // Connects the input listener: its keys, its frames and the quit request.
     void connect(EditorFrameListener& listener);
-    // Once a frame: the slides and the cursor object.
-    void frame();
+    // Once a frame of seconds: the slides and the cursor object, or the test run's walk.
+    void frame(float seconds);
 
     Document document;
     Selection selection{document};
@@ -51,6 +52,7 @@ public:
     MessageEditor messageEditor{document, selection, keys};
     CameraView cameraView{tools};
     DocumentController documents;
+    TestRunController testRun;
 
 private:
     std::function<void()> quit;

@@ -50,6 +50,7 @@ void EditorFrameListener::toggleKeyboardBuffering()
 
 bool EditorFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 {
+    frameSeconds = evt.timeSinceLastFrame;
     CEGUI::Window* view = getWindow("windowFrame");
     view->setVisible(false);
     view->setVisible(true);
@@ -143,6 +144,8 @@ void EditorFrameListener::mouseReleased(input::MouseEvent* e)
 
 void EditorFrameListener::handleRightDrag(input::MouseEvent* e)
 {
+    if (!freeCamera)
+        return;
     camera->yaw(Ogre::Radian(-(rotateSpeed * e->getRelX()) * 2 * Ogre::Math::fDeg2Rad));
     camera->pitch(Ogre::Radian(-(rotateSpeed * e->getRelY()) * 2 * Ogre::Math::fDeg2Rad));
 }

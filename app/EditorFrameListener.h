@@ -55,6 +55,8 @@ public:
     Ogre::SceneManager* sceneManager;
     CEGUI::Renderer* guiRenderer;
     bool quitRequested = false;
+    // The length of the frame being started, in seconds.
+    float frameSeconds = 0;
     bool leftButtonDown = false;
     bool rightButtonDown = false;
     unsigned int clickSource = 0;

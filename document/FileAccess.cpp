@@ -1,7 +1,10 @@
 #include "document/FileAccess.h"
 
+#include "document/SystemErrorWords.h"
+
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -10,19 +13,40 @@
 
 namespace {
 
-std::string systemError()
+// The reason in a few Turkish words for the notice; the system's own text, with
+// the file it concerns, goes to standard error for whoever reads the log.
+std::string systemError(const std::string& file)
 {
-    return std::strerror(errno);
+    const int code = errno;
+    std::fprintf(stderr, "sahne: %s: %s\n", file.c_str(), std::strerror(code));
+    return systemErrorWords(code);
 }
 
-// Where the bytes go: the file a symbolic link points to, else path itself.
-std::string resolvedTarget(const std::string& path)
+// Where the bytes go: the file a symbolic link points to, else path itself. A link
+// that leads nowhere (or in a circle) is refused: writing over it would put a plain
+// file in the link's place.
+std::string resolveTarget(const std::string& path, std::string& target)
 {
     struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        target = path;
+        return {};
+    }
     char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    if (!realpath(path.c_str(), resolved))
+        return systemError();
+    target = resolved;
+    return {};
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolder(const std::string& folder)
+{
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
 }
 
 mode_t modeForNewFile(const std::string& target)
@@ -35,7 +59,7 @@ mode_t modeForNewFile(const std::string& target)
     return 0666 & ~mask;
 }
 
-std::string writeAll(int fd, const std::string& contents)
+std::string writeAll(int fd, const std::string& contents, const std::string& file)
 {
     std::size_t done = 0;
     while (done < contents.size()) {
@@ -43,7 +67,7 @@ std::string writeAll(int fd, const std::string& contents)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return systemError();
+            return systemError(file);
         }
         done += static_cast<std::size_t>(written);
     }
@@ -56,7 +80,7 @@ std::string readWholeFile(const std::string& path, std::string& contents)
 {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return systemError();
+        return systemError(path);
     std::string text;
     char buffer[1 << 16];
     for (;;) {
@@ -66,7 +90,7 @@ std::string readWholeFile(const std::string& path, std::string& contents)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const std::string error = systemError();
+            const std::string error = systemError(path);
             close(fd);
             return error;
         }
@@ -79,10 +103,13 @@ std::string readWholeFile(const std::string& path, std::string& contents)
 
 std::string replaceFileContents(const std::string& path, const std::string& contents)
 {
-    const std::string target = resolvedTarget(path);
+    std::string target;
+    const std::string linkError = resolveTarget(path, target);
+    if (!linkError.empty())
+        return linkError;
     // Renaming would replace even a file the user may not write: refuse as opening it would.
     if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0)
-        return systemError();
+        return systemError(target);
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -90,19 +117,21 @@ std::string replaceFileContents(const std::string& path, const std::string& cont
 
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
-        return systemError();
+        return systemError(temporary);
     std::string error;
     if (fchmod(fd, modeForNewFile(target)) != 0)
-        error = systemError();
+        error = systemError(temporary);
     if (error.empty())
-        error = writeAll(fd, contents);
+        error = writeAll(fd, contents, temporary);
     if (error.empty() && fsync(fd) != 0)
-        error = systemError();
+        error = systemError(temporary);
     if (close(fd) != 0 && error.empty())
-        error = systemError();
+        error = systemError(temporary);
     if (error.empty() && rename(temporary.c_str(), target.c_str()) != 0)
-        error = systemError();
+        error = systemError(target);
     if (!error.empty())
         unlink(temporary.c_str());
+    else
+        syncFolder(folder);
     return error;
 }

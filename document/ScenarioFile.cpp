@@ -7,16 +7,6 @@
 
 #include <set>
 
-namespace {
-
-std::string loadFailure(const std::string& path, int line, const std::string& description)
-{
-    return "\"" + path + "\" senaryosu yuklenmedi: satir " + std::to_string(line) + ": " + description
-         + ". Sahne degismedi.";
-}
-
-}  // namespace
-
 std::string openScenario(Document& document, const std::string& path)
 {
     std::string text;
@@ -25,7 +15,8 @@ std::string openScenario(Document& document, const std::string& path)
         return "\"" + path + "\" senaryosu okunamadi: " + readError + ". Sahne degismedi.";
     const ScenarioParse parsed = parseScenario(text);
     if (parsed.error)
-        return loadFailure(path, parsed.error->line, parsed.error->description);
+        return "\"" + path + "\" bir senaryo dosyasi degil ya da bozuk: satir " + std::to_string(parsed.error->line)
+             + ": " + parsed.error->description + ". Sahne degismedi.";
     std::vector<Item> items = itemsOf(parsed.document, document.peekId());
     // Every mesh is checked first, so that building the scene cannot fail half way.
     std::set<std::string> checked;
@@ -34,7 +25,8 @@ std::string openScenario(Document& document, const std::string& path)
             continue;
         const std::string problem = document.checkItem(items[i]);
         if (!problem.empty())
-            return loadFailure(path, parsed.entryLines[i], problem);
+            return "\"" + path + "\" senaryosu yuklenmedi: satir " + std::to_string(parsed.entryLines[i]) + ": "
+                 + problem + ". Sahne degismedi.";
     }
     document.replaceAll(std::move(items), path);
     return "";

@@ -21,8 +21,6 @@ public:
     virtual void hover(const Ogre::Vector2&) {}
 
 protected:
-    // Whether the item's mesh can be shown; the user is told when it cannot.
-    bool checked(const Item& item);
     // Adds the item; false (with the user told why) when it could not be added.
     bool add(const Item& item);
 

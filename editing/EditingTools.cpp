@@ -7,6 +7,14 @@
 #include "scene/CursorPreview.h"
 #include "scene/PlacementGeometry.h"
 
+bool EditingContext::placeable(const Item& item) const
+{
+    const std::string problem = document.checkItem(item);
+    if (!problem.empty())
+        notify(problem + "; hicbir sey yerlestirilmedi.");
+    return problem.empty();
+}
+
 EditingTools::EditingTools(EditingContext context) : context(std::move(context))
 {
     tool = makeSelectTool(this->context, *this);
@@ -23,9 +31,7 @@ void EditingTools::beginObjectPlacement(const std::string& meshName)
     context.selection.clear();
     context.cursor.remove();
     const std::string meshFile = meshName + ".mesh";
-    const std::string problem = context.document.checkItem(makeObject(0, meshFile, 0, 0));
-    if (!problem.empty()) {
-        context.notify(problem);
+    if (!context.placeable(makeObject(0, meshFile, 0, 0))) {
         endPlacement();
         return;
     }

@@ -8,6 +8,7 @@
 
 class CursorPreview;
 class Document;
+struct Item;
 class Selection;
 
 enum PlacementMode { None = 0, Object = 1, Area = 2, Road = 3 };
@@ -20,6 +21,9 @@ struct EditingContext {
     CursorPreview& cursor;
     // Tells the user why an edit did not happen.
     std::function<void(const std::string&)> notify;
+
+    // Whether the item's mesh can be shown; the user is told when it cannot.
+    bool placeable(const Item& item) const;
 };
 
 class EditingTool;

@@ -55,7 +55,7 @@ public:
         const Ogre::Vector2 p = wholeGroundPoint(ground);
         const Item item = makeObject(context.document.peekId(), meshFile, p.x, p.y);
         tools.endPlacement();
-        if (!checked(item))
+        if (!context.placeable(item))
             return Walk::End;
         context.selection.drop();
         if (add(item))
@@ -82,7 +82,7 @@ public:
     {
         const Ogre::Vector2 p = wholeGroundPoint(ground);
         const Item item = shape(context.document.peekId(), p);
-        if (!checked(item)) {
+        if (!context.placeable(item)) {
             tools.endPlacement();
             return Walk::End;
         }
@@ -156,14 +156,6 @@ EditingTool::Walk EditingTool::onItem(ItemId id)
 {
     context.selection.select(id);
     return Walk::Continue;
-}
-
-bool EditingTool::checked(const Item& item)
-{
-    const std::string problem = context.document.checkItem(item);
-    if (!problem.empty())
-        context.notify(problem);
-    return problem.empty();
 }
 
 bool EditingTool::add(const Item& item)

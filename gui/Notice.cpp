@@ -1,5 +1,6 @@
 #include "gui/Notice.h"
 
+#include "gui/NoticeLayout.h"
 #include "gui/WindowLookup.h"
 
 #include <CEGUI/CEGUI.h>
@@ -25,6 +26,7 @@ void showNotice(const std::string& text)
     if (!notice || !noticeText)
         return;
     noticeText->setText(reinterpret_cast<const CEGUI::utf8*>(text.c_str()));
+    fitNoticeToText(*notice, *noticeText, text);
     notice->setVisible(true);
     notice->setEnabled(true);
     notice->moveToFront();

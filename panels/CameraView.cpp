@@ -31,6 +31,8 @@ void CameraView::wire()
 
 void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
 {
+    if (isLocked)
+        return;
     if (right)
         tools.cancel();
     else
@@ -39,5 +41,7 @@ void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
 
 void CameraView::hover()
 {
+    if (isLocked)
+        return;
     tools.hover(viewPointOf(CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().getPosition()));
 }

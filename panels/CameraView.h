@@ -16,7 +16,11 @@ public:
     void press(const CEGUI::Vector2f& screenPosition, bool right);
     // Once a frame: the cursor object follows the widget cursor.
     void hover();
+    // A locked view passes nothing to the tools (a test run walks in it).
+    void setLocked(bool locked) { isLocked = locked; }
+    bool locked() const { return isLocked; }
 
 private:
     EditingTools& tools;
+    bool isLocked = false;
 };

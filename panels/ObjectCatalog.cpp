@@ -1,7 +1,10 @@
 #include "panels/ObjectCatalog.h"
 
+#include "document/SystemErrorWords.h"
+
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -120,8 +123,9 @@ CatalogReading readObjectCatalog(const std::string& path)
         text << file.rdbuf();
     if (!file.is_open() || file.bad()) {
         const int error = errno;
+        std::fprintf(stderr, "sahne: %s: %s\n", path.c_str(), std::strerror(error));
         CatalogReading reading;
-        reading.warnings.push_back(path + " okunamiyor (" + std::strerror(error) +
+        reading.warnings.push_back(path + " okunamiyor (" + systemErrorWords(error) +
                                    "): arac kutusunda nesne gosterilmiyor.");
         return reading;
     }

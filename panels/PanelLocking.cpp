@@ -43,3 +43,8 @@ void enableEditor()
                 "cevreTab", "araclarTab", "yollarveisaretlerTab", "hakkindaicerik", "mesajWindow"},
                true);
 }
+
+bool editingPanelsEnabled()
+{
+    return !getWindow("tabFrameWindow")->isDisabled() && !getWindow("windowFrame")->isDisabled();
+}

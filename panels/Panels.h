@@ -6,3 +6,5 @@ void closeMenuPopups();
 void disableEditingPanels();
 void disableEditor();
 void enableEditor();
+// The editing panels are unlocked (after New or Open) and the editor takes clicks.
+bool editingPanelsEnabled();

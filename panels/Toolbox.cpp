@@ -9,6 +9,7 @@
 #include <CEGUI/CEGUI.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iterator>
@@ -80,8 +81,9 @@ void Toolbox::loadCatalog()
         try {
             showPicture(entry, *imageWindow);
         } catch (const std::exception& error) {
+            std::fprintf(stderr, "sahne: %s%s.png: %s\n", pictureFolder, entry.name.c_str(), error.what());
             showNotice("\"" + entry.name + "\" nesnesinin arac kutusu resmi (" + pictureFolder + entry.name +
-                       ".png) gosterilemiyor: " + error.what());
+                       ".png) gosterilemiyor: dosya bulunamadi ya da okunamadi.");
         }
         if (button)
             onWindowEvent(entry.name, CEGUI::PushButton::EventClicked,

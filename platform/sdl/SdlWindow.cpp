@@ -64,21 +64,4 @@ bool parseVideoMode(const std::string& mode, int& width, int& height)
 namespace platform {
 void hideSystemCursor() { SDL_ShowCursor(SDL_DISABLE); }
 
-void requireDisplay()
-{
-    // The renderer draws into X11 windows: only an X11 display will do.
-    std::string problem;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        problem = SDL_GetError();
-    } else {
-        const char* driver = SDL_GetCurrentVideoDriver();
-        if (!driver || std::string(driver) != "x11")
-            problem = "X11 ekrani yok (DISPLAY tanimli degil ya da acilamiyor)";
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
-    if (!problem.empty())
-        throw std::runtime_error("Editor penceresinin acilacagi bir ekran yok: " + problem +
-                                 ". Editoru bir masaustu oturumundan ya da, ekran yokken sanal bir ekran "
-                                 "baslatan scripts/run ile baslatin.");
-}
 }

@@ -31,6 +31,4 @@ bool parseVideoMode(const std::string& mode, int& width, int& height);
 namespace platform {
 // Hides the window system's mouse pointer over our windows.
 void hideSystemCursor();
-// Throws std::runtime_error with a clear text when there is no display to open windows on.
-void requireDisplay();
 }

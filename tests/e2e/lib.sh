@@ -6,7 +6,7 @@ set -euo pipefail
 here_e2e=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_e2e/../../scripts/xvfb.sh"
 
-E2E_TMP=$(mktemp -d /tmp/sahne-e2e-XXXXXX)
+E2E_TMP=$(mktemp -d "${E2E_TMPDIR:-/tmp}/sahne-e2e-XXXXXX")
 cp -r "$RUNTIME_ROOT/." "$E2E_TMP/"
 WORK=$E2E_TMP/game/editor/bin
 EDITOR_PID=
@@ -112,4 +112,24 @@ slide_tabs() {
 type_into() {
   click "$1" "$2"
   type_text "$3"
+}
+
+# close_notice: clicks the notice's Tamam button, wherever the notice's size put it.
+# In the window's middle column (left of the button's text) a button is a run of
+# greys that lighten row by row up to nearly white; title bars stop darker.
+# Returns 1 when no notice is showing.
+close_notice() {
+  xdotool mousemove --window "$WID" 400 14
+  sleep 0.2
+  local y
+  y=$(import -window "$WID" -crop 1x600+365+0 +repage -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
+    NR > 1 {
+      row = $2; r = $3; g = $4; b = $5
+      grey = (r == g && g == b)
+      if (grey && run > 0 && r > last && r - last <= 5) { run++; last = r; next }
+      if (run >= 12 && last >= 242 && start > 60) { print start; exit }
+      run = grey ? 1 : 0; start = row; last = r
+    }')
+  [ -n "$y" ] || return 1
+  click 400 $((y + 12))
 }

@@ -271,3 +271,49 @@ TEST_F(DialogClosingTest, ACompletionCanShowTheDialogAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+// Presses the left button on the window's title bar, moves the mouse far and lets go.
+void dragTitleBar(CEGUI::Window* frame, float dx, float dy) {
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    const CEGUI::Rectf bar = frame->getChild("__auto_titlebar__")->getUnclippedOuterRect().get();
+    const float x = bar.left() + 20.0f;
+    const float y = bar.top() + bar.getHeight() / 2.0f;
+    context.injectMousePosition(x, y);
+    context.injectMouseButtonDown(CEGUI::LeftButton);
+    context.injectMousePosition(x + dx / 2.0f, y + dy / 2.0f);
+    context.injectMousePosition(x + dx, y + dy);
+    context.injectMouseButtonUp(CEGUI::LeftButton);
+}
+
+CEGUI::Vector2f placeOf(CEGUI::Window* window) {
+    return window->getUnclippedOuterRect().get().getPosition();
+}
+
+}  // namespace
+
+// While the dialog or one of its prompts is open the editor is locked; dragged off
+// the screen, their buttons could never be reached again.
+TEST_F(DialogClosingTest, NeitherTheDialogNorItsPromptsCanBeDraggedAway) {
+    dialog->show(saveRequest());
+    CEGUI::Window* root = dialog->getRootWindow();
+    const CEGUI::Vector2f dialogPlace = placeOf(root);
+    dragTitleBar(root, 500.0f, 400.0f);
+    EXPECT_EQ(dialogPlace, placeOf(root));
+
+    clickListItem("scene.zev");
+    click("OkButton");
+    expectPromptShown("PromptSave");
+    const CEGUI::Vector2f promptPlace = placeOf(child("PromptSave"));
+    dragTitleBar(child("PromptSave"), -400.0f, 450.0f);
+    EXPECT_EQ(promptPlace, placeOf(child("PromptSave")));
+    click("PromptSave/CancelButton");
+
+    openWithName("missing.zev");
+    click("OkButton");
+    expectPromptShown("PromptLoad");
+    const CEGUI::Vector2f loadPromptPlace = placeOf(child("PromptLoad"));
+    dragTitleBar(child("PromptLoad"), 300.0f, -300.0f);
+    EXPECT_EQ(loadPromptPlace, placeOf(child("PromptLoad")));
+}

@@ -233,6 +233,25 @@ TEST_F(MessageEditor, CloseButtonCancelsLikeTheCancelButton)
     EXPECT_FALSE(message());
 }
 
+// Open and Save wait until the message is stored or cancelled: dragged off the
+// screen, the window's buttons could never be reached and nothing could be saved.
+TEST_F(MessageEditor, TheWindowCannotBeDraggedAway)
+{
+    open();
+    CEGUI::Window* frame = window("mesajWindow");
+    const CEGUI::Vector2f place = frame->getUnclippedOuterRect().get().getPosition();
+    const CEGUI::Rectf bar = frame->getChild("__auto_titlebar__")->getUnclippedOuterRect().get();
+    CEGUI::GUIContext& context = CEGUI::System::getSingleton().getDefaultGUIContext();
+    context.injectMousePosition(bar.left() + 20.0f, bar.top() + 8.0f);
+    context.injectMouseButtonDown(CEGUI::LeftButton);
+    context.injectMousePosition(bar.left() + 300.0f, bar.top() + 250.0f);
+    context.injectMousePosition(bar.left() + 700.0f, bar.top() + 500.0f);
+    context.injectMouseButtonUp(CEGUI::LeftButton);
+    EXPECT_EQ(frame->getUnclippedOuterRect().get().getPosition(), place);
+    cancel();
+    EXPECT_FALSE(editorOpen());
+}
+
 TEST_F(MessageEditor, OpeningTwiceKeepsTheKeyboardInStep)
 {
     open();

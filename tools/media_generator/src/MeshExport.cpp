@@ -61,6 +61,9 @@ Ogre::MeshPtr toMesh(const Model& model, const std::string& meshName) {
     for (const Part& part : model.parts())
         for (const Vertex& v : part.vertices) radius = std::max(radius, v.position.length());
     mesh->_setBoundingSphereRadius(radius);
+    // Marked loaded, so that unloading it frees its sub-meshes (the engine frees
+    // them only for a loaded mesh).
+    mesh->load();
     return mesh;
 }
 

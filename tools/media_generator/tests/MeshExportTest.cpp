@@ -64,6 +64,7 @@ TEST_F(MeshExport, WrittenMeshReadsBackWithItsPartsBoundsAndMaterials) {
     Ogre::DataStreamPtr stream(new Ogre::FileStreamDataStream(&file, false));
     Ogre::MeshPtr mesh = Ogre::MeshManager::getSingleton().createManual("reread.mesh", Ogre::RGN_DEFAULT);
     Ogre::MeshSerializer().importMesh(stream, mesh.get());
+    mesh->load();  // a loaded mesh frees its sub-meshes when it goes
 
     ASSERT_EQ(mesh->getNumSubMeshes(), car.parts().size());
     for (size_t i = 0; i < car.parts().size(); ++i) {

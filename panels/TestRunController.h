@@ -1,0 +1,87 @@
+#pragma once
+
+#include "playtest/TestRun.h"
+#include "playtest/Walk.h"
+#include "platform/input/KeyCodes.h"
+
+#include <CEGUI/UDim.h>
+#include <OgreQuaternion.h>
+#include <OgreVector.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace input { class KeyEvent; }
+namespace Ogre { class Camera; }
+class CameraView;
+class CursorPreview;
+class Document;
+class DocumentController;
+class SceneMirror;
+class Selection;
+
+// "Dene": the author walks through the scenario as the trainee will. The panels
+// give way to the camera view, the keys walk the camera over the terrain, and
+// the blue areas show their messages and quizzes in "denemeWindow". Ending the
+// run brings the editor back as it was; the document is only read.
+class TestRunController {
+public:
+    struct Parts {
+        const Document& document;
+        const Selection& selection;
+        SceneMirror& mirror;
+        CursorPreview& cursor;
+        CameraView& cameraView;
+        const DocumentController& documents;
+        Ogre::Camera& camera;
+        GroundHeight ground;
+    };
+
+    explicit TestRunController(Parts parts);
+    ~TestRunController();
+    void wire();
+
+    // Whether a key is held now (the keys are polled while the run walks).
+    void setKeyState(std::function<bool(input::KeyCode)> keyDown) { keyIsDown = std::move(keyDown); }
+    // Told when the run starts (true) and ends (false): the camera's own keys rest meanwhile.
+    void setRunningChanged(std::function<void(bool)> changed) { runningChanged = std::move(changed); }
+
+    // Starts a run; false when the editor is locked or busy (a dialog, the message editor).
+    bool start();
+    // Ends the run with the summary notice and the editor as it was.
+    void finish();
+    bool running() const { return run != nullptr; }
+    const TestRun* currentRun() const { return run.get(); }
+
+    // Once a frame of seconds while running: walk, then look for an area's message.
+    void frame(float seconds);
+    // F5 starts a run; during one every key is the run's (Escape ends it). True when used up.
+    bool handleKey(const input::KeyEvent& key, bool typing);
+
+    // The buttons of "denemeWindow".
+    void answer(int choice);
+    void proceed();
+
+private:
+    void showMessage(const TestRun::Shown& shown);
+    void hideMessage();
+    bool messageOpen() const;
+
+    struct Saved {
+        std::vector<std::pair<std::string, bool>> visible;
+        std::vector<std::pair<std::string, bool>> enabled;
+        CEGUI::UDim viewWidth;
+        Ogre::Vector3 cameraPosition;
+        Ogre::Quaternion cameraOrientation;
+    };
+
+    Parts parts;
+    std::function<bool(input::KeyCode)> keyIsDown;
+    std::function<void(bool)> runningChanged;
+    std::unique_ptr<TestRun> run;
+    Saved saved;
+};
