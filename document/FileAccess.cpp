@@ -34,7 +34,7 @@ std::string resolveTarget(const std::string& path, std::string& target)
     }
     char resolved[PATH_MAX];
     if (!realpath(path.c_str(), resolved))
-        return systemError();
+        return systemError(path);
     target = resolved;
     return {};
 }

@@ -95,7 +95,7 @@ void EditorFixture::TearDown()
 void EditorFixture::frames(int count)
 {
     for (int i = 0; i < count; ++i)
-        editor->frame();
+        editor->frame(1.0f / 60);
 }
 
 float EditorFixture::relativeX(const std::string& windowName)
