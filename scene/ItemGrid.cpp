@@ -241,36 +241,68 @@ void ItemGrid::inRectangle(float x0, float z0, float x1, float z1, std::vector<I
 }
 
 void ItemGrid::nearest(float x, float z, float reach, std::size_t budget,
-                       const std::function<bool(const Ogre::AxisAlignedBox& cell)>& wanted,
+                       const std::function<bool(const Ogre::AxisAlignedBox& box)>& wanted,
                        std::vector<void*>& out) const
 {
     newSearch();
-    const std::size_t start = out.size();
     for (std::uint32_t slot : everywhere)
         out.push_back(slots[slot].payload);
-    if (!anyCell)
+    if (!anyCell || budget <= everywhere.size())
         return;
+    const std::size_t want = budget - everywhere.size();
+    const double reachSquared = static_cast<double>(reach) * reach;
+    candidates.clear();
+    const auto visit = [&](int cellX, int cellZ) {
+        if (cellX < used.x0 || cellX > used.x1 || cellZ < used.z0 || cellZ > used.z1
+            || cells.find(key(cellX, cellZ)) == cells.end())
+            return;
+        const Ogre::AxisAlignedBox cell(cellX * side, lowest, cellZ * side, (cellX + 1) * side, highest,
+                                        (cellZ + 1) * side);
+        if (!wanted(cell))
+            return;
+        eachInCell(cellX, cellZ, [&](const Entry& entry) {
+            const Ogre::Vector3& low = entry.box.getMinimum();
+            const Ogre::Vector3& high = entry.box.getMaximum();
+            const double dx = std::max({static_cast<double>(low.x) - x, 0.0, x - static_cast<double>(high.x)});
+            const double dz = std::max({static_cast<double>(low.z) - z, 0.0, z - static_cast<double>(high.z)});
+            const double distance = dx * dx + dz * dz;
+            if (distance <= reachSquared && wanted(entry.box))
+                candidates.push_back(Candidate{distance, entry.id, entry.payload});
+        });
+    };
+    // Ring by ring around the cell of (x, z). An item not met by the end of
+    // ring r lies wholly in cells of later rings: more than r cells away.
     const int cx = cellOf(x), cz = cellOf(z);
     const int rings = static_cast<int>(std::ceil(reach / side));
-    const auto visit = [&](int x, int z) {
-        if (x < used.x0 || x > used.x1 || z < used.z0 || z > used.z1 || cells.find(key(x, z)) == cells.end())
-            return;
-        const Ogre::AxisAlignedBox cell(x * side, lowest, z * side, (x + 1) * side, highest, (z + 1) * side);
-        if (wanted(cell))
-            eachInCell(x, z, [&](const Entry& entry) { out.push_back(entry.payload); });
-    };
-    for (int ring = 0; ring <= rings && out.size() - start < budget; ++ring) {
+    for (int ring = 0; ring <= rings; ++ring) {
         if (ring == 0) {
             visit(cx, cz);
+        } else {
+            for (int i = -ring; i <= ring; ++i) {
+                visit(cx + i, cz - ring);
+                visit(cx + i, cz + ring);
+            }
+            for (int i = -ring + 1; i <= ring - 1; ++i) {
+                visit(cx - ring, cz + i);
+                visit(cx + ring, cz + i);
+            }
+        }
+        if (candidates.size() < want)
             continue;
-        }
-        for (int i = -ring; i <= ring; ++i) {
-            visit(cx + i, cz - ring);
-            visit(cx + i, cz + ring);
-        }
-        for (int i = -ring + 1; i <= ring - 1; ++i) {
-            visit(cx - ring, cz + i);
-            visit(cx + ring, cz + i);
-        }
+        const double settled = static_cast<double>(ring) * side;
+        const auto closer = std::count_if(candidates.begin(), candidates.end(),
+                                          [&](const Candidate& c) { return c.distance <= settled * settled; });
+        if (static_cast<std::size_t>(closer) >= want)
+            break;
     }
+    const auto nearer = [](const Candidate& a, const Candidate& b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
+    };
+    if (candidates.size() > want) {
+        std::nth_element(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(want),
+                         candidates.end(), nearer);
+        candidates.resize(want);
+    }
+    for (const Candidate& candidate : candidates)
+        out.push_back(candidate.payload);
 }

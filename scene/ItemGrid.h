@@ -34,12 +34,14 @@ public:
     void hitsAlongRay(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     // Every item in the cells that the rectangle (x0, z0)-(x1, z1) touches.
     void inRectangle(float x0, float z0, float x1, float z1, std::vector<ItemId>& out) const;
-    // The payloads of the items in the cells around (x, z) that wanted accepts,
-    // cell rings nearest first, until at least budget items are found or the
-    // rings reach reach away. wanted gets each cell as a box from the lowest to
-    // the highest point of any item.
+    // The payloads of the budget items nearest to (x, z), measured over the
+    // ground to their boxes, among those at most reach away that wanted
+    // accepts; in no particular order. wanted gets the cells first, each as a
+    // box from the lowest to the highest point of any item, and then the boxes
+    // of the items in the cells it accepted. Items with an infinite box come
+    // always, and count.
     void nearest(float x, float z, float reach, std::size_t budget,
-                 const std::function<bool(const Ogre::AxisAlignedBox& cell)>& wanted, std::vector<void*>& out) const;
+                 const std::function<bool(const Ogre::AxisAlignedBox& box)>& wanted, std::vector<void*>& out) const;
 
 private:
     struct Span {
@@ -74,4 +76,10 @@ private:
     Span used{0, 0, -1, -1};
     float lowest = 0, highest = 0;
     mutable std::uint32_t search = 0;
+    struct Candidate {
+        double distance;  // squared
+        ItemId id;
+        void* payload;
+    };
+    mutable std::vector<Candidate> candidates;
 };

@@ -7,6 +7,8 @@
 #include <OgreMeshManager.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+#include <OgreSubEntity.h>
+#include <OgreMaterial.h>
 
 #include <algorithm>
 
@@ -152,6 +154,12 @@ void SceneMirror::show(Placed& placed)
     Ogre::Entity* entity = sceneManager.createEntity(name, *placed.mesh);
     entity->setQueryFlags(placedItemFlag);
     entity->setRenderingDistance(renderingDistance);
+    // Solid parts are drawn before the terrain: the ground they hide is then
+    // never shaded, and the picture is the same, the depth test deciding. The
+    // translucent ones (blue areas) must blend over the terrain, after it.
+    for (Ogre::SubEntity* part : entity->getSubEntities())
+        if (!part->getMaterial()->isTransparent())
+            part->setRenderQueueGroup(solidItemQueue);
     Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");
     node->attachObject(entity);
     placeNode(*node, placed.placement);
@@ -199,7 +207,7 @@ void SceneMirror::showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNod
     const Ogre::Vector3& eye = camera.getDerivedPosition();
     near.clear();
     index.nearest(eye.x, eye.z, renderingDistance, drawBudget,
-                  [&camera](const Ogre::AxisAlignedBox& cell) { return camera.isVisible(cell); }, near);
+                  [&camera](const Ogre::AxisAlignedBox& box) { return camera.isVisible(box); }, near);
     for (void* item : near) {
         Placed& placed = *static_cast<Placed*>(item);
         placed.lastView = view;

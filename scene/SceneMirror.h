@@ -6,6 +6,7 @@
 #include "scene/terrain/TerrainSceneManager.h"
 
 #include <OgreMesh.h>
+#include <OgreRenderQueue.h>
 
 #include <cstdint>
 #include <optional>
@@ -42,6 +43,8 @@ public:
     // would make every frame grow with the scenario.
     static constexpr float renderingDistance = 450;
     static constexpr std::size_t drawBudget = 250;
+    // The render queue of the items' solid parts: before the terrain's.
+    static constexpr std::uint8_t solidItemQueue = Ogre::RENDER_QUEUE_2;
 
     SceneMirror(Ogre::SceneManager& sceneManager, Document& document);
     ~SceneMirror() override;
