@@ -205,10 +205,10 @@ void SceneMirror::showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNod
     if (++view == 0)
         view = 1;
     const Ogre::Vector3& eye = camera.getDerivedPosition();
-    near.clear();
-    index.nearest(eye.x, eye.z, renderingDistance, drawBudget,
-                  [&camera](const Ogre::AxisAlignedBox& box) { return camera.isVisible(box); }, near);
-    for (void* item : near) {
+    inView.clear();
+    index.mostVisible(eye, renderingDistance, drawBudget,
+                      [&camera](const Ogre::AxisAlignedBox& box) { return camera.isVisible(box); }, inView);
+    for (void* item : inView) {
         Placed& placed = *static_cast<Placed*>(item);
         placed.lastView = view;
         show(placed);

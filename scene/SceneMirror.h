@@ -30,19 +30,21 @@ class Document;
 // look only at the items near the ray, through those boxes. An item has its
 // entity "Human" + id and its node "Human" + id + "Node" under one parent node
 // only while a view draws it or it is highlighted: a view of a terrain scene asks
-// for the items nearest to it, those coming into that set get an entity and a
-// node, those leaving it give theirs back. A scenario of any size thus holds a
-// few hundred entities, made and destroyed a few at a time as the camera moves.
+// for the items that look largest from it, those coming into that set get an
+// entity and a node, those leaving it give theirs back. A scenario of any size
+// thus holds a few hundred entities, made and destroyed a few at a time as the
+// camera moves.
 class SceneMirror : public DocumentObserver, private TerrainSceneManager::ChildChooser {
 public:
     // Placed entities carry this query flag; picks look only for it.
     static constexpr unsigned int placedItemFlag = 2;
     // Items are drawn at most this far from the camera (plus their own size),
-    // and of the items in view only about the nearest drawBudget: further off
-    // they are a few pixels or hidden behind nearer ones, and drawing them all
-    // would make every frame grow with the scenario.
+    // and of the items in view only the drawBudget that look largest from it
+    // (size over distance): the others are a few pixels or hidden behind
+    // nearer ones, and drawing them all would make every frame grow with the
+    // scenario.
     static constexpr float renderingDistance = 450;
-    static constexpr std::size_t drawBudget = 250;
+    static constexpr std::size_t drawBudget = 180;
     // The render queue of the items' solid parts: before the terrain's.
     static constexpr std::uint8_t solidItemQueue = Ogre::RENDER_QUEUE_2;
 
@@ -67,10 +69,10 @@ public:
     // Shows the item's bounding box, or hides it. An item with its box shown
     // keeps its entity and is drawn however far it is.
     void highlight(ItemId id, bool shown);
-    // The nodes of the items a view from the camera draws: about the nearest
-    // drawBudget items in view within renderingDistance, and the highlighted
-    // ones. Items new to the set get their entity and node; items of the last
-    // view's set that are not in this one give theirs back.
+    // The nodes of the items a view from the camera draws: the drawBudget in
+    // view within renderingDistance that look largest from it, and the
+    // highlighted ones. Items new to the set get their entity and node; items
+    // of the last view's set that are not in this one give theirs back.
     void showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& drawn);
     // How many items have an entity now.
     std::size_t shownCount() const { return withEntity.size(); }
@@ -111,7 +113,7 @@ private:
     std::unordered_map<const Ogre::MovableObject*, ItemId> owners;
     ItemGrid index;
     TerrainSceneManager* terrain;
-    std::vector<void*> near;
+    std::vector<void*> inView;
     std::uint32_t view = 0;
     // The meshes by file name, so that placing an item looks none up in the resource groups.
     std::unordered_map<std::string, Ogre::MeshPtr> meshes;

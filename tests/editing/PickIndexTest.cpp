@@ -258,7 +258,7 @@ std::vector<Item> lattice()
     return items;
 }
 
-TEST_F(DrawingTest, AViewDrawsTheNearestItemsOfItsBudgetAndOnlyThoseHaveEntities)
+TEST_F(DrawingTest, AViewDrawsTheLargestLookingItemsOfItsBudgetAndOnlyThoseHaveEntities)
 {
     document.replaceAll(lattice(), "");
     EXPECT_EQ(0u, entityCount()) << "nothing drawn yet";
@@ -278,11 +278,12 @@ TEST_F(DrawingTest, AViewDrawsTheNearestItemsOfItsBudgetAndOnlyThoseHaveEntities
     EXPECT_EQ(drawn.size(), seen.size()) << "each once";
     EXPECT_EQ(SceneMirror::drawBudget, entityCount());
     EXPECT_EQ(SceneMirror::drawBudget, mirror.shownCount());
-    // The nearest in view: none left out is nearer than one drawn.
+    // Of boxes all alike, those that look largest are the nearest in view:
+    // none left out is nearer than one drawn.
     float farthestDrawn = 0, nearestLeftOut = 1e9f;
     for (const Item& item : document.items()) {
         const Ogre::AxisAlignedBox box(item.x - 1, -0.5f, item.z - 1, item.x + 1, 0.5f, item.z + 1);
-        const float distance = Ogre::Vector2(item.x, item.z).distance({0, 170}) - 1;
+        const float distance = box.distance(camera.getPosition());
         if (seen.count(item.id)) {
             EXPECT_TRUE(camera.isVisible(box)) << "item at " << item.x << ", " << item.z;
             farthestDrawn = std::max(farthestDrawn, distance);
@@ -290,7 +291,7 @@ TEST_F(DrawingTest, AViewDrawsTheNearestItemsOfItsBudgetAndOnlyThoseHaveEntities
             nearestLeftOut = std::min(nearestLeftOut, distance);
         }
     }
-    EXPECT_LE(farthestDrawn, nearestLeftOut + 0.5f);
+    EXPECT_LE(farthestDrawn, nearestLeftOut + 1e-3f);
 
     // The scene manager draws what the mirror chooses for its camera, and
     // nothing else of the placed items.
@@ -380,10 +381,10 @@ TEST_F(DrawingTest, TheSelectedItemKeepsItsEntityOutOfViewUntilItIsLetGo)
     EXPECT_EQ(0u, placedNodeCount());
 }
 
-TEST(ItemGridNearest, TheBudgetNearestItemsInTheWantedCellsWithinTheReach)
+TEST(ItemGridMostVisible, TheBudgetLargestLookingItemsInTheWantedCellsWithinTheReach)
 {
     ItemGrid grid(10);
-    std::vector<int> payloads(41 * 41);
+    std::vector<int> payloads(41 * 41 + 1);
     for (int x = -20; x <= 20; ++x)
         for (int z = -20; z <= 20; ++z) {
             const int slot = (x + 20) * 41 + (z + 20);
@@ -391,6 +392,9 @@ TEST(ItemGridNearest, TheBudgetNearestItemsInTheWantedCellsWithinTheReach)
             grid.insert(slot, Ogre::AxisAlignedBox(x * 10 + 4.f, 0, z * 10 + 4.f, x * 10 + 6.f, 1, z * 10 + 6.f),
                         &payloads[slot]);
         }
+    // The eye stands among the small boxes, at their height: how large they
+    // look goes with their distance over the ground.
+    const Ogre::Vector3 eye(5, 0.5f, 5);
     const auto distance = [](void* payload) {
         const int slot = *static_cast<int*>(payload);
         const float x = (slot / 41 - 20) * 10 + 5.f, z = (slot % 41 - 20) * 10 + 5.f;
@@ -398,27 +402,45 @@ TEST(ItemGridNearest, TheBudgetNearestItemsInTheWantedCellsWithinTheReach)
     };
     const auto all = [](const Ogre::AxisAlignedBox&) { return true; };
     std::vector<void*> found;
-    grid.nearest(5, 5, 1000, 13, all, found);
+    grid.mostVisible(eye, 1000, 13, all, found);
     // The item of the cell, its 4 neighbours 9 away, 4 diagonal ones 13 away and the 4 two cells off, 19 away.
     ASSERT_EQ(13u, found.size());
     for (void* payload : found)
         EXPECT_LE(distance(payload), 20.f);
 
     found.clear();
-    grid.nearest(5, 5, 30, 100000, all, found);
+    grid.mostVisible(eye, 30, 100000, all, found);
     EXPECT_EQ(29u, found.size());  // the items whose boxes are within 30: a circle, not a square
     for (void* payload : found)
         EXPECT_LE(distance(payload), 30.f);
 
     // Only the cells the caller wants: those east of x = 0; then only the items north of z = 0.
     found.clear();
-    grid.nearest(5, 5, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMinimum().x >= 0; }, found);
+    grid.mostVisible(eye, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMinimum().x >= 0; }, found);
     EXPECT_EQ(18u, found.size());
     found.clear();
-    grid.nearest(5, 5, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMaximum().z <= 0 || box.getSize().x > 2; }, found);
+    grid.mostVisible(eye, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMaximum().z <= 0 || box.getSize().x > 2; }, found);
     for (void* payload : found)
         EXPECT_LT((*static_cast<int*>(payload)) % 41 - 20, 0);
     EXPECT_EQ(11u, found.size());
+
+    // A box of side 20 about 140 away looks larger than the small ones 19
+    // away, smaller than those 13 away: it comes tenth, before them.
+    const int big = 41 * 41;
+    payloads[big] = big;
+    grid.insert(big, Ogre::AxisAlignedBox(-150, 0, -10, -130, 20, 10), &payloads[big]);
+    found.clear();
+    grid.mostVisible(eye, 1000, 10, all, found);
+    ASSERT_EQ(10u, found.size());
+    EXPECT_NE(found.end(), std::find(found.begin(), found.end(), &payloads[big]));
+    for (void* payload : found) {
+        if (payload != &payloads[big]) {
+            EXPECT_LE(distance(payload), 14.f);
+        }
+    }
+    found.clear();
+    grid.mostVisible(eye, 1000, 9, all, found);
+    EXPECT_EQ(found.end(), std::find(found.begin(), found.end(), &payloads[big]));
 }
 
 }  // namespace
