@@ -9,13 +9,32 @@ bool operator==(const Item& a, const Item& b)
         == std::tie(b.id, b.kind, b.type, b.mesh, b.x, b.y, b.z, b.x1, b.z1, b.x2, b.z2, b.message);
 }
 
-Item makeObject(ItemId id, const std::string& mesh, float x, float z)
+namespace {
+
+Item made(ItemId id, ItemKind kind, const char* type, const std::string& mesh)
 {
     Item item;
     item.id = id;
-    item.kind = ItemKind::Object;
-    item.type = "human";
+    item.kind = kind;
+    item.type = type;
     item.mesh = mesh;
+    return item;
+}
+
+Item spanning(Item item, float x1, float z1, float x2, float z2)
+{
+    item.x1 = x1;
+    item.z1 = z1;
+    item.x2 = x2;
+    item.z2 = z2;
+    return item;
+}
+
+}  // namespace
+
+Item makeObject(ItemId id, const std::string& mesh, float x, float z)
+{
+    Item item = made(id, ItemKind::Object, "human", mesh);
     item.x = x;
     item.z = z;
     return item;
@@ -23,33 +42,16 @@ Item makeObject(ItemId id, const std::string& mesh, float x, float z)
 
 Item makeArea(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2)
 {
-    Item item;
-    item.id = id;
-    item.kind = ItemKind::Area;
-    item.type = "bluearea";
-    item.mesh = mesh;
+    Item item = spanning(made(id, ItemKind::Area, "bluearea", mesh), x1, z1, x2, z2);
     item.x = (x1 + x2) / 2;
     item.y = 1.0f;
     item.z = (z1 + z2) / 2;
-    item.x1 = x1;
-    item.z1 = z1;
-    item.x2 = x2;
-    item.z2 = z2;
     return item;
 }
 
 Item makeRoad(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2)
 {
-    Item item;
-    item.id = id;
-    item.kind = ItemKind::Road;
-    item.type = "road";
-    item.mesh = mesh;
-    item.x1 = x1;
-    item.z1 = z1;
-    item.x2 = x2;
-    item.z2 = z2;
-    return item;
+    return spanning(made(id, ItemKind::Road, "road", mesh), x1, z1, x2, z2);
 }
 
 bool isMovable(const Item& item) { return item.kind == ItemKind::Object || item.kind == ItemKind::Area; }

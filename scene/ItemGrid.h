@@ -57,7 +57,10 @@ private:
         void* payload = nullptr;
         mutable std::uint32_t mark = 0;
     };
-    static std::int64_t key(int x, int z) { return (static_cast<std::int64_t>(x) << 32) ^ static_cast<std::uint32_t>(z); }
+    static std::int64_t key(int x, int z)
+    {
+        return static_cast<std::int64_t>(std::uint64_t{static_cast<std::uint32_t>(x)} << 32 | static_cast<std::uint32_t>(z));
+    }
     int cellOf(double v) const;
     void removeFrom(int x, int z, std::uint32_t slot);
     std::uint32_t newSearch() const;

@@ -1,15 +1,13 @@
-#include "tests/panels/EditorFixture.h"
+#include "tests/support/EditorFixture.h"
 
 #include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessGui.h"
-#include "tests/support/HeadlessOgre.h"
 
 #include <CEGUI/CEGUI.h>
 #include <OgreCamera.h>
 #include <OgreFrameListener.h>
 #include <OgreSceneNode.h>
 
-#include <stdexcept>
 
 using headlessgui::click;
 
@@ -31,13 +29,7 @@ void clickAt(CEGUI::Window* target, float x, float y)
 // area with a message of four questions, all with clicks on the staged terrain.
 class EditingJourney : public EditorFixture {
 protected:
-    TerrainSceneManager& makeScene() override
-    {
-        TerrainSceneManager* scene = headlessogre::sceneWithStagedTerrain();
-        if (!scene)
-            throw std::runtime_error("the editor's terrain.cfg has not been staged");
-        return *scene;
-    }
+    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
 
     void SetUp() override
     {

@@ -1,5 +1,5 @@
 // The notice window on the real layout: every notice can be read to its end.
-#include "tests/panels/EditorFixture.h"
+#include "tests/support/EditorFixture.h"
 
 #include "gui/Notice.h"
 

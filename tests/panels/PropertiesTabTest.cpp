@@ -1,4 +1,4 @@
-#include "tests/panels/EditorFixture.h"
+#include "tests/support/EditorFixture.h"
 
 
 #include <CEGUI/CEGUI.h>

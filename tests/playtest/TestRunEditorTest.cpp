@@ -1,28 +1,19 @@
-#include "app/Editor.h"
-#include "app/EditorFrameListener.h"
+#include "tests/support/EditorFixture.h"
+
 #include "document/Commands.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioFormat.h"
 #include "document/ScenarioItems.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "panels/ObjectCatalog.h"
 #include "panels/Panels.h"
-#include "scene/terrain/TerrainSceneManager.h"
-#include "tests/support/FakeInputSource.h"
 #include "tests/support/HeadlessGui.h"
-#include "tests/support/HeadlessOgre.h"
-#include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
 #include <OgreCamera.h>
 #include <OgreSceneNode.h>
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <unistd.h>
 
@@ -42,29 +33,6 @@ const char* const scenarioText =
     "Kavsaga geldiniz\n"
     "bluearea kup.mesh 0 0 -60 -20 -70 20 -50 0 0";
 
-void defineCameraViewImages()
-{
-    auto& images = CEGUI::ImageManager::getSingleton();
-    for (const char* name : {"blankImageSet/blankImage", "cameraImageSet/cameraImage"})
-        if (!images.isDefined(name))
-            images.create("BasicImage", name);
-}
-
-// The catalog pictures outlive a test's interface; every start-up makes them anew.
-void forgetCatalogPictures()
-{
-    auto& images = CEGUI::ImageManager::getSingleton();
-    CEGUI::Renderer* renderer = CEGUI::System::getSingleton().getRenderer();
-    for (const CatalogEntry& entry : readObjectCatalog("objects.txt").entries) {
-        const CEGUI::String set = entry.name + "ImageSet";
-        if (images.isDefined(set + "/" + entry.name + "Image"))
-            images.destroy(set + "/" + entry.name + "Image");
-        if (renderer->isTextureDefined(set))
-            renderer->destroyTexture(set);
-    }
-}
-
-CEGUI::Window* window(const char* name) { return getWindow(name); }
 std::string text(const char* name) { return window(name)->getText().c_str(); }
 bool shown(const char* name) { return window(name)->isEffectiveVisible(); }
 
@@ -77,35 +45,14 @@ std::string fileText(const std::string& path)
 }
 
 // The editor as it starts, on the staged terrain, with its listener on scripted input.
-class TestRunEditor : public ::testing::Test {
+class TestRunEditor : public EditorFixture {
 protected:
+    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
     void SetUp() override
     {
-        setenv("ALSOFT_DRIVERS", "null", 1);
-        ASSERT_EQ(chdir(testpaths::workDir.c_str()), 0);
-        scene = headlessogre::sceneWithStagedTerrain();
-        ASSERT_NE(scene, nullptr) << "terrain.cfg is not staged";
-        headlessgui::loadRootLayout("guiLayout800X600.layout");
-        wireNoticeWindow();
-        defineCameraViewImages();
-        camera = scene->createCamera("PlayerCam");
+        EditorFixture::SetUp();
         camera->setPosition(0, *scene->getHeightAt(0, 80) + 30, 80);
         camera->lookAt(0, *scene->getHeightAt(0, 80), -300);
-        editor = std::make_unique<Editor>(*scene, *camera);
-        disableEditingPanels();
-        closeMenuPopups();
-        window("mesajWindow")->setVisible(false);
-        forgetCatalogPictures();
-        editor->wire();
-        listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, camera, nullptr);
-        editor->connect(*listener);
-        window("uyariWindow")->setVisible(false);
-    }
-    void TearDown() override
-    {
-        listener.reset();
-        editor.reset();
-        headlessgui::resetRoot();
     }
 
     void key(input::KeyCode code)
@@ -147,11 +94,6 @@ protected:
         ASSERT_EQ(editor->document.items().size(), 4u);
     }
 
-    FakeInputSource input;
-    TerrainSceneManager* scene = nullptr;
-    Ogre::Camera* camera = nullptr;
-    std::unique_ptr<Editor> editor;
-    std::unique_ptr<EditorFrameListener> listener;
     std::string path;
 };
 

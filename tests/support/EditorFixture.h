@@ -29,6 +29,8 @@ protected:
     virtual std::string workDirectory() const;
     // The scene the editor works in: empty, without terrain.
     virtual TerrainSceneManager& makeScene();
+    // A scene on the editor's staged terrain, for fixtures whose makeScene wants one.
+    static TerrainSceneManager& stagedTerrain();
 
     // Runs the editor's per-frame step count times.
     void frames(int count);

@@ -1,4 +1,4 @@
-#include "tests/panels/EditorFixture.h"
+#include "tests/support/EditorFixture.h"
 
 #include "document/Commands.h"
 #include "filedialog/CommonFileDialog.h"
@@ -71,7 +71,7 @@ void EditorFixture::SetUp()
     forgetCatalogPictures();
     editor = std::make_unique<Editor>(*scene, *camera);
     editor->wire();
-    listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, nullptr, nullptr);
+    listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, camera, nullptr);
     editor->connect(*listener);
     hideNotice();
 }
@@ -84,6 +84,14 @@ std::string EditorFixture::workDirectory() const
 TerrainSceneManager& EditorFixture::makeScene()
 {
     return headlessogre::freshScene();
+}
+
+TerrainSceneManager& EditorFixture::stagedTerrain()
+{
+    TerrainSceneManager* scene = headlessogre::sceneWithStagedTerrain();
+    if (!scene)
+        throw std::runtime_error("the editor's terrain.cfg has not been staged");
+    return *scene;
 }
 
 void EditorFixture::TearDown()
