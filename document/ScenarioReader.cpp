@@ -1,8 +1,7 @@
 #include "document/ScenarioFormat.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <limits>
+#include <string_view>
 
 namespace {
 
@@ -34,30 +33,28 @@ public:
     bool atEnd() const { return pos == text.size(); }
 
     // The next word, or empty at the end of the text.
-    std::string word()
-    {
-        skipSpace();
-        wordLine = currentLine;
-        const std::size_t start = pos;
-        while (pos < text.size() && !isScenarioSpace(text[pos]))
-            ++pos;
-        return text.substr(start, pos - start);
-    }
+    std::string word() { return std::string(nextWord()); }
 
     int number(const std::string& what, int entryLine)
     {
-        const std::string token = word();
+        // Read in place: a large scenario is mostly numbers.
+        const std::string_view token = nextWord();
         if (token.empty())
             throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: " + what + ")"};
-        std::size_t digits = token[0] == '-' || token[0] == '+' ? 1 : 0;
+        const bool negative = token[0] == '-';
+        const std::size_t digits = negative || token[0] == '+' ? 1 : 0;
         const bool wellFormed = digits < token.size()
-            && token.find_first_not_of("0123456789", digits) == std::string::npos;
+            && token.find_first_not_of("0123456789", digits) == std::string_view::npos;
         if (!wellFormed)
-            throw SyntaxError{wordLine, quoted(token) + " bir tam sayi degil (" + what + ")"};
-        errno = 0;
-        const long long value = std::strtoll(token.c_str(), nullptr, 10);
-        if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            throw SyntaxError{wordLine, quoted(token) + " cok buyuk (" + what + ")"};
+            throw SyntaxError{wordLine, quoted(std::string(token)) + " bir tam sayi degil (" + what + ")"};
+        const long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+        long long value = 0;
+        for (std::size_t i = digits; i < token.size() && value <= limit; ++i)
+            value = value * 10 + (token[i] - '0');
+        if (negative)
+            value = -value;
+        if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+            throw SyntaxError{wordLine, quoted(std::string(token)) + " cok buyuk (" + what + ")"};
         return static_cast<int>(value);
     }
 
@@ -80,6 +77,16 @@ public:
     }
 
 private:
+    std::string_view nextWord()
+    {
+        skipSpace();
+        wordLine = currentLine;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isScenarioSpace(text[pos]))
+            ++pos;
+        return std::string_view(text).substr(start, pos - start);
+    }
+
     void advance()
     {
         if (text[pos] == '\n')
