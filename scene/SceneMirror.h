@@ -72,7 +72,9 @@ public:
     // The nodes of the items a view from the camera draws: the drawBudget in
     // view within renderingDistance that look largest from it, and the
     // highlighted ones. Items new to the set get their entity and node; items
-    // of the last view's set that are not in this one give theirs back.
+    // of the last view's set that are not in this one give theirs back. The
+    // editor draws one view a frame; two views of different places would trade
+    // the entities back and forth every frame.
     void showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& drawn);
     // How many items have an entity now.
     std::size_t shownCount() const { return withEntity.size(); }
