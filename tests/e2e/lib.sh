@@ -128,7 +128,7 @@ close_notice() {
   xdotool mousemove --window "$WID" 400 14
   sleep 0.2
   local y
-  y=$(import -window "$WID" -crop 1x600+365+0 +repage -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
+  y=$(timeout 10 import -window "$WID" -crop 1x600+365+0 +repage -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
     NR > 1 {
       row = $2; r = $3; g = $4; b = $5
       grey = (r == g && g == b)

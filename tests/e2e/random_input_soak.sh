@@ -82,7 +82,8 @@ tap() { at "$1" "$2"; sleep 0.1; xdotool click "${3:-1}"; sleep 0.25; }
 # --- What is on the screen, read from a few pixels of one capture -------------
 # The pointer first goes to the title bar, so that no hovered button changes colour.
 # A failed capture leaves the old picture; whether the editor still lives is checked after each action.
-capture() { at 400 14; sleep 0.1; import -window "$WID" "$E2E_TMP/probe.ppm" 2>/dev/null || true; }
+# (import waits for a click on some window when its window is gone: give it a time.)
+capture() { at 400 14; sleep 0.1; timeout 10 import -window "$WID" "$E2E_TMP/probe.ppm" 2>/dev/null || true; }
 pixels() {  # pixels X,Y ... -> "r,g,b r,g,b ..."
   local fmt="" p
   for p in "$@"; do fmt+="%[fx:int(255*p{$p}.r)],%[fx:int(255*p{$p}.g)],%[fx:int(255*p{$p}.b)] "; done
@@ -145,15 +146,21 @@ settled() {
   "$1"
 }
 
+# await CHECK SECONDS: captures until CHECK holds (a busy machine draws late); 1 after the time.
+await() {
+  local until=$((SECONDS + $2))
+  while :; do
+    capture
+    "$1" && return 0
+    [ "$SECONDS" -lt "$until" ] || return 1
+    sleep 0.2
+  done
+}
+
 # Once Escape or an ending click met unsaved changes: waits for the guard to ask.
 expect_guard() {
-  local i
   exit_asked=1
-  for i in 1 2 3 4 5 6 7 8; do
-    capture
-    guard_open && return 0
-    sleep 0.25
-  done
+  await guard_open 3 || true
 }
 
 # What an Escape would do now, when it cannot end the editor; empty when it would.
@@ -335,25 +342,23 @@ file_command() {
   sleep 0.4
   capture
   file_menu_open || tap 45 41
-  capture
-  file_menu_open || return 1
+  await file_menu_open 3 || return 1
   tap $1
   sleep 0.5
 }
 
-# dialog_name NAME: types NAME into the dialog's file name field and accepts.
+# dialog_accept NAME: types NAME into the dialog's file name field and accepts.
 dialog_accept() {
-  capture
-  dialog_open || return 1
+  await dialog_open 5 || return 1
   tap 433 238
-  xdotool key End; xdotool key --repeat 90 --delay 4 BackSpace
+  xdotool key End; xdotool key --repeat 200 --delay 4 BackSpace
   xdotool type --delay 20 -- "$1"
   sleep 0.2
   tap 473 451
-  sleep 0.8
-  capture
-  ! dialog_open
+  sleep 0.5
+  await dialog_closed 6
 }
+dialog_closed() { ! dialog_open; }
 
 close_file_menu() {
   sleep 0.4
@@ -366,27 +371,65 @@ find_saved() {
 }
 
 # A picture of the screen when a save step could not be done, for whoever looks into it.
-skip_picture() { import -window "$WID" "$RESULTS/skipped-$1.png" 2>/dev/null || true; }
+skip_picture() { timeout 10 import -window "$WID" "$RESULTS/skipped-$1.png" 2>/dev/null || true; }
+
+# The soak's own folder named from any folder: enough "../" reach the root first.
+OWN_FOLDER=$(printf '../%.0s' $(seq 1 24))${E2E_TMP#/}/
+
+# save_as NAME: saves through Dosya > Kaydet and the dialog; the file written, if any.
+save_as() {
+  SAVED=
+  file_command "71 126" && dialog_accept "$1" || return 1
+  close_file_menu
+  SAVED=$(find_saved "${1##*/}")
+}
+
+# A copy the soak put into a folder of the dialog's (see save_cycle), removed after its cycle.
+PLACED=
+trap 'rm -f "$PLACED"; cleanup' EXIT
 
 save_cycle() {
-  local n=$1 name="soak-$SEED-$1.zev" again="soak-$SEED-$1-again.zev" first second
+  local n=$1 name="soak-$SEED-$1.zev" again="soak-$SEED-$1-again.zev" where="" first second
   log_action "save cycle $n"
+  [ -z "$PLACED" ] || rm -f "$PLACED"
+  PLACED=
   tidy_up
   touch "$E2E_TMP/cycle-start"
   sleep 1
-  if ! file_command "71 126" || ! dialog_accept "$name"; then
+  if ! save_as "$name"; then
     skipped=$((skipped + 1)); skip_picture "$n-save"; tidy_up; log_action "save cycle $n skipped: dialog not reached"; return 0
   fi
-  close_file_menu
   saves=$((saves + 1))
-  first=$(find_saved "$name")
-  if [ -z "$first" ]; then
-    refused=$((refused + 1)); tidy_up; log_action "save $name refused by the editor"; return 0
+  if [ -z "$SAVED" ]; then
+    refused=$((refused + 1)); log_action "save $name refused by the editor"
+    # Random browsing may have left the dialog in a folder nobody may write. The
+    # editor saves into the soak's own folder when the name leads there; Open takes
+    # only names in the dialog's folder, so the soak puts the file there to be read.
+    local folder
+    folder=$(sed -n "s|^sahne: Senaryo \"\(.*\)/$name\" dosyasina kaydedilmedi.*|\1|p" "$WORK/editor.err" | tail -1)
+    tidy_up
+    if [ -z "$folder" ] && ! grep -q "^sahne: Senaryo \"/$name\" dosyasina kaydedilmedi" "$WORK/editor.err"; then
+      skipped=$((skipped + 1)); log_action "save cycle $n skipped: no notice names the dialog's folder"; return 0
+    fi
+    where=$OWN_FOLDER
+    if ! save_as "$where$name" || [ -z "$SAVED" ]; then
+      skipped=$((skipped + 1)); tidy_up; log_action "save cycle $n skipped: no save into $E2E_TMP"; return 0
+    fi
+    PLACED=$folder/$name
+    if ! cp "$SAVED" "$PLACED" 2>/dev/null; then
+      PLACED=; rm -f "$SAVED"; skipped=$((skipped + 1)); log_action "save cycle $n skipped: $folder/ takes no copy"
+      return 0
+    fi
+    rm -f "$SAVED"
+    SAVED=$PLACED
   fi
+  first=$SAVED
   cp "$first" "$RESULTS/$name"
   # Read it back into an empty scene and save it again. Saved, nothing is unsaved;
   # should the guard still ask, it asks about New, and Kaydetme goes on.
-  file_command "71 72" || { skipped=$((skipped + 1)); tidy_up; return 0; }
+  if ! file_command "71 72"; then
+    skipped=$((skipped + 1)); skip_picture "$n-new"; tidy_up; log_action "New before reading $name back skipped"; return 0
+  fi
   capture
   if guard_open; then log_action "guard after a save: Kaydetme"; tap 400 345; fi
   close_file_menu
@@ -398,16 +441,16 @@ save_cycle() {
     cp "$WORK/editor.err" "$RESULTS/"
     fail "the editor could not read back $first, which it had just saved (seed $SEED)"
   fi
-  if ! file_command "71 126" || ! dialog_accept "$again"; then
+  if ! save_as "$where$again"; then
     skipped=$((skipped + 1)); skip_picture "$n-again"; tidy_up; log_action "second save of $name skipped"; return 0
   fi
-  close_file_menu
-  second=$(find_saved "$again")
+  second=$SAVED
   [ -n "$second" ] || fail "the second save ($again) wrote nothing (seed $SEED)"
   cp "$second" "$RESULTS/$again"
   cmp "$first" "$second" || fail "reading $first back and saving it again changed it (seed $SEED); see $RESULTS"
   roundtrips=$((roundtrips + 1))
   rm -f "$first" "$second"
+  PLACED=
   log_action "save cycle $n: $(wc -c <"$RESULTS/$name") bytes read back identical"
 }
 
@@ -431,6 +474,7 @@ done
 cycle=$((cycle + 1))
 save_cycle "$cycle"
 check_alive
+[ -z "$PLACED" ] || rm -f "$PLACED"
 
 # A clean end: Escape once the rest is closed; the guard asks when something is
 # unsaved, and Kaydetme ends the editor.
