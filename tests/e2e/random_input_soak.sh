@@ -101,10 +101,12 @@ is_grey() {  # a button face
   [ "$r" -ge 180 ] && [ "$r" -le 240 ] && [ $((r - g)) -le 4 ] && [ $((g - r)) -le 4 ] &&
     [ $((g - b)) -le 4 ] && [ $((b - g)) -le 4 ]
 }
+# The file dialog: its body left of the listing and left of Tamam, Tamam's and Iptal's
+# faces. (The listing itself changes: a chosen row is blue across its width.)
 dialog_open() {
   local p
-  read -r -a p <<<"$(pixels 168,300 300,451 400,350 300,400 600,300)"
-  is_body "${p[0]}" && is_body "${p[1]}" && is_white "${p[2]}" && is_white "${p[3]}" && is_white "${p[4]}"
+  read -r -a p <<<"$(pixels 168,300 300,451 455,451 600,451)"
+  is_body "${p[0]}" && is_body "${p[1]}" && is_grey "${p[2]}" && is_grey "${p[3]}"
 }
 message_open() {
   local p
@@ -477,16 +479,21 @@ check_alive
 [ -z "$PLACED" ] || rm -f "$PLACED"
 
 # A clean end: Escape once the rest is closed; the guard asks when something is
-# unsaved, and Kaydetme ends the editor.
-tidy_up
-log_action "Escape to end"
-xdotool key Escape
-escapes=$((escapes + 1))
-for _ in $(seq 1 20); do
+# unsaved, and Kaydetme ends the editor. Something the tidy-up missed gets a
+# second and a third try.
+for attempt in 1 2 3; do
+  tidy_up
+  log_action "Escape to end"
+  xdotool key Escape
+  escapes=$((escapes + 1))
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    alive || break
+    capture
+    if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; break; fi
+    sleep 0.3
+  done
+  sleep 1
   alive || break
-  capture
-  if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; break; fi
-  sleep 0.25
 done
 wait_for_exit 20 && code=0 || code=$?
 report
