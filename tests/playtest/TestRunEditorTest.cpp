@@ -254,7 +254,8 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
 TEST_F(TestRunEditor, TheFramesCloseButtonWaitsForTheRunsEnd)
 {
     openScenario();
-    ASSERT_EQ(editor->document.execute(std::make_unique<AddItem>(makeObject(editor->document.peekId(), "adam.mesh", 50, 50))), "");
+    addObject();
+    ASSERT_TRUE(editor->document.modified());
     CEGUI::Window* closeButton = static_cast<CEGUI::FrameWindow*>(window("TestWindowFrame"))->getCloseButton();
     key(input::KC_F5);
     ASSERT_TRUE(editor->testRun.running());
