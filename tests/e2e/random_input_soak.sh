@@ -128,6 +128,12 @@ test_run_on() {
   [ "${#p[@]}" = 5 ] && is_grey "${p[0]}" || return 1
   for q in "${p[@]}"; do [ "$q" = "${p[0]}" ] || return 1; done
 }
+# The toolbox: its frame's title or its left edge (Gorunum > Arac Kutusu hides it).
+toolbox_shown() {
+  local p
+  read -r -a p <<<"$(pixels 700,72 645,300)"
+  [ "${p[0]:-}" = 214,214,214 ] || [ "${p[1]:-}" = 223,223,223 ]
+}
 file_menu_open() {
   local p
   read -r -a p <<<"$(pixels 14,64 126,64 14,118 126,118)"
@@ -396,6 +402,12 @@ save_cycle() {
   [ -z "$PLACED" ] || rm -f "$PLACED"
   PLACED=
   tidy_up
+  # A hidden toolbox comes back, so that the next round places things again.
+  capture
+  if ! toolbox_shown; then
+    log_action "Gorunum > Arac Kutusu: the toolbox back"
+    tap 211 41; tap 238 71; sleep 0.4; tap 211 41
+  fi
   touch "$E2E_TMP/cycle-start"
   sleep 1
   if ! save_as "$name"; then
