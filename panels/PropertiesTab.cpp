@@ -6,7 +6,6 @@
 #include "scene/SceneMirror.h"
 
 #include <CEGUI/Window.h>
-#include <OgreSceneNode.h>
 
 #include <cstdio>
 
@@ -62,10 +61,9 @@ void PropertiesTab::itemChanged(const Item&, const Item& after)
 
 void PropertiesTab::writePosition(ItemId id)
 {
-    if (const Ogre::SceneNode* node = mirror.nodeOf(id)) {
-        const Ogre::Vector3& position = node->getPosition();
-        getWindow("xPosition")->setText(formatCoordinate(position.x));
-        getWindow("yPosition")->setText(formatCoordinate(position.z));
+    if (const std::optional<Ogre::Vector3> position = mirror.positionOf(id)) {
+        getWindow("xPosition")->setText(formatCoordinate(position->x));
+        getWindow("yPosition")->setText(formatCoordinate(position->z));
     }
 }
 

@@ -19,7 +19,7 @@ public:
     explicit ItemGrid(float cellSize = 32);
 
     // Puts the item into the cells its box covers, or moves it there. The
-    // payload comes back from nearest().
+    // payload comes back from mostVisible().
     void insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload = nullptr);
     void remove(ItemId id);
     void clear();
@@ -34,12 +34,16 @@ public:
     void hitsAlongRay(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     // Every item in the cells that the rectangle (x0, z0)-(x1, z1) touches.
     void inRectangle(float x0, float z0, float x1, float z1, std::vector<ItemId>& out) const;
-    // The payloads of the items in the cells around (x, z) that wanted accepts,
-    // cell rings nearest first, until at least budget items are found or the
-    // rings reach reach away. wanted gets each cell as a box from the lowest to
-    // the highest point of any item.
-    void nearest(float x, float z, float reach, std::size_t budget,
-                 const std::function<bool(const Ogre::AxisAlignedBox& cell)>& wanted, std::vector<void*>& out) const;
+    // The payloads of the budget items that look largest from the eye (the
+    // side of a square as large as the box's largest face, over the box's
+    // distance from the eye), among those at
+    // most reach away over the ground that wanted accepts; in no particular
+    // order. wanted gets the cells first, each as a box from the lowest to the
+    // highest point of any item, then the boxes of the items in the cells it
+    // accepted. Items with an infinite box come always, and count.
+    void mostVisible(const Ogre::Vector3& eye, float reach, std::size_t budget,
+                     const std::function<bool(const Ogre::AxisAlignedBox& box)>& wanted,
+                     std::vector<void*>& out) const;
 
 private:
     struct Span {
@@ -76,5 +80,13 @@ private:
     bool anyCell = false;
     Span used{0, 0, -1, -1};
     float lowest = 0, highest = 0;
+    // How large the largest box put in since the last clear looks from one unit off.
+    double largest = 0;
     mutable std::uint32_t search = 0;
+    struct Candidate {
+        double seen;  // how large it looks
+        ItemId id;
+        void* payload;
+    };
+    mutable std::vector<Candidate> candidates;
 };

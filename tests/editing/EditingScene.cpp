@@ -90,10 +90,19 @@ ViewPoint EditingScene::viewOf(const Ogre::Vector3& world) const
     return {(clip.x / clip.w + 1) / 2, (1 - clip.y / clip.w) / 2};
 }
 
+void EditingScene::drawFrame()
+{
+    // What a frame does before it draws: the scene graph brought up to date and
+    // the items of the view chosen, without a render system to draw them with.
+    sceneManager.getRootSceneNode()->_update(true, false);
+    drawn.clear();
+    mirror.showFor(camera, drawn);
+}
+
 void EditingScene::pressAt(const Ogre::Vector3& world)
 {
-    // Picks test the world bounds, which follow moved nodes only after an update.
-    sceneManager.getRootSceneNode()->_update(true, false);
+    // The user presses into a view that was drawn.
+    drawFrame();
     tools.press(viewOf(world));
 }
 

@@ -40,7 +40,10 @@ protected:
 
     // The view point (0..1 across and down) at which the camera sees the world point.
     ViewPoint viewOf(const Ogre::Vector3& world) const;
-    // A left press or a hover where the camera sees the world point.
+    // Chooses what the camera's view draws, as a frame does: the items it
+    // draws have their entities and nodes (in drawn) afterwards, the others none.
+    void drawFrame();
+    // A left press (after a frame) or a hover where the camera sees the world point.
     void pressAt(const Ogre::Vector3& world);
     void hoverAt(const Ogre::Vector3& world);
     // Where a ray through the world point from the camera meets the flat ground behind it.
@@ -65,6 +68,7 @@ protected:
     ScenePicker picker{sceneManager, camera, mirror};
     SelectionHighlight highlight{selection, mirror};
     std::vector<std::string> notices;
+    std::vector<Ogre::SceneNode*> drawn;
     EditingTools tools{
         EditingContext{document, selection, picker, cursor, [this](const std::string& n) { notices.push_back(n); }}};
 };

@@ -107,6 +107,11 @@ void crowd(Document& document)
 TEST_F(PickIndexTest, PicksThroughTheIndexGiveTheFullQuerysAnswers)
 {
     crowd(document);
+    // Highlighted, every item has its entity wherever the camera looks: the
+    // scene query then sees them all, with the boxes the engine works out.
+    for (const Item& item : document.items())
+        mirror.highlight(item.id, true);
+    ASSERT_EQ(document.items().size(), entityCount());
     struct View {
         Ogre::Vector3 from, to;
     };
@@ -242,93 +247,200 @@ struct Considered : Ogre::MovableObject::Listener {
 
 using DrawingTest = EditingScene;
 
-TEST_F(DrawingTest, AViewConsidersOnlyAboutTheNearestItemsInsideItsRange)
+// A lattice of 3,721 objects, one every 6 units over the whole terrain.
+std::vector<Item> lattice()
 {
-    // A lattice of 3,721 objects, one every 6 units over the whole terrain.
     std::vector<Item> items;
     for (int x = -180; x <= 180; x += 6)
         for (int z = -180; z <= 180; z += 6)
             items.push_back(makeObject(static_cast<ItemId>(items.size()), "kup.mesh", static_cast<float>(x),
                                        static_cast<float>(z)));
-    document.replaceAll(items, "");
-    Considered considered;
-    considered.listenTo(sceneManager, &considered);
+    return items;
+}
 
+TEST_F(DrawingTest, AViewDrawsTheLargestLookingItemsOfItsBudgetAndOnlyThoseHaveEntities)
+{
+    document.replaceAll(lattice(), "");
+    EXPECT_EQ(0u, entityCount()) << "nothing drawn yet";
     camera.setPosition(0, 10, 170);
     camera.lookAt(0, 0, 0);
-    // As a frame does before it looks for what to draw.
-    sceneManager.getRootSceneNode()->_update(true, false);
-    Ogre::VisibleObjectsBoundsInfo bounds;
-    sceneManager.getRenderQueue()->clear();
-    sceneManager._findVisibleObjects(&camera, &bounds, false);
+    drawFrame();
 
     std::set<ItemId> seen;
-    for (const Ogre::MovableObject* object : considered.objects)
-        if (const auto id = mirror.itemOf(object))
+    for (Ogre::SceneNode* node : drawn)
+        if (const auto id = mirror.itemOf(node->getAttachedObject(0)))
             seen.insert(*id);
-    // Far fewer than the items in view; the budget counts whole cells of the
-    // view's edge, so fewer than it may be in view.
     std::size_t inView = 0;
     for (const Item& item : document.items())
         inView += camera.isVisible(Ogre::AxisAlignedBox(item.x - 1, -0.5f, item.z - 1, item.x + 1, 0.5f, item.z + 1));
     EXPECT_GT(inView, 1500u);
-    EXPECT_GT(seen.size(), 50u);
-    EXPECT_LT(seen.size(), SceneMirror::drawBudget);
-    // The items right in front are among them; those behind the camera are not.
+    ASSERT_EQ(SceneMirror::drawBudget, drawn.size());
+    EXPECT_EQ(drawn.size(), seen.size()) << "each once";
+    EXPECT_EQ(SceneMirror::drawBudget, entityCount());
+    EXPECT_EQ(SceneMirror::drawBudget, mirror.shownCount());
+    // Of boxes all alike, those that look largest are the nearest in view:
+    // none left out is nearer than one drawn.
+    float farthestDrawn = 0, nearestLeftOut = 1e9f;
     for (const Item& item : document.items()) {
-        const Ogre::Vector3 at(item.x, 0, item.z);
-        const float distance = at.distance(camera.getPosition());
-        if (distance < 40 && camera.isVisible(at)) {
-            EXPECT_TRUE(seen.count(item.id)) << "item at " << at << " in view";
-        }
-        if (item.z > 175) {
-            EXPECT_FALSE(seen.count(item.id)) << "item at " << at << " behind the camera";
+        const Ogre::AxisAlignedBox box(item.x - 1, -0.5f, item.z - 1, item.x + 1, 0.5f, item.z + 1);
+        const float distance = box.distance(camera.getPosition());
+        if (seen.count(item.id)) {
+            EXPECT_TRUE(camera.isVisible(box)) << "item at " << item.x << ", " << item.z;
+            farthestDrawn = std::max(farthestDrawn, distance);
+        } else if (camera.isVisible(box)) {
+            nearestLeftOut = std::min(nearestLeftOut, distance);
         }
     }
+    EXPECT_LE(farthestDrawn, nearestLeftOut + 1e-3f);
 
-    // The selected item is drawn however far off it is.
-    const auto far = std::find_if(document.items().begin(), document.items().end(),
-                                  [](const Item& item) { return item.x == 0 && item.z == -180; });
-    ASSERT_NE(document.items().end(), far);
-    EXPECT_FALSE(seen.count(far->id));
-    selection.select(far->id);
-    considered.objects.clear();
+    // The scene manager draws what the mirror chooses for its camera, and
+    // nothing else of the placed items.
+    Considered considered;
+    considered.listenTo(sceneManager, &considered);
+    Ogre::VisibleObjectsBoundsInfo bounds;
     sceneManager.getRenderQueue()->clear();
     sceneManager._findVisibleObjects(&camera, &bounds, false);
-    std::size_t times = 0;
+    std::set<ItemId> considering;
     for (const Ogre::MovableObject* object : considered.objects)
-        times += mirror.itemOf(object) == far->id;
-    EXPECT_EQ(1u, times);
+        if (const auto id = mirror.itemOf(object))
+            considering.insert(*id);
+    EXPECT_EQ(seen, considering);
     considered.listenTo(sceneManager, nullptr);
 }
 
-TEST(ItemGridNearest, RingsNearestFirstUntilTheBudgetWithinTheReach)
+TEST_F(DrawingTest, ItemsComingIntoViewGetEntitiesAndThoseLeavingItGiveThemBack)
+{
+    ASSERT_EQ("", add(document, makeObject(0, "testadam.mesh", -150, -150)));
+    ASSERT_EQ("", add(document, makeArea(1, "kup.mesh", 60, 140, 70, 150)));
+    camera.setPosition(-150, 30, -100);
+    camera.lookAt(-150, 0, -150);
+    drawFrame();
+    ASSERT_TRUE(shownInScene(0));
+    EXPECT_FALSE(sceneManager.hasEntity("Human1"));
+    expectVector({-150, 0, -150}, nodeOf(0).getPosition());
+
+    // The camera turns to the area: the object's entity and node go.
+    camera.setPosition(65, 30, 100);
+    camera.lookAt(65, 0, 145);
+    drawFrame();
+    EXPECT_FALSE(sceneManager.hasEntity("Human0"));
+    EXPECT_FALSE(sceneManager.hasSceneNode("Human0Node"));
+    ASSERT_TRUE(shownInScene(1));
+    expectVector({5, 0.1f, 5}, nodeOf(1).getScale());
+    EXPECT_EQ(1u, entityCount());
+    EXPECT_EQ(1u, placedNodeCount());
+
+    // Picks find both all the same, through their boxes.
+    const Ogre::Ray down({-150, 50, -150}, Ogre::Vector3::NEGATIVE_UNIT_Y);
+    ASSERT_FALSE(picker.pick(down).empty());
+    EXPECT_EQ(0, picker.pick(down).front().item);
+    EXPECT_EQ(1, picker.pick(Ogre::Ray({65, 50, 145}, Ogre::Vector3::NEGATIVE_UNIT_Y)).front().item);
+
+    // Moved into the view, the object gets its entity with the next frame, where it now stands.
+    ASSERT_EQ("", document.execute(std::make_unique<ChangeItem>(*document.find(0), movedTo(*document.find(0), 60, 150))));
+    EXPECT_FALSE(sceneManager.hasEntity("Human0"));
+    drawFrame();
+    ASSERT_TRUE(shownInScene(0));
+    expectVector({60, 0.1f, 150}, nodeOf(0).getPosition());
+    // Moved out of it, it gives the entity back.
+    ASSERT_EQ("", document.execute(std::make_unique<ChangeItem>(*document.find(0), movedTo(*document.find(0), -150, -150))));
+    drawFrame();
+    EXPECT_FALSE(sceneManager.hasEntity("Human0"));
+    EXPECT_EQ(1u, entityCount());
+}
+
+TEST_F(DrawingTest, TheSelectedItemKeepsItsEntityOutOfViewUntilItIsLetGo)
+{
+    ASSERT_EQ("", add(document, makeObject(0, "testadam.mesh", -150, -150)));
+    camera.setPosition(65, 30, 100);
+    camera.lookAt(65, 0, 145);
+    drawFrame();
+    EXPECT_EQ(0u, entityCount());
+
+    // Selected, it is drawn with its box however far it is.
+    selection.select(0);
+    ASSERT_TRUE(shownInScene(0));
+    EXPECT_TRUE(nodeOf(0).getShowBoundingBox());
+    drawFrame();
+    ASSERT_EQ(1u, drawn.size());
+    EXPECT_EQ(&nodeOf(0), drawn.front());
+
+    // Deleted while selected, it leaves nothing behind, nor does the next frame.
+    ASSERT_EQ("", document.execute(std::make_unique<RemoveItem>(0)));
+    EXPECT_EQ(0u, entityCount());
+    EXPECT_EQ(0u, placedNodeCount());
+    ASSERT_EQ("", document.undo());
+    selection.select(0);
+    ASSERT_TRUE(shownInScene(0));
+
+    selection.clear();
+    EXPECT_FALSE(nodeOf(0).getShowBoundingBox());
+    drawFrame();
+    EXPECT_TRUE(drawn.empty());
+    EXPECT_EQ(0u, entityCount());
+    EXPECT_EQ(0u, placedNodeCount());
+}
+
+TEST(ItemGridMostVisible, TheBudgetLargestLookingItemsInTheWantedCellsWithinTheReach)
 {
     ItemGrid grid(10);
-    std::vector<int> payloads(41 * 41);
+    std::vector<int> payloads(41 * 41 + 1);
     for (int x = -20; x <= 20; ++x)
         for (int z = -20; z <= 20; ++z) {
             const int slot = (x + 20) * 41 + (z + 20);
-            payloads[slot] = std::max(std::abs(x), std::abs(z));  // the ring of the cell
+            payloads[slot] = slot;
             grid.insert(slot, Ogre::AxisAlignedBox(x * 10 + 4.f, 0, z * 10 + 4.f, x * 10 + 6.f, 1, z * 10 + 6.f),
                         &payloads[slot]);
         }
+    // The eye stands among the small boxes, at their height: how large they
+    // look goes with their distance over the ground.
+    const Ogre::Vector3 eye(5, 0.5f, 5);
+    const auto distance = [](void* payload) {
+        const int slot = *static_cast<int*>(payload);
+        const float x = (slot / 41 - 20) * 10 + 5.f, z = (slot % 41 - 20) * 10 + 5.f;
+        return std::max(Ogre::Vector2(x, z).distance({5, 5}) - 1, 0.f);
+    };
     const auto all = [](const Ogre::AxisAlignedBox&) { return true; };
     std::vector<void*> found;
-    grid.nearest(5, 5, 1000, 10, all, found);
-    // Rings 0 and 1 make 9 items; ring 2 completes past the budget of 10.
-    ASSERT_EQ(25u, found.size());
+    grid.mostVisible(eye, 1000, 13, all, found);
+    // The item of the cell, its 4 neighbours 9 away, 4 diagonal ones 13 away and the 4 two cells off, 19 away.
+    ASSERT_EQ(13u, found.size());
     for (void* payload : found)
-        EXPECT_LE(*static_cast<int*>(payload), 2);
+        EXPECT_LE(distance(payload), 20.f);
 
     found.clear();
-    grid.nearest(5, 5, 30, 100000, all, found);
-    EXPECT_EQ(49u, found.size());  // the reach ends the rings: 3 rings, 7 x 7 cells
+    grid.mostVisible(eye, 30, 100000, all, found);
+    EXPECT_EQ(29u, found.size());  // the items whose boxes are within 30: a circle, not a square
+    for (void* payload : found)
+        EXPECT_LE(distance(payload), 30.f);
 
-    // Only the cells the caller wants: those east of x = 0.
+    // Only the cells the caller wants: those east of x = 0; then only the items north of z = 0.
     found.clear();
-    grid.nearest(5, 5, 30, 100000, [](const Ogre::AxisAlignedBox& cell) { return cell.getMinimum().x >= 0; }, found);
-    EXPECT_EQ(28u, found.size());
+    grid.mostVisible(eye, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMinimum().x >= 0; }, found);
+    EXPECT_EQ(18u, found.size());
+    found.clear();
+    grid.mostVisible(eye, 30, 100000, [](const Ogre::AxisAlignedBox& box) { return box.getMaximum().z <= 0 || box.getSize().x > 2; }, found);
+    for (void* payload : found)
+        EXPECT_LT((*static_cast<int*>(payload)) % 41 - 20, 0);
+    EXPECT_EQ(11u, found.size());
+
+    // A box of side 20 about 140 away looks larger than the small ones 19
+    // away, smaller than those 13 away: it comes tenth, before them.
+    const int big = 41 * 41;
+    payloads[big] = big;
+    grid.insert(big, Ogre::AxisAlignedBox(-150, 0, -10, -130, 20, 10), &payloads[big]);
+    found.clear();
+    grid.mostVisible(eye, 1000, 10, all, found);
+    ASSERT_EQ(10u, found.size());
+    EXPECT_NE(found.end(), std::find(found.begin(), found.end(), &payloads[big]));
+    for (void* payload : found) {
+        if (payload != &payloads[big]) {
+            EXPECT_LE(distance(payload), 14.f);
+        }
+    }
+    found.clear();
+    grid.mostVisible(eye, 1000, 9, all, found);
+    EXPECT_EQ(found.end(), std::find(found.begin(), found.end(), &payloads[big]));
 }
 
 }  // namespace

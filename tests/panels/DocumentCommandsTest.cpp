@@ -85,6 +85,7 @@ TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
     click(window("adam"));
     EXPECT_EQ(editor->tools.mode(), Object);
     EXPECT_EQ(addObject(), 2);
+    drawFrame();
     EXPECT_TRUE(scene->hasEntity("Human2"));
 }
 
@@ -152,6 +153,8 @@ TEST_F(DocumentCommands, OpenReplacesTheItemsWithTheAcceptedFilesAndShowsThem)
 {
     enableEditor();
     const ItemId old = addObject();
+    drawFrame();
+    ASSERT_TRUE(scene->hasEntity("Human" + std::to_string(old)));
     const std::string name = "panels_test_open.zev";
     std::ofstream(name) << "human kup.mesh 3 0 4\nroad yol.mesh 0 0 0 10";
     choose("acPopupItem");
@@ -169,6 +172,7 @@ TEST_F(DocumentCommands, OpenReplacesTheItemsWithTheAcceptedFilesAndShowsThem)
     EXPECT_EQ(object.z, 4);
     EXPECT_EQ(editor->document.items()[1].kind, ItemKind::Road);
     EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(old)));
+    drawFrame();
     EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(object.id)));
     EXPECT_GT(object.id, old);
     EXPECT_FALSE(editor->document.modified());

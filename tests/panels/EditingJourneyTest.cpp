@@ -29,15 +29,8 @@ void clickAt(CEGUI::Window* target, float x, float y)
 // area with a message of four questions, all with clicks on the staged terrain.
 class EditingJourney : public EditorFixture {
 protected:
+    // The fixture's camera stands where the application puts it.
     TerrainSceneManager& makeScene() override { return stagedTerrain(); }
-
-    void SetUp() override
-    {
-        EditorFixture::SetUp();
-        camera->setPosition(Ogre::Vector3(0, 0, 80));
-        camera->lookAt(Ogre::Vector3(0, 0, -300));
-        camera->setNearClipDistance(5);
-    }
 
     void runFrames(int count)
     {

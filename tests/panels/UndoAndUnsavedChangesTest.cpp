@@ -92,6 +92,7 @@ TEST_F(UndoAndUnsavedChanges, MenuItemsUndoAndRedoEditsInTheSceneAndTheSelection
 
     chooseEdit("yinelePopupItem");
     ASSERT_EQ(editor->document.items().size(), 1u);
+    drawFrame();
     EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(id)));
 }
 

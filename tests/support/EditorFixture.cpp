@@ -56,6 +56,10 @@ void EditorFixture::SetUp()
     ASSERT_EQ(chdir(workDirectory().c_str()), 0) << workDirectory();
     scene = &makeScene();
     camera = scene->createCamera("PlayerCam");
+    // Where the application puts it: items at the origin are in view.
+    camera->setPosition(0, 0, 80);
+    camera->lookAt(0, 0, -300);
+    camera->setNearClipDistance(5);
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
     window("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
@@ -98,6 +102,12 @@ void EditorFixture::TearDown()
     // The dialog's windows go with the interface they were added to.
     CommonFileDialog::destroySingleton();
     headlessgui::resetRoot();
+}
+
+void EditorFixture::drawFrame()
+{
+    std::vector<Ogre::SceneNode*> drawn;
+    editor->mirror.showFor(*camera, drawn);
 }
 
 void EditorFixture::frames(int count)
