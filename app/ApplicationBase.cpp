@@ -103,7 +103,8 @@ void ApplicationBase::createRenderWindow()
     auto full = options.find("Full Screen");
     const bool fullScreen = full != options.end() && full->second.currentValue == "Yes";
 
-    const std::string title = "OGRE Render Window";
+    // The editor shows the scenario's caption here once it is running.
+    const std::string title = "Sahne";
     nativeWindow = std::make_unique<platform::SdlWindow>(title, width, height, fullScreen);
     Ogre::NameValuePairList params;
     params["externalWindowHandle"] = nativeWindow->nativeHandle();

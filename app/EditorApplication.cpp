@@ -3,6 +3,7 @@
 #include "app/Editor.h"
 #include "app/EditorFrameListener.h"
 #include "gui/GuiClock.h"
+#include "platform/sdl/SdlWindow.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
 #include <CEGUI/CEGUI.h>
@@ -57,6 +58,9 @@ void EditorApplication::createFrameListener()
     auto* listener = new EditorFrameListener(sceneManager, window, camera, secondCamera, guiRenderer);
     frameListener = listener;
     editor->connect(*listener);
+    // The window manager and the task bar show what the frame's caption shows.
+    editor->documents.windowCaption().followWith(
+        [this](const std::string& caption) { nativeWindow->setTitle(caption); });
     root->addFrameListener(frameListener);
     guiClock = std::make_unique<GuiClock>();
     root->addFrameListener(guiClock.get());

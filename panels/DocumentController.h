@@ -58,6 +58,7 @@ public:
     // A dialog or the message editor has the input: no edit and no file command now.
     bool busy() const;
     const UnsavedChangesGuard& unsavedChangesGuard() const { return guard; }
+    WindowCaption& windowCaption() { return caption; }
 
 private:
     void startNew();

@@ -6,6 +6,8 @@
 
 #include <CEGUI/Window.h>
 
+#include <utility>
+
 std::string captionFor(const std::string& path, bool modified)
 {
     const std::string name = path.substr(path.find_last_of('/') + 1);
@@ -18,5 +20,14 @@ WindowCaption::~WindowCaption() { document.removeObserver(this); }
 
 void WindowCaption::show()
 {
-    getWindow("TestWindowFrame")->setText(fromUtf8(captionFor(document.path(), document.modified())));
+    const std::string caption = captionFor(document.path(), document.modified());
+    getWindow("TestWindowFrame")->setText(fromUtf8(caption));
+    if (follower)
+        follower(caption);
+}
+
+void WindowCaption::followWith(std::function<void(const std::string& caption)> newFollower)
+{
+    follower = std::move(newFollower);
+    show();
 }

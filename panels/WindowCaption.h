@@ -2,6 +2,9 @@
 
 #include "document/DocumentObserver.h"
 
+#include <functional>
+#include <string>
+
 class Document;
 
 // The main frame's caption names the scenario's file ("Adsiz" without one) and
@@ -12,9 +15,13 @@ public:
     ~WindowCaption() override;
     void show();
     void stateChanged() override { show(); }
+    // Hands every caption (UTF-8), the current one at once, to whoever shows it
+    // outside the widgets too, such as the native window's title.
+    void followWith(std::function<void(const std::string& caption)> follower);
 
 private:
     Document& document;
+    std::function<void(const std::string&)> follower;
 };
 
 // "Sahne - " + the file's name without its directory, or "Adsiz"; " *" when modified.

@@ -1,5 +1,9 @@
 # Helpers for running the editor on a virtual display; source this file.
 
+# The editor's window, found by its title: "Sahne" at start, then the frame's
+# caption "Sahne - NAME", with " *" while there are unsaved changes.
+EDITOR_WINDOW='^Sahne( - .*)?$'
+
 start_xvfb() {
   # Xvfb picks a free display number itself and tells it through a file descriptor.
   local fifo n

@@ -53,6 +53,8 @@ int SdlWindow::height() const
     return h;
 }
 
+void SdlWindow::setTitle(const std::string& title) { SDL_SetWindowTitle(window, title.c_str()); }
+
 bool parseVideoMode(const std::string& mode, int& width, int& height)
 {
     char tail = 0;

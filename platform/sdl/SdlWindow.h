@@ -18,6 +18,8 @@ public:
     std::string nativeHandle() const;
     int width() const;
     int height() const;
+    // The title the window manager and the task bar show (UTF-8).
+    void setTitle(const std::string& title);
 
 private:
     SDL_Window* window = nullptr;

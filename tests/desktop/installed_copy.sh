@@ -33,8 +33,8 @@ start_xvfb
 (cd "$home/isler" && exec "${as_user[@]}" env -i HOME="$home" PATH="$prefix/bin:/usr/bin:/bin" \
    DISPLAY="$DISPLAY" ALSOFT_DRIVERS=null sahne yol.zev >"$WORK/editor.out" 2>"$WORK/editor.err") &
 EDITOR_PID=$!
-wait_for_window "OGRE Render Window" 60 || fail "the installed editor did not open its window"
-WID=$(xdotool search --name "OGRE Render Window" | head -1)
+wait_for_window "$EDITOR_WINDOW" 60 || fail "the installed editor did not open its window"
+WID=$(xdotool search --name "$EDITOR_WINDOW" | head -1)
 sleep 2
 xdotool windowfocus "$WID"
 sleep 3

@@ -28,8 +28,8 @@ start_editor() {
   start_xvfb
   (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne >editor.out 2>editor.err) &
   EDITOR_PID=$!
-  wait_for_window "OGRE Render Window" 60 || fail "the editor window did not open"
-  WID=$(xdotool search --name "OGRE Render Window" | head -1)
+  wait_for_window "$EDITOR_WINDOW" 60 || fail "the editor window did not open"
+  WID=$(xdotool search --name "$EDITOR_WINDOW" | head -1)
   sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
@@ -68,6 +68,12 @@ wait_for_exit() {
     sleep 0.1
   done
   fail "the editor did not end within $1 s"
+}
+
+# window_title: the editor window's title, which follows the frame's caption
+# ("Sahne - NAME", with " *" while there are unsaved changes).
+window_title() {
+  xdotool getwindowname "$WID" 2>/dev/null || true
 }
 
 # shot NAME: a screenshot of the virtual screen into the work folder.
@@ -122,7 +128,7 @@ close_notice() {
   xdotool mousemove --window "$WID" 400 14
   sleep 0.2
   local y
-  y=$(import -window "$WID" -crop 1x600+365+0 +repage -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
+  y=$(timeout 10 import -window "$WID" -crop 1x600+365+0 +repage -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
     NR > 1 {
       row = $2; r = $3; g = $4; b = $5
       grey = (r == g && g == b)

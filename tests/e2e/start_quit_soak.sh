@@ -24,7 +24,7 @@ for round in $(seq 1 "$rounds"); do
   EDITOR_PID=$!
   WID=
   for _ in $(seq 1 600); do
-    WID=$(xdotool search --onlyvisible --name "OGRE Render Window" 2>/dev/null | head -1 || true)
+    WID=$(xdotool search --onlyvisible --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
     [ -n "$WID" ] && break
     kill -0 "$EDITOR_PID" 2>/dev/null || break
     sleep 0.1

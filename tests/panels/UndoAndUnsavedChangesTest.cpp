@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 using headlessgui::click;
 
@@ -131,19 +132,34 @@ TEST_F(UndoAndUnsavedChanges, KeysUndoAndRedoButNotWhileTextIsTypedOrADialogIsOp
     EXPECT_EQ(editor->document.items().size(), 3u) << "nothing is undone while the file dialog is open";
 }
 
+// The native window's title follows the frame's caption through the caption's follower.
 TEST_F(UndoAndUnsavedChanges, TheCaptionNamesTheFileAndMarksUnsavedChanges)
 {
-    EXPECT_EQ(caption(), "Sahne - Adsiz");
+    std::vector<std::string> titles;
+    editor->documents.windowCaption().followWith([&titles](const std::string& title) { titles.push_back(title); });
+    ASSERT_EQ(titles, std::vector<std::string>{"Sahne - Adsiz"}) << "the follower gets the caption at once";
+    const auto shows = [&](const std::string& expected) {
+        EXPECT_EQ(caption(), expected);
+        EXPECT_EQ(titles.back(), expected) << "the title follows the caption";
+    };
+    shows("Sahne - Adsiz");
     addObject();
-    EXPECT_EQ(caption(), "Sahne - Adsiz *");
+    shows("Sahne - Adsiz *");
     ASSERT_TRUE(editor->documents.saveFile(folder + "/a.zev"));
-    EXPECT_EQ(caption(), "Sahne - a.zev");
+    shows("Sahne - a.zev");
     addObject();
-    EXPECT_EQ(caption(), "Sahne - a.zev *");
+    shows("Sahne - a.zev *");
     ctrl(input::KC_Z);
-    EXPECT_EQ(caption(), "Sahne - a.zev") << "undone back to the saved state";
+    {
+        SCOPED_TRACE("undone back to the saved state");
+        shows("Sahne - a.zev");
+    }
     ctrl(input::KC_Y);
-    EXPECT_EQ(caption(), "Sahne - a.zev *");
+    shows("Sahne - a.zev *");
+    editor->documents.newScenario();
+    ASSERT_TRUE(window("kaydetSorWindow")->isVisible());
+    click(window("kaydetSorHayir"));
+    shows("Sahne - Adsiz");
 }
 
 TEST_F(UndoAndUnsavedChanges, EscapeAsksAndVazgecOrEscapeKeepTheEditorAsItWas)

@@ -248,3 +248,26 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
     EXPECT_EQ(camera->getPosition(), Ogre::Vector3(0, 40, 40));
     std::remove(path.c_str());
 }
+
+// The frame's close button would ask to save unsaved changes, and Kaydet would
+// save in the middle of the run: during a run it takes no click, as the menu bar.
+TEST_F(TestRunEditor, TheFramesCloseButtonWaitsForTheRunsEnd)
+{
+    openScenario();
+    addObject();
+    ASSERT_TRUE(editor->document.modified());
+    CEGUI::Window* closeButton = static_cast<CEGUI::FrameWindow*>(window("TestWindowFrame"))->getCloseButton();
+    key(input::KC_F5);
+    ASSERT_TRUE(editor->testRun.running());
+    headlessgui::click(closeButton);
+    EXPECT_FALSE(shown("kaydetSorWindow"));
+    EXPECT_TRUE(editor->testRun.running());
+    EXPECT_FALSE(listener->quitRequested);
+
+    key(input::KC_ESCAPE);
+    window("uyariWindow")->setVisible(false);
+    headlessgui::click(closeButton);
+    EXPECT_TRUE(shown("kaydetSorWindow")) << "after the run the close button asks again";
+    headlessgui::click(window("kaydetSorIptal"));
+    std::remove(path.c_str());
+}
