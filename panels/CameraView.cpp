@@ -1,11 +1,14 @@
 #include "panels/CameraView.h"
 
 #include "editing/EditingTools.h"
-#include "panels/ViewCoordinates.h"
 #include "gui/WindowLookup.h"
 #include "panels/Panels.h"
+#include "panels/ViewCoordinates.h"
+#include "platform/input/InputEvents.h"
 
 #include <CEGUI/CEGUI.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,13 +20,38 @@ ViewPoint viewPointOf(const CEGUI::Vector2f& screenPosition)
     return {at.x, at.y};
 }
 
+CEGUI::Vector2f mousePosition()
+{
+    return CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().getPosition();
+}
+
+const CEGUI::MouseEventArgs& mouseArgs(const CEGUI::EventArgs& args)
+{
+    return static_cast<const CEGUI::MouseEventArgs&>(args);
+}
+
 }  // namespace
 
 void CameraView::wire()
 {
+    subscribeWindow("windowFrame", CEGUI::Window::EventMouseButtonDown, [this](const CEGUI::EventArgs& args) {
+        const auto& down = mouseArgs(args);
+        bandEnded = false;
+        return down.button == CEGUI::LeftButton && beginBand(down.position);
+    });
+    subscribeWindow("windowFrame", CEGUI::Window::EventMouseMove, [this](const CEGUI::EventArgs&) {
+        drawBand();
+        return false;
+    });
+    subscribeWindow("windowFrame", CEGUI::Window::EventMouseButtonUp, [this](const CEGUI::EventArgs& args) {
+        const auto& up = mouseArgs(args);
+        return up.button == CEGUI::LeftButton && endBand(up.position);
+    });
     subscribeWindow("windowFrame", CEGUI::Window::EventMouseClick, [this](const CEGUI::EventArgs& args) {
-        const auto& click = static_cast<const CEGUI::MouseEventArgs&>(args);
-        press(click.position, click.button == CEGUI::RightButton);
+        const auto& click = mouseArgs(args);
+        if (!bandEnded)
+            press(click.position, click.button == CEGUI::RightButton);
+        bandEnded = false;
         closeMenuPopups();
         return true;
     });
@@ -36,12 +64,61 @@ void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
     if (right)
         tools.cancel();
     else
-        tools.press(viewPointOf(screenPosition));
+        tools.press(viewPointOf(screenPosition), modifiers && (modifiers() & input::SHIFT_MASK));
+    drawBand();
 }
 
 void CameraView::hover()
 {
     if (isLocked)
         return;
-    tools.hover(viewPointOf(CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().getPosition()));
+    // A band whose release the view did not see (the pointer had left it) ends now.
+    if (tools.band() && !(leftHeld && leftHeld()))
+        endBand(mousePosition());
+    tools.hover(viewPointOf(mousePosition()));
+    drawBand();
+}
+
+ViewPoint CameraView::pastePoint() const
+{
+    const ViewPoint at = viewPointOf(mousePosition());
+    const bool inView = at.x > 0 && at.x < 1 && at.y > 0 && at.y < 1 && view()->isHit(mousePosition());
+    return inView ? at : ViewPoint{0.5f, 0.5f};
+}
+
+bool CameraView::beginBand(const CEGUI::Vector2f& screenPosition)
+{
+    const int held = modifiers ? modifiers() : 0;
+    if (isLocked || !(held & input::CTRL_MASK) || tools.mode() != None)
+        return false;
+    tools.beginBand(viewPointOf(screenPosition), held & input::SHIFT_MASK);
+    drawBand();
+    return true;
+}
+
+bool CameraView::endBand(const CEGUI::Vector2f& screenPosition)
+{
+    if (!tools.band())
+        return false;
+    tools.endBand(viewPointOf(screenPosition));
+    bandEnded = true;
+    drawBand();
+    return true;
+}
+
+void CameraView::drawBand()
+{
+    CEGUI::Window* frame = getWindow("secimCercevesi");
+    const std::optional<RubberBand>& band = tools.band();
+    if (band)
+        tools.dragBand(viewPointOf(mousePosition()));
+    frame->setVisible(band.has_value());
+    if (!band)
+        return;
+    const float left = std::clamp(std::min(band->from.x, band->to.x), 0.0f, 1.0f);
+    const float top = std::clamp(std::min(band->from.y, band->to.y), 0.0f, 1.0f);
+    const float right = std::clamp(std::max(band->from.x, band->to.x), 0.0f, 1.0f);
+    const float bottom = std::clamp(std::max(band->from.y, band->to.y), 0.0f, 1.0f);
+    frame->setArea(CEGUI::UDim(left, 0), CEGUI::UDim(top, 0), CEGUI::UDim(right - left, 0),
+                   CEGUI::UDim(bottom - top, 0));
 }
