@@ -25,6 +25,17 @@ CEGUI::Vector2f mousePosition()
     return CEGUI::System::getSingleton().getDefaultGUIContext().getMouseCursor().getPosition();
 }
 
+// The view point under the mouse while the mouse is over the view's picture,
+// not over a menu or a window in front of it.
+std::optional<ViewPoint> pointed()
+{
+    const CEGUI::Window* over =
+        CEGUI::System::getSingleton().getDefaultGUIContext().getWindowContainingMouse();
+    if (!over || (over != view() && !over->isAncestor(view())))
+        return std::nullopt;
+    return viewPointOf(mousePosition());
+}
+
 const CEGUI::MouseEventArgs& mouseArgs(const CEGUI::EventArgs& args)
 {
     return static_cast<const CEGUI::MouseEventArgs&>(args);
@@ -77,14 +88,11 @@ void CameraView::hover()
         endBand(mousePosition());
     tools.hover(viewPointOf(mousePosition()));
     drawBand();
+    if (const std::optional<ViewPoint> at = pointed())
+        lastPointed = *at;
 }
 
-ViewPoint CameraView::pastePoint() const
-{
-    const ViewPoint at = viewPointOf(mousePosition());
-    const bool inView = at.x > 0 && at.x < 1 && at.y > 0 && at.y < 1 && view()->isHit(mousePosition());
-    return inView ? at : ViewPoint{0.5f, 0.5f};
-}
+ViewPoint CameraView::pastePoint() const { return pointed().value_or(lastPointed); }
 
 bool CameraView::beginBand(const CEGUI::Vector2f& screenPosition)
 {

@@ -29,8 +29,8 @@ public:
     void press(const CEGUI::Vector2f& screenPosition, bool right);
     // Once a frame: the cursor object follows the widget cursor.
     void hover();
-    // Where a paste lands: the view point under the mouse, or the middle of the
-    // view when the mouse is elsewhere.
+    // Where a paste lands: the view point under the mouse, or where the mouse
+    // last was over the view when it is elsewhere (on a menu).
     ViewPoint pastePoint() const;
     // A locked view passes nothing to the tools (a test run walks in it).
     void setLocked(bool locked) { isLocked = locked; }
@@ -48,4 +48,5 @@ private:
     bool isLocked = false;
     // A band just ended: the click that the same release may make is not a press.
     bool bandEnded = false;
+    ViewPoint lastPointed{0.5f, 0.5f};
 };
