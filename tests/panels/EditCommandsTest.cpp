@@ -118,8 +118,10 @@ TEST_F(EditCommands, KeysCopyPasteTurnAndDuplicateEachAsOneUndoStep)
     ctrl(input::KC_Z);
     ctrl(input::KC_Z);
     EXPECT_EQ(item(pasted).turn, 0);
+    EXPECT_TRUE(window("secimSayisi")->isVisible());
     ctrl(input::KC_Z);
     EXPECT_EQ(count(), 3u) << "the paste is one step";
+    EXPECT_FALSE(window("secimSayisi")->isVisible()) << "the pasted items left the selection with the undo";
 
     editor->selection.select(area);
     ctrl(input::KC_D);

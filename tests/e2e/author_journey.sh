@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Authoring faster: three cars placed with a kept placement (a double click on
+# the toolbox entry), a Ctrl+drag rubber band over two of them, Ctrl+C, Ctrl+V
+# elsewhere, Q twice, save: five cars, the two pasted ones turned to 330. Three
+# undos take back both turns and the paste; one redo brings the paste back.
+source "$(dirname "$0")/lib.sh"
+
+cars_in() { grep -c '^human araba.mesh ' "$1" || true; }
+turned_in() { grep -c '^human araba.mesh -\?[0-9]* -\?[0-9]* -\?[0-9]* [0-9]*$' "$1" || true; }
+# changed_pixels A B: how many pixels of the camera view differ between two screenshots.
+changed_pixels() {
+  compare -metric AE -fuzz 3% "$WORK/$1.png" "$WORK/$2.png" -crop 620x540+120+150 null: 2>&1 || true
+}
+
+start_editor
+menu_item "$ITEM_YENI"
+close_menu
+# The camera rises a little (Page Up) to look over the cars.
+xdotool keydown Prior; sleep 0.12; xdotool keyup Prior; sleep 0.5
+
+slide_tabs "$TAB_RIGHT" 2        # to the vehicles
+xdotool mousemove --window "$WID" $TOOL_ROW1 click --repeat 2 --delay 80 1   # Araba, kept
+sleep 1
+for point in "110 470" "320 470" "530 470"; do click $point; done
+click 560 200 3                  # a right click ends the placement
+shot author-1-three-cars
+
+# Ctrl+drag from above left of the first car to below right of the second.
+xdotool mousemove --window "$WID" 40 430; sleep 0.5
+shot author-2-before-band
+xdotool keydown ctrl; sleep 0.3
+xdotool mousedown 1; sleep 0.3
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove --window "$WID" $((40 + step * 65)) $((430 + step * 13)); sleep 0.15
+done
+sleep 0.5
+shot author-3-rubber-band
+xdotool mouseup 1; sleep 0.3
+xdotool keyup ctrl; sleep 1
+shot author-4-two-selected
+band=$(changed_pixels author-2-before-band author-3-rubber-band)
+echo "the rubber band changed $band pixels of the view"
+[ "$band" -gt 2000 ] || fail "no rubber band was drawn while dragging"
+
+key ctrl+c
+xdotool mousemove --window "$WID" 320 548; sleep 0.5
+key ctrl+v
+sleep 0.5
+key q
+key q
+sleep 1
+shot author-5-pasted-turned
+
+menu_item "$ITEM_KAYDET"
+click $DIALOG_OK
+close_menu
+[ -f "$WORK/save.zev" ] || fail "nothing was saved"
+cp "$WORK/save.zev" "$WORK/five-turned.zev"
+echo "--- five, two turned:"; cat "$WORK/save.zev"; echo; echo "---"
+[ "$(cars_in "$WORK/save.zev")" = 5 ] || fail "expected five cars"
+[ "$(grep -c '^human araba.mesh .* 330$' "$WORK/save.zev")" = 2 ] || fail "expected two cars turned to 330"
+[ "$(turned_in "$WORK/save.zev")" = 2 ] || fail "expected exactly two cars with a turn"
+first_three() { awk 'NR <= 3' "$1"; }
+first_three "$WORK/save.zev" > "$WORK/placed.txt"
+
+key ctrl+z
+key ctrl+z
+key ctrl+z
+key ctrl+s
+sleep 1
+shot author-6-undone
+echo "--- three undos:"; cat "$WORK/save.zev"; echo; echo "---"
+[ "$(cars_in "$WORK/save.zev")" = 3 ] || fail "three undos: expected three cars"
+[ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "three undos: expected no turned car"
+first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "the placed cars changed"
+
+key ctrl+y
+key ctrl+s
+sleep 1
+shot author-7-redone
+echo "--- one redo:"; cat "$WORK/save.zev"; echo; echo "---"
+[ "$(cars_in "$WORK/save.zev")" = 5 ] || fail "one redo: expected five cars"
+[ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "one redo: expected the pasted cars unturned"
+first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "the placed cars changed"
+
+key Escape
+wait_for_exit 20 && code=0 || code=$?
+[ "$code" = 0 ] || fail "exit code $code"
+echo "PASS"
