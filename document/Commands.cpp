@@ -8,15 +8,6 @@ namespace {
 
 const char* const itemGone = "oge artik yok";
 
-std::vector<ItemId> idsOf(const std::vector<Item>& items)
-{
-    std::vector<ItemId> ids;
-    ids.reserve(items.size());
-    for (const Item& item : items)
-        ids.push_back(item.id);
-    return ids;
-}
-
 std::vector<ItemId> withoutRepeats(std::vector<ItemId> ids)
 {
     std::unordered_set<ItemId> seen;

@@ -9,6 +9,15 @@ bool operator==(const Item& a, const Item& b)
         == std::tie(b.id, b.kind, b.type, b.mesh, b.x, b.y, b.z, b.x1, b.z1, b.x2, b.z2, b.turn, b.message);
 }
 
+std::vector<ItemId> idsOf(const std::vector<Item>& items)
+{
+    std::vector<ItemId> ids;
+    ids.reserve(items.size());
+    for (const Item& item : items)
+        ids.push_back(item.id);
+    return ids;
+}
+
 namespace {
 
 Item made(ItemId id, ItemKind kind, const char* type, const std::string& mesh)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Every placed item has an id that stays its own for the whole run: it is the n
 // of the engine names "Human" + n, and it is never given to another item.
@@ -29,6 +30,8 @@ struct Item {
 };
 
 bool operator==(const Item& a, const Item& b);
+
+std::vector<ItemId> idsOf(const std::vector<Item>& items);
 inline bool operator!=(const Item& a, const Item& b) { return !(a == b); }
 
 Item makeObject(ItemId id, const std::string& mesh, float x, float z);

@@ -23,15 +23,6 @@ bool allOnTerrain(const ScenePicker& picker, const std::vector<Item>& items)
     });
 }
 
-std::vector<ItemId> idsOf(const std::vector<Item>& items)
-{
-    std::vector<ItemId> ids;
-    ids.reserve(items.size());
-    for (const Item& item : items)
-        ids.push_back(item.id);
-    return ids;
-}
-
 }  // namespace
 
 bool SelectionEdits::deleteAll()

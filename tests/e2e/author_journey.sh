@@ -6,6 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 cars_in() { grep -c '^human araba.mesh ' "$1" || true; }
+first_three() { awk 'NR <= 3' "$1"; }
 turned_in() { grep -c '^human araba.mesh -\?[0-9]* -\?[0-9]* -\?[0-9]* [0-9]*$' "$1" || true; }
 # changed_pixels A B: how many pixels of the camera view differ between two screenshots.
 changed_pixels() {
@@ -60,28 +61,28 @@ echo "--- five, two turned:"; cat "$WORK/save.zev"; echo; echo "---"
 [ "$(cars_in "$WORK/save.zev")" = 5 ] || fail "expected five cars"
 [ "$(grep -c '^human araba.mesh .* 330$' "$WORK/save.zev")" = 2 ] || fail "expected two cars turned to 330"
 [ "$(turned_in "$WORK/save.zev")" = 2 ] || fail "expected exactly two cars with a turn"
-first_three() { awk 'NR <= 3' "$1"; }
 first_three "$WORK/save.zev" > "$WORK/placed.txt"
 
+# saved_again SHOT WHAT: saves to the file (Ctrl+S), shows it and checks that
+# the three placed cars are as they were and that none is turned.
+saved_again() {
+  key ctrl+s
+  sleep 1
+  shot "$1"
+  echo "--- $2:"; cat "$WORK/save.zev"; echo; echo "---"
+  [ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "$2: expected no turned car"
+  first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "$2: the placed cars changed"
+}
+
 key ctrl+z
 key ctrl+z
 key ctrl+z
-key ctrl+s
-sleep 1
-shot author-6-undone
-echo "--- three undos:"; cat "$WORK/save.zev"; echo; echo "---"
+saved_again author-6-undone "three undos"
 [ "$(cars_in "$WORK/save.zev")" = 3 ] || fail "three undos: expected three cars"
-[ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "three undos: expected no turned car"
-first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "the placed cars changed"
 
 key ctrl+y
-key ctrl+s
-sleep 1
-shot author-7-redone
-echo "--- one redo:"; cat "$WORK/save.zev"; echo; echo "---"
+saved_again author-7-redone "one redo"
 [ "$(cars_in "$WORK/save.zev")" = 5 ] || fail "one redo: expected five cars"
-[ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "one redo: expected the pasted cars unturned"
-first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "the placed cars changed"
 
 key Escape
 wait_for_exit 20 && code=0 || code=$?

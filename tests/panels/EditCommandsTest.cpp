@@ -33,19 +33,8 @@ protected:
         area = add(makeArea(editor->document.peekId(), "kup.mesh", 0, 0, 6, 4));
     }
 
-    void key(input::KeyCode key, int modifiers = 0)
-    {
-        if (modifiers & input::CTRL_MASK)
-            input.keyDown(input::KC_LCONTROL);
-        if (modifiers & input::SHIFT_MASK)
-            input.keyDown(input::KC_LSHIFT);
-        input.keyDown(key);
-        input.keyUp(key);
-        input.keyUp(input::KC_LSHIFT);
-        input.keyUp(input::KC_LCONTROL);
-        listener->eventProcessor->processEvents();
-    }
-    void ctrl(input::KeyCode code) { key(code, input::CTRL_MASK); }
+    void key(input::KeyCode code, int modifiers = 0) { pressKey(code, modifiers); }
+    void ctrl(input::KeyCode code) { pressKey(code, input::CTRL_MASK); }
     // The mouse over the camera view, at fractions of its size.
     void pointAt(float x, float y)
     {
