@@ -2,7 +2,6 @@
 
 #include "document/GroupEdits.h"
 
-#include <functional>
 
 using namespace testdoc;
 
@@ -127,16 +126,14 @@ TEST(GroupText, PastesOnlyScenarioTextOfAtMostTheLimit)
     EXPECT_EQ(readGroup(many, 0).items.size(), maxPastedItems);
 }
 
-TEST(GroupGeometry, TheCentreIsTheMiddleOfTheGroundPointsAndTurnsStayInADay)
+TEST(GroupGeometry, TheCentreIsTheMiddleOfTheGroundPointsAndTurnsStayWithinATurn)
 {
     const GroundPoint centre = centreOf({makeObject(0, "a", -4, 2), makeRoad(1, "y", 10, 0, 20, 10),
                                          makeArea(2, "k", 0, -10, 2, -6)});
     EXPECT_FLOAT_EQ(centre.x, 5.5f);  // from -4 to the road's middle at 15
     EXPECT_FLOAT_EQ(centre.z, -1.5f);  // from the area's middle at -8 to the road's at 5
-    Item object = makeObject(0, "a", 0, 0);
-    EXPECT_EQ(turnedBy(object, -15).turn, 345);
-    EXPECT_EQ(turnedBy(turnedBy(object, 350), 25).turn, 15);
-    EXPECT_EQ(turnedBy(object, -720 - 90).turn, 270);
+    EXPECT_EQ(turnedBy(turnedBy(makeObject(0, "a", 0, 0), 350), 25).turn, 15);
+    EXPECT_EQ(turnedBy(makeObject(0, "a", 0, 0), -720 - 90).turn, 270);
 }
 
 }  // namespace
