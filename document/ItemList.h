@@ -58,7 +58,7 @@ public:
     // The rows as they stand; each call first brings them up to date.
     std::size_t count();
     ItemId idAt(std::size_t row);
-    const std::string& cell(std::size_t row, ItemColumn column);
+    ItemCells cells(std::size_t row);
     std::optional<std::size_t> rowOf(ItemId id);
     // Grows whenever the rows change; a window redraws when it differs from
     // the one it drew.
@@ -71,24 +71,30 @@ public:
 
 private:
     struct Entry {
-        ItemId id = 0;
-        ItemCells cells;
         std::string searched;  // every column folded for searching
-        float x = 0, z = 0;
-        std::u32string sortKey;  // the sorted text column's collation key
+        std::string sortKey;   // the key of the sorted column (see sortKeyOf)
+    };
+    struct Row {
+        std::uint64_t key;    // the sort key's first bytes
+        std::uint32_t index;  // in the document's items
+        std::uint32_t entry;
+        bool longKey;         // the sort key goes on after those bytes
     };
 
-    Entry entryOf(const Item& item) const;
-    void keySorted(Entry& entry, const Item& item) const;
+    void put(const Item& item);
+    std::string sortKeyOf(const Item& item) const;
+    const Item& itemOf(std::size_t row);
     void refresh();
-    bool before(const Entry& a, const Entry& b) const;
+    void sortRows();
 
     Document& document;
-    std::unordered_map<ItemId, Entry> entries;
+    std::vector<Entry> entries;
+    std::vector<std::uint32_t> freeEntries;
+    std::unordered_map<ItemId, std::uint32_t> entryOf;
     std::string needle;
     std::optional<ItemColumn> sorted;
     SortOrder order = SortOrder::Ascending;
-    std::vector<const Entry*> rows;
+    std::vector<Row> rows;
     bool stale = true;
     std::uint64_t revisions = 0;
 };

@@ -38,7 +38,7 @@ public:
         for (std::size_t i = 0; i < items.size(); ++i)
             for (int kind = 0; kind < kindCount; ++kind)
                 if (kinds[i] >> kind & 1u)
-                    rows.push_back({items[i].id, static_cast<ProblemKind>(kind)});
+                    rows.push_back({items[i].id, i, static_cast<ProblemKind>(kind)});
         return rows;
     }
 
@@ -83,8 +83,6 @@ const char* problemText(ProblemKind kind)
     }
     return "";
 }
-
-bool operator==(const ProblemRow& a, const ProblemRow& b) { return a.item == b.item && a.kind == b.kind; }
 
 std::vector<ProblemRow> findProblems(const std::vector<Item>& items, const GroundBox& terrain)
 {

@@ -3,6 +3,7 @@
 #include "document/Item.h"
 #include "document/ItemGround.h"
 
+#include <cstddef>
 #include <vector>
 
 // What can be wrong in a scenario before it is handed to trainees. The order
@@ -22,10 +23,9 @@ const char* problemText(ProblemKind kind);
 
 struct ProblemRow {
     ItemId item = 0;
+    std::size_t index = 0;  // of the item among the items checked
     ProblemKind kind = ProblemKind::NoMessage;
 };
-
-bool operator==(const ProblemRow& a, const ProblemRow& b);
 
 // One row for each item and each kind of problem it has (an area overlapping
 // three others has one overlap row, and so has each of them), ordered by the

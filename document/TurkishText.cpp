@@ -7,13 +7,13 @@ struct Character {
     std::size_t length;  // bytes
 };
 
-bool continues(const std::string& text, std::size_t at)
+bool continues(std::string_view text, std::size_t at)
 {
     return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
 }
 
 // The character that starts at byte i; a malformed one is its first byte alone.
-Character characterAt(const std::string& text, std::size_t i)
+Character characterAt(std::string_view text, std::size_t i)
 {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     std::size_t length = 1;
@@ -37,7 +37,7 @@ Character characterAt(const std::string& text, std::size_t i)
 }
 
 template <typename Take>
-void eachCharacter(const std::string& text, Take take)
+void eachCharacter(std::string_view text, Take take)
 {
     for (std::size_t i = 0; i < text.size();) {
         const Character c = characterAt(text, i);
@@ -103,37 +103,48 @@ char32_t alphabetPlace(char32_t lower)
 
 }  // namespace
 
-std::string searchFolded(const std::string& text)
+void appendSearchFolded(std::string& out, std::string_view text)
+{
+    eachCharacter(text, [&](const Character& c, std::size_t at) {
+        if (const char32_t lower = turkishLower(c.code))
+            out += plainLetter(lower);
+        else
+            out.append(text, at, c.length);
+    });
+}
+
+std::string searchFolded(std::string_view text)
 {
     std::string folded;
     folded.reserve(text.size());
-    eachCharacter(text, [&](const Character& c, std::size_t at) {
-        if (const char32_t lower = turkishLower(c.code))
-            folded += plainLetter(lower);
-        else
-            folded.append(text, at, c.length);
-    });
+    appendSearchFolded(folded, text);
     return folded;
 }
 
-std::u32string collationKey(const std::string& text)
+std::string collationKey(std::string_view text)
 {
-    // Letters take the places of the ASCII lower-case letters, in Turkish order.
-    std::u32string key;
-    key.reserve(text.size());
-    eachCharacter(text, [&](const Character& c, std::size_t) {
-        char32_t weight = c.code << 8;
-        if (const char32_t lower = turkishLower(c.code))
-            weight = (U'a' << 8) + alphabetPlace(lower);
-        key += weight;
+    // ASCII signs keep their codes (zero becoming one), letters take the bytes
+    // 0x80 to 0x9F in Turkish order, and any other character is 0xA0 followed
+    // by its own bytes, whose order is that of the character codes.
+    std::string key;
+    key.reserve(text.size() + 4);
+    eachCharacter(text, [&](const Character& c, std::size_t at) {
+        if (const char32_t lower = turkishLower(c.code)) {
+            key += static_cast<char>(0x80 + alphabetPlace(lower));
+        } else if (c.code < 0x80) {
+            key += static_cast<char>(c.code ? c.code : 1);
+        } else {
+            key += static_cast<char>(0xA0);
+            key.append(text, at, c.length);
+        }
     });
     return key;
 }
 
-std::string leadingCharacters(const std::string& text, std::size_t count)
+std::string leadingCharacters(std::string_view text, std::size_t count)
 {
     std::size_t end = 0;
     for (std::size_t taken = 0; taken < count && end < text.size(); ++taken)
         end += characterAt(text, end).length;
-    return text.substr(0, end);
+    return std::string(text.substr(0, end));
 }
