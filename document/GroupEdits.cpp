@@ -24,13 +24,13 @@ GroundPoint centreOf(const std::vector<Item>& items)
 {
     if (items.empty())
         return {};
-    GroundPoint low = groundPointOf(items.front()), high = low;
+    const GroundPoint first = groundCentreOf(items.front());
+    GroundBox around{first.x, first.z, first.x, first.z};
     for (const Item& item : items) {
-        const GroundPoint p = groundPointOf(item);
-        low = {std::min(low.x, p.x), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.z, p.z)};
+        const GroundPoint at = groundCentreOf(item);
+        around = enclosing(around, {at.x, at.z, at.x, at.z});
     }
-    return {(low.x + high.x) / 2, (low.z + high.z) / 2};
+    return around.centre();
 }
 
 std::unique_ptr<Command> moveGroup(const std::vector<Item>& items, int dx, int dz)

@@ -2,6 +2,7 @@
 
 #include "document/Command.h"
 #include "document/Item.h"
+#include "document/ItemGround.h"
 
 #include <cstddef>
 #include <memory>
@@ -14,7 +15,7 @@
 // Pastes larger than this are refused: they would hold the editor up for long.
 constexpr std::size_t maxPastedItems = 100000;
 
-// The middle of the rectangle around the items' ground points.
+// The middle of the rectangle around the items' ground centres.
 GroundPoint centreOf(const std::vector<Item>& items);
 
 // Each returns null when none of the items takes part.

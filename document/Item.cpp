@@ -110,10 +110,3 @@ Item shiftedBy(const Item& item, int dx, int dz)
     }
     return shifted;
 }
-
-GroundPoint groundPointOf(const Item& item)
-{
-    if (item.kind == ItemKind::Road)
-        return {(item.x1 + item.x2) / 2, (item.z1 + item.z2) / 2};
-    return {item.x, item.z};
-}

@@ -53,9 +53,3 @@ Item turnedBy(const Item& item, int degrees);
 // Every point of the item moved by (dx, dz): its shape, height and turn kept.
 Item shiftedBy(const Item& item, int dx, int dz);
 
-// Where an item stands on the ground: an object's or area's (x, z), the middle
-// of a road segment.
-struct GroundPoint {
-    float x = 0, z = 0;
-};
-GroundPoint groundPointOf(const Item& item);

@@ -18,7 +18,7 @@ int nearestWhole(float value) { return static_cast<int>(std::floor(value + 0.5f)
 bool allOnTerrain(const ScenePicker& picker, const std::vector<Item>& items)
 {
     return std::all_of(items.begin(), items.end(), [&picker](const Item& item) {
-        const GroundPoint at = groundPointOf(item);
+        const GroundPoint at = groundCentreOf(item);
         return picker.onTerrain(at.x, at.z);
     });
 }
