@@ -77,10 +77,12 @@ void EditingTools::hover(ViewPoint at)
         tool->hover({truncateToWhole(ground->x), truncateToWhole(ground->z)});
 }
 
-void EditingTools::beginBand(ViewPoint at, bool adding)
+bool EditingTools::beginBand(ViewPoint at, bool adding)
 {
-    if (mode() == None)
-        rubberBand = RubberBand{at, at, adding};
+    if (mode() != None)
+        return false;
+    rubberBand = RubberBand{at, at, adding};
+    return true;
 }
 
 void EditingTools::dragBand(ViewPoint to)

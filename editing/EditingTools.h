@@ -60,9 +60,9 @@ public:
     void press(ViewPoint at, bool adding = false);
     void hover(ViewPoint at);
 
-    // A rubber band drawn from a press while selecting; its end selects every
-    // item whose position the camera sees inside it.
-    void beginBand(ViewPoint at, bool adding);
+    // A rubber band drawn from a press while selecting (false while placing);
+    // its end selects every item whose position the camera sees inside it.
+    bool beginBand(ViewPoint at, bool adding);
     void dragBand(ViewPoint to);
     void endBand(ViewPoint at);
     const std::optional<RubberBand>& band() const { return rubberBand; }

@@ -97,9 +97,9 @@ ViewPoint CameraView::pastePoint() const { return pointed().value_or(lastPointed
 bool CameraView::beginBand(const CEGUI::Vector2f& screenPosition)
 {
     const int held = modifiers ? modifiers() : 0;
-    if (isLocked || !(held & input::CTRL_MASK) || tools.mode() != None)
+    const bool adding = held & input::SHIFT_MASK;
+    if (isLocked || !(held & input::CTRL_MASK) || !tools.beginBand(viewPointOf(screenPosition), adding))
         return false;
-    tools.beginBand(viewPointOf(screenPosition), held & input::SHIFT_MASK);
     drawBand();
     return true;
 }
