@@ -69,6 +69,7 @@ saved_again() {
   key ctrl+s
   sleep 1
   shot "$1"
+  cp "$WORK/save.zev" "$WORK/$1.zev"
   echo "--- $2:"; cat "$WORK/save.zev"; echo; echo "---"
   [ "$(turned_in "$WORK/save.zev")" = 0 ] || fail "$2: expected no turned car"
   first_three "$WORK/save.zev" | cmp "$WORK/placed.txt" - || fail "$2: the placed cars changed"
