@@ -16,9 +16,9 @@ namespace Ogre { class Camera; }
 // The editor on the real layout, without a display: the widgets run on the
 // null renderer, the scene on an engine without a render system, and the
 // editor's listener on scripted input. SetUp follows the editor's start-up:
-// layout loaded, file dialog added, panels locked, popups closed, then the
-// editor built over the scene and the camera "PlayerCam", wired (catalog from
-// the staged "objects.txt") and connected to the listener.
+// layout loaded, panels locked, popups closed, then the editor built over the
+// scene and the camera "PlayerCam", wired (file dialog added, catalog from the
+// staged "objects.txt") and connected to the listener.
 class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override;
