@@ -87,6 +87,7 @@ void DialogWindows::showPrompt(CEGUI::Window* prompt) const {
 void DialogWindows::hidePrompt(CEGUI::Window* prompt) const {
     hide(prompt);
     setControlsEnabled(true);
+    selectFileName();
 }
 
 void DialogWindows::hideAll() const {
@@ -131,10 +132,14 @@ void DialogWindows::showHistory(const std::deque<std::string>& names) const {
 std::string DialogWindows::fileName() const { return toUtf8(fileCombobox->getText()); }
 
 void DialogWindows::offerFileName(const std::string& name) const {
-    const CEGUI::String text = fromUtf8(name);
-    fileCombobox->setText(text);
+    fileCombobox->setText(fromUtf8(name));
+    selectFileName();
+}
+
+void DialogWindows::selectFileName() const {
     CEGUI::Editbox* field = fileCombobox->getEditbox();
+    const size_t length = field->getText().length();
     field->activate();
-    field->setCaretIndex(text.length());
-    field->setSelection(0, text.length());
+    field->setCaretIndex(length);
+    field->setSelection(0, length);
 }

@@ -23,7 +23,7 @@ struct DialogWindows {
     void setControlsEnabled(bool enabled) const;
     // Shows the prompt over the disabled controls.
     void showPrompt(CEGUI::Window* prompt) const;
-    // Hides the prompt and enables the controls again.
+    // Hides the prompt and enables the controls again, with the keys in the name field.
     void hidePrompt(CEGUI::Window* prompt) const;
     // Hides the dialog and its prompts and leaves the controls enabled for the next opening.
     void hideAll() const;
@@ -36,6 +36,8 @@ struct DialogWindows {
     std::string fileName() const;
     // Puts the name into the name field, selected, with the keys there.
     void offerFileName(const std::string& name) const;
+    // Selects the whole name and gives the name field the keys, so that typing replaces the name.
+    void selectFileName() const;
 
     CEGUI::Window* root = nullptr;
     CEGUI::PushButton* backButton = nullptr;

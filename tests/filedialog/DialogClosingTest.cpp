@@ -168,6 +168,11 @@ TEST_F(DialogClosingTest, EnterInTheNameFieldActsAsOk) {
     expectPromptShown("PromptLoad", 1);
     pressKey(CEGUI::Key::Return);
     expectPromptShown("PromptLoad", 1);
+    // Dismissed, the prompt leaves the keys in the name field.
+    click("PromptLoad/OkButton");
+    EXPECT_FALSE(visible("PromptLoad"));
+    pressKey(CEGUI::Key::Return);
+    expectPromptShown("PromptLoad", 1);
 }
 
 TEST_F(DialogClosingTest, ADoubleClickOnAFileActsAsOk) {
