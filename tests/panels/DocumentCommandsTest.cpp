@@ -2,6 +2,7 @@
 
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
+#include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
 #include <OgreSceneManager.h>
@@ -209,6 +210,20 @@ TEST_F(DocumentCommands, OpenAndSaveWaitWhileAMessageIsBeingWritten)
         EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
         EXPECT_NE(noticeText().find("mesaj"), std::string::npos) << noticeText();
     }
+}
+
+// An installed editor hands its dialog the home directory to start in.
+class DocumentCommandsWithStart : public DocumentCommands {
+protected:
+    std::string fileDialogStart() const override { return testpaths::mediaDir; }
+};
+
+TEST_F(DocumentCommandsWithStart, TheDialogStartsWhereTheEditorSays)
+{
+    enableEditor();
+    editor->documents.open();
+    EXPECT_EQ(dialogWindow("klasorYolu")->getText(), testpaths::mediaDir);
+    click(dialogWindow("CancelButton"));
 }
 
 // The dialog opens where the open document lies and Kaydet offers its name;

@@ -67,7 +67,7 @@ void EditorFixture::SetUp()
     window("mesajWindow")->setVisible(false);
 
     forgetCatalogPictures();
-    editor = std::make_unique<Editor>(*scene, *camera);
+    editor = std::make_unique<Editor>(*scene, *camera, fileDialogStart());
     editor->wire();
     listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, camera, nullptr);
     editor->connect(*listener);

@@ -27,6 +27,8 @@ protected:
     // Where the editor runs: the folder of "objects.txt" and the parent of the
     // pictures' "../media" folder.
     virtual std::string workDirectory() const;
+    // Where the editor's file dialog starts: empty, the working directory.
+    virtual std::string fileDialogStart() const { return {}; }
     // The scene the editor works in: empty, without terrain.
     virtual TerrainSceneManager& makeScene();
     // A scene on the editor's staged terrain, for fixtures whose makeScene wants one.
