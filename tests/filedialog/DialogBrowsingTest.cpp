@@ -126,26 +126,6 @@ TEST_F(DialogBrowsingTest, TheFolderFieldShowsTheListedDirectory) {
     EXPECT_EQ("A:", textOf("klasorYolu"));
 }
 
-// The drive list goes where its entry names: another drive where it was left,
-// the drive in force to its root, a place to its directory.
-TEST_F(DialogBrowsingTest, TheDriveListLeadsToDrivesAndPlaces) {
-    auto host = makeGameHost();
-    host->placeList = {"C:\\game\\data"};
-    makeDialog(std::move(host));
-    EXPECT_EQ((Texts{"A:", "C:", "C:\\game\\data"}), comboboxItems("DriveCombobox"));
-    dialog->show(openRequest());
-    doubleClickListItem("<saves>");
-    choose("DriveCombobox", "C:\\game\\data");
-    EXPECT_EQ("C:\\game\\data", directory());
-    EXPECT_EQ((Texts{"<..>", "<.>"}), listing());
-    choose("DriveCombobox", "A:");
-    choose("DriveCombobox", "C:");
-    EXPECT_EQ("C:\\game\\data", directory());
-    choose("DriveCombobox", "C:");
-    EXPECT_EQ("C:", directory());
-    EXPECT_EQ((Texts{"<..>", "<.>", "<game>"}), listing());
-}
-
 TEST_F(DialogBrowsingTest, ADirectoryThatCannotBeListedGivesAnEmptyListing) {
     auto host = makeGameHost();
     host->addDirectory("C:\\game\\bin", "locked");  // listed, but has no entries to search
@@ -255,6 +235,8 @@ TEST_F(LinuxBrowsingTest, StartsInTheWorkingDirectoryOnTheRootDrive) {
     EXPECT_EQ((Texts{"<..>", "<.>", "<alt>", "scene.zev"}), listing());
 }
 
+// The drive list goes where its entry names: the home to its directory, the
+// drive in force to its root.
 TEST_F(LinuxBrowsingTest, TheDriveListGoesToTheRootAndToTheHome) {
     dialog->show(openRequest());
     choose("DriveCombobox", inTree("home"));
