@@ -1,7 +1,6 @@
 #include "tests/support/EditorFixture.h"
 
 #include "document/GroupEdits.h"
-#include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
@@ -163,7 +162,7 @@ TEST_F(EditCommands, NoKeyActsWhileTextIsTypedADialogOrTheGuardIsOpen)
 
     editor->documents.save();
     keysChangeNothing("file dialog");
-    click(CommonFileDialog::getSingleton()->getRootWindow()->getChild("CancelButton"));
+    click(window("CommonFileDialog")->getChild("CancelButton"));
 
     editor->documents.newScenario();
     ASSERT_TRUE(window("kaydetSorWindow")->isVisible());
