@@ -20,7 +20,7 @@ Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std
                                           }}),
       testRun(TestRunController::Parts{document, selection, mirror, cursor, cameraView, documents, camera,
                                        [&sceneManager](float x, float z) -> std::optional<float> {
-                                           auto* terrain = dynamic_cast<TerrainSceneManager*>(&sceneManager);
+                                           auto* terrain = terrainOf(sceneManager);
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
                                        }})
 {

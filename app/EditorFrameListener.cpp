@@ -31,7 +31,7 @@ EditorFrameListener::EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre:
     // The base part has registered this object as key listener already.
     eventProcessor->addMouseMotionListener(this);
     eventProcessor->addMouseListener(this);
-    terrain = dynamic_cast<TerrainSceneManager*>(sceneManager);
+    terrain = terrainOf(*sceneManager);
     if (debugOverlay)
         debugOverlay->hide();
     const SoundSources sources = startEditorSound();

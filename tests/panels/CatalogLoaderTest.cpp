@@ -38,7 +38,7 @@ protected:
     // Object placement of the mesh has begun: the cursor object shows it.
     void expectPlacing(const std::string& mesh)
     {
-        EXPECT_EQ(editor->tools.mode(), Object);
+        EXPECT_EQ(editor->tools.placing(), Placing::Object);
         ASSERT_TRUE(editor->cursor.isShown());
         EXPECT_EQ(scene->getEntity("mouseObjectEntity")->getMesh()->getName(), mesh);
     }
@@ -83,7 +83,7 @@ TEST_F(Catalog, BlueAreaButtonStartsAreaMarking)
     enableEditor();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(editor->tools.mode(), Area);
+    EXPECT_EQ(editor->tools.placing(), Placing::Area);
 }
 
 TEST_F(Catalog, RoadButtonStartsRoadDrawing)
@@ -91,7 +91,7 @@ TEST_F(Catalog, RoadButtonStartsRoadDrawing)
     enableEditor();
     showTabOf("yol");
     click(window("yol"));
-    EXPECT_EQ(editor->tools.mode(), Road);
+    EXPECT_EQ(editor->tools.placing(), Placing::Road);
 }
 
 // A work folder of its own with a faulty catalog: one good entry with its
@@ -168,7 +168,7 @@ TEST_F(MissingCatalog, EditorStartsAndTheBlueAreaButtonIsConnected)
     enableEditor();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(editor->tools.mode(), Area);
+    EXPECT_EQ(editor->tools.placing(), Placing::Area);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
     EXPECT_FALSE(editor->document.modified());
     EXPECT_FALSE(editor->selection.selected());
     EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(object)));
-    EXPECT_EQ(editor->tools.mode(), None);
+    EXPECT_EQ(editor->tools.placing(), Placing::Nothing);
     EXPECT_FALSE(editor->cursor.isShown());
     EXPECT_EQ(window("frameImage")->getProperty("Image"), "cameraImageSet/cameraImage");
     for (const char* name : {"tabFrameWindow", "insanTab", "ozelliklerTab", "mesajWindow"})
@@ -85,7 +85,7 @@ TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
     EXPECT_TRUE(editor->properties.slidingOut());
     // Ids keep counting over New: the next item is "Human2".
     click(window("adam"));
-    EXPECT_EQ(editor->tools.mode(), Object);
+    EXPECT_EQ(editor->tools.placing(), Placing::Object);
     EXPECT_EQ(addObject(), 2);
     drawFrame();
     EXPECT_TRUE(scene->hasEntity("Human2"));

@@ -179,7 +179,7 @@ TEST_F(EditCommands, EscapeGivesUpWhatIsInProgressBeforeItEndsTheEditor)
 {
     editor->tools.beginRoadPlacement();
     key(input::KC_ESCAPE);
-    EXPECT_EQ(editor->tools.mode(), None);
+    EXPECT_EQ(editor->tools.placing(), Placing::Nothing);
     editor->selection.selectOnly({a, b});
     key(input::KC_ESCAPE);
     EXPECT_TRUE(editor->selection.empty());

@@ -198,7 +198,7 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     EXPECT_FALSE(editor->document.canRedo());
     EXPECT_EQ(editor->selection.selected(), selected);
     EXPECT_TRUE(editor->mirror.nodeOf(selected)->getShowBoundingBox());
-    EXPECT_EQ(editor->tools.mode(), None);
+    EXPECT_EQ(editor->tools.placing(), Placing::Nothing);
     EXPECT_EQ(camera->getPosition(), positionBefore);
     EXPECT_TRUE(camera->getOrientation().equals(orientationBefore, Ogre::Radian(1e-6f)));
     EXPECT_EQ(shown("tabFrameWindow"), toolboxShown);
@@ -243,7 +243,7 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
     EXPECT_FALSE(editor->testRun.running());
     EXPECT_FALSE(shown("denemeWindow"));
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 1 / 1, gorulen mesaj: 1 / 2");
-    EXPECT_EQ(editor->tools.mode(), Object);
+    EXPECT_EQ(editor->tools.placing(), Placing::Object);
     EXPECT_TRUE(editor->cursor.node().getAttachedObject(0)->getVisible());
     EXPECT_EQ(camera->getPosition(), Ogre::Vector3(0, 40, 40));
     std::remove(path.c_str());
