@@ -9,6 +9,8 @@
 
 namespace {
 
+const char* const warningCaption = "Uyari";
+
 bool hideNotice(const CEGUI::EventArgs&)
 {
     if (CEGUI::Window* notice = findWindow("uyariWindow"))
@@ -18,13 +20,16 @@ bool hideNotice(const CEGUI::EventArgs&)
 
 }  // namespace
 
-void showNotice(const std::string& text)
+void showNotice(const std::string& text) { showCaptionedNotice(warningCaption, text); }
+
+void showCaptionedNotice(const std::string& caption, const std::string& text)
 {
     std::fprintf(stderr, "sahne: %s\n", text.c_str());
     CEGUI::Window* notice = findWindow("uyariWindow");
     CEGUI::Window* noticeText = findWindow("uyariText");
     if (!notice || !noticeText)
         return;
+    notice->setText(reinterpret_cast<const CEGUI::utf8*>(caption.c_str()));
     noticeText->setText(reinterpret_cast<const CEGUI::utf8*>(text.c_str()));
     fitNoticeToText(*notice, *noticeText, text);
     notice->setVisible(true);

@@ -61,8 +61,9 @@ void DocumentController::newScenario()
 
 void DocumentController::startNew()
 {
-    // A message being written belongs to an area that is about to go.
-    parts.messageEditor.cancel();
+    // A message being written belongs to an area that is about to go; what the
+    // fields kept belongs to the old scenario.
+    parts.messageEditor.reset();
     parts.selection.clear();
     parts.properties.hide();
     parts.tools.endPlacement();

@@ -33,13 +33,14 @@ void togglePopup(const char* popupName)
     }
 }
 
-void showArrowButtons(bool shown)
-{
-    getWindow("tabButtonLeft")->setVisible(shown);
-    getWindow("tabButtonRight")->setVisible(shown);
-}
-
 }  // namespace
+
+// The arrows show while the toolbox does and no slide is under way.
+void MenuBar::showArrowButtons(bool shown) const
+{
+    getWindow("tabButtonLeft")->setVisible(shown && !hidden);
+    getWindow("tabButtonRight")->setVisible(shown && !hidden);
+}
 
 void MenuBar::wire()
 {
@@ -67,6 +68,7 @@ void MenuBar::toggleToolbox()
     for (const char* name : toolboxWindows)
         getWindow(name)->setVisible(show);
     hidden = !show;
+    showArrowButtons(!slideLeft && !slideRight);
     getWindow("windowFrame")->setWidth(CEGUI::UDim(show ? 0.8f : 1.0f, 0));
 }
 

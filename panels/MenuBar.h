@@ -18,6 +18,7 @@ private:
     void toggleToolbox();
     // Starts a slide of the tab strip by one tab; the arrows stay hidden until it ends.
     void scrollToolTabs(int direction);
+    void showArrowButtons(bool shown) const;
 
     int currentTab = 1;
     bool slideLeft = false;

@@ -43,12 +43,10 @@ ScenarioMessage readFields(const std::optional<ScenarioMessage>& old, std::strin
     problem = validateMessageText(message.text);
     if (!message.hasQuestions)
         return message;
-    for (int k = 1; k <= 4; ++k) {
-        message.questions[k - 1] = fieldText(questionFields[k - 1]);
-        const std::string questionProblem = validateQuestionText(message.questions[k - 1]);
-        if (problem.empty() && !questionProblem.empty())
-            problem = "Soru " + std::to_string(k) + ": " + questionProblem;
-    }
+    for (int k = 0; k < 4; ++k)
+        message.questions[k] = fieldText(questionFields[k]);
+    if (problem.empty())
+        problem = validateQuestions(message.questions);
     return message;
 }
 
@@ -114,6 +112,19 @@ void MessageEditor::cancel()
     if (!isOpen())
         return;
     close();
+    emptyTexts();
+}
+
+void MessageEditor::reset()
+{
+    if (isOpen())
+        close();
+    emptyTexts();
+    static_cast<CEGUI::ToggleButton*>(getWindow("soruYok"))->setSelected(true);
+}
+
+void MessageEditor::emptyTexts()
+{
     getWindow("mesajIcerik")->setText("");
     for (const char* field : questionFields)
         getWindow(field)->setText("");

@@ -19,9 +19,13 @@ public:
     void open();
     void store();
     void cancel();
+    // Closes the window if it is open and empties every field, the answer back
+    // on "soruYok": nothing of one scenario shows in the next (New).
+    void reset();
 
 private:
     void close();
+    void emptyTexts();
 
     Document& document;
     Selection& selection;

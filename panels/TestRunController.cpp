@@ -120,7 +120,7 @@ void TestRunController::finish()
     parts.cameraView.setLocked(false);
     if (runningChanged)
         runningChanged(false);
-    showNotice(summary);
+    showCaptionedNotice("Deneme Sonucu", summary);
 }
 
 void TestRunController::frame(float seconds)

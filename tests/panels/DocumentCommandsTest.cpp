@@ -106,6 +106,35 @@ TEST_F(DocumentCommands, NewClosesAnOpenMessageEditorAndGivesTheKeysBack)
     EXPECT_FALSE(listener->bufferedKeys);
 }
 
+TEST_F(DocumentCommands, NewForgetsTheTextsAndTheAnswerTheClosedMessageEditorHeld)
+{
+    const char* const fields[] = {"mesajIcerik", "soru1Text", "soru2Text", "soru3Text", "soru4Text"};
+    const auto marked = [](const char* name) {
+        return static_cast<CEGUI::ToggleButton*>(window(name))->isSelected();
+    };
+    enableEditor();
+    editor->selection.select(addArea());
+    frames(21);
+    click(window("mesajYaz"));
+    for (const char* field : fields)
+        window(field)->setText(std::string("eski ") + field);
+    click(window("soru3"));
+    click(window("mesajEkle"));
+    ASSERT_FALSE(window("mesajWindow")->isVisible());
+    ASSERT_TRUE(marked("soru3"));
+
+    choose("yeniPopupItem");
+    goOnWithoutSaving();
+    editor->selection.select(addArea());
+    frames(21);
+    click(window("mesajYaz"));
+    ASSERT_TRUE(window("mesajWindow")->isVisible());
+    for (const char* field : fields)
+        EXPECT_EQ(window(field)->getText(), "") << field;
+    EXPECT_FALSE(marked("soru3"));
+    EXPECT_TRUE(marked("soruYok"));
+}
+
 TEST_F(DocumentCommands, OpenLocksTheEditorUntilTheDialogIsCancelled)
 {
     enableEditor();

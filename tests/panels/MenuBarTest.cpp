@@ -84,13 +84,30 @@ TEST_F(MenuBar, ToolboxToggledTwiceRestoresItsWindowsAndTheViewWidth)
         EXPECT_FALSE(window(name)->isVisible()) << name;
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(1.0f, 0));
     EXPECT_TRUE(editor->menuBar.toolboxHidden());
-    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_FALSE(visible("tabButtonLeft")) << "the tab arrows go with the toolbox";
+    EXPECT_FALSE(visible("tabButtonRight"));
 
     click(window("arackutusu"));
     for (const char* name : toolboxWindows)
         EXPECT_TRUE(window(name)->isVisible()) << name;
+    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_TRUE(visible("tabButtonRight"));
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(0.8f, 0));
     EXPECT_FALSE(editor->menuBar.toolboxHidden());
+}
+
+TEST_F(MenuBar, ASlideThatEndsWhileTheToolboxIsHiddenLeavesTheArrowsHidden)
+{
+    click(window("tabButtonRight"));
+    frames(5);
+    click(window("gorunum"));
+    click(window("arackutusu"));
+    frames(30);
+    EXPECT_FALSE(visible("tabButtonLeft"));
+    EXPECT_FALSE(visible("tabButtonRight"));
+    click(window("arackutusu"));
+    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_TRUE(visible("tabButtonRight"));
 }
 
 TEST_F(MenuBar, ExitItemAndMainFrameCloseButtonRequestTheEnd)

@@ -203,6 +203,28 @@ TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
     EXPECT_FALSE(message()->hasQuestions);
 }
 
+TEST_F(MessageEditor, AQuizNeedsAllFourQuestions)
+{
+    for (const std::string blank : {"", "   "}) {
+        hideNotice();
+        open();
+        typeInto("mesajIcerik", "Hangi yon?");
+        fillQuestions();
+        typeInto("soru3Text", blank);
+        mark(2);
+        store();
+        EXPECT_TRUE(editorOpen());
+        EXPECT_NE(noticeText().find("Dort soru da yazilmali"), std::string::npos) << noticeText();
+        EXPECT_FALSE(message());
+    }
+    hideNotice();
+    typeInto("soru3Text", "Soru 3?");
+    store();
+    EXPECT_FALSE(editorOpen());
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->questions[2], "Soru 3?");
+}
+
 TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
 {
     open();

@@ -190,6 +190,7 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     EXPECT_FALSE(listener->quitRequested);
     EXPECT_TRUE(shown("uyariWindow"));
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 0 / 1, gorulen mesaj: 2 / 2");
+    EXPECT_EQ(text("uyariWindow"), "Deneme Sonucu") << "a summary is no warning";
 
     EXPECT_EQ(writeScenario(scenarioOf(editor->document.items())), textBefore);
     EXPECT_EQ(editor->document.items().size(), 5u);
@@ -227,6 +228,9 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
     key(input::KC_ESCAPE);
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 0 / 0, gorulen mesaj: 0 / 0");
 
+    window("uyariWindow")->setVisible(false);
+    showNotice("Bir uyari");
+    EXPECT_EQ(text("uyariWindow"), "Uyari") << "the next warning is captioned as one again";
     window("uyariWindow")->setVisible(false);
     openScenario();
     // An object about to be placed under the pointer: its cursor object hides for the run.

@@ -242,11 +242,28 @@ TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
     const Item& tree = document().items()[0];
     EXPECT_EQ(tree.kind, ItemKind::Other);
     EXPECT_FALSE(isMovable(tree));
-    EXPECT_FALSE(isDeletable(tree));
     EXPECT_EQ(editor->mirror.nodeOf(tree.id)->getPosition(), Ogre::Vector3(7, 8, 9));
 
     ASSERT_TRUE(save(path("again.zev")));
     EXPECT_EQ(contentsOf(path("again.zev")), std::string("human ") + boxMesh + " 1 2 3");
+}
+
+TEST_F(ScenarioCommandsTest, DeletingAnEntryOfAnotherTypeTakesItOutOfTheViewAndTheSelection)
+{
+    put(path("tree.zev"), std::string("tree ") + boxMesh + " 7 8 9\nhuman " + boxMesh + " 1 2 3");
+    ASSERT_TRUE(open(path("tree.zev")));
+    const ItemId tree = document().items()[0].id;
+    editor->selection.select(tree);
+    drawFrame();
+    ASSERT_TRUE(shows(tree));
+
+    EXPECT_TRUE(editor->documents.deleteSelected());
+    drawFrame();
+    EXPECT_EQ(document().find(tree), nullptr);
+    EXPECT_EQ(editor->mirror.nodeOf(tree), nullptr);
+    EXPECT_FALSE(shows(tree));
+    EXPECT_TRUE(editor->selection.empty());
+    EXPECT_EQ(document().items().size(), 1u);
 }
 
 // Picks look only for the placed items' query flag: loaded items carry it too.
