@@ -90,7 +90,7 @@ void PropertiesTab::selectionChanged(const std::vector<ItemId>& previous, Select
         showSelection();
     else if (change == SelectionChange::Cleared && !previous.empty())
         hide();
-    else
+    else if (change != SelectionChange::Silent)
         writeSelection();
 }
 
