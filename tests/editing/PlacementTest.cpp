@@ -332,6 +332,24 @@ TEST_F(PlacementTest, CursorObjectFollowsTheHoverOverTheTerrain)
     EXPECT_EQ(Ogre::Vector3(-7, 0, 14), node->getPosition());
 }
 
+TEST_F(PlacementTest, CursorObjectOverAPlacedItemStandsOnTheGroundBehindIt)
+{
+    tools.beginObjectPlacement("testadam");
+    pressAt(gridPoint(5, 5));
+    ASSERT_EQ(1u, document.items().size());
+    tools.beginObjectPlacement("testadam");
+    const Ogre::Vector3 onTheMan{5.4f, 3.0f, 5.4f};
+    const std::vector<PickHit> hits = picker.pick(viewOf(onTheMan));
+    ASSERT_FALSE(hits.empty());
+    ASSERT_TRUE(hits.front().item) << "the pointer is over the placed man";
+
+    hoverAt(onTheMan);
+    const Ogre::Vector3 behind = groundBehind(onTheMan);
+    const Ogre::Vector3 expected{std::trunc(behind.x), 0, std::trunc(behind.z)};
+    ASSERT_NE(Ogre::Vector3(5, 0, 5), expected);
+    EXPECT_EQ(expected, sceneManager.getSceneNode("mouseObjectNode")->getPosition());
+}
+
 TEST_F(PlacementTest, AreaCursorShowsTheAreaAPressWouldMake)
 {
     tools.beginAreaPlacement();
