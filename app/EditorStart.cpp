@@ -9,12 +9,7 @@ void EditorApplication::run()
     if (!setup())
         return;
     if (!scenarioAtStart.empty())
-        openScenarioAtStart(scenarioAtStart);
+        editor->documents().openAtStart(scenarioAtStart);
     root->startRendering();
     destroyScene();
-}
-
-void EditorApplication::openScenarioAtStart(const std::string& path)
-{
-    editor->documents.openAtStart(path);
 }

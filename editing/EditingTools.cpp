@@ -128,4 +128,6 @@ void EditingTools::use(std::unique_ptr<Tool> next)
 {
     retired = std::move(tool);
     tool = std::move(next);
+    if (placingChanged && retired->placing() != tool->placing())
+        placingChanged(tool->placing());
 }

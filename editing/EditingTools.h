@@ -47,6 +47,8 @@ public:
     ~EditingTools();
 
     Placing placing() const;
+    // Told whenever the tool in use comes to place something else (or nothing).
+    void onPlacingChanged(std::function<void(Placing)> changed) { placingChanged = std::move(changed); }
     // The first point of an area or a road has been set.
     bool hasAnchor() const;
 
@@ -89,4 +91,5 @@ private:
     // A tool that ended itself during a press lives until the press is over.
     std::unique_ptr<Tool> retired;
     std::optional<RubberBand> rubberBand;
+    std::function<void(Placing)> placingChanged;
 };

@@ -1,8 +1,10 @@
 #include "panels/MenuBar.h"
 
 #include "gui/WindowLookup.h"
+#include "panels/CameraView.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MenuPopups.h"
 #include "panels/PanelSlides.h"
-#include "panels/Panels.h"
 
 #include <CEGUI/CEGUI.h>
 
@@ -10,15 +12,14 @@
 
 namespace {
 
-const char* const toolboxWindows[] = {"insanTab", "yollarveisaretlerTab", "araclarTab", "ozelTab",
-                                      "cevreTab", "ozelliklerTab", "tabFrameWindow"};
+using namespace mainnames;
 
 // The buttons that open popups, and their popups.
-const std::pair<const char*, const char*> menuPopups[] = {{"dosya", "dosyaPopup"},
-                                                         {"duzenle", "duzenlePopup"},
-                                                         {"gorunum", "gorunumPopup"},
-                                                         {"yardim", "yardimPopup"},
-                                                         {"hakkindaPopupItem", "hakkindaicerik"}};
+const std::pair<const char*, const char*> menuPopups[] = {{fileMenu, fileMenuPopup},
+                                                         {editMenu, editMenuPopup},
+                                                         {viewMenu, viewMenuPopup},
+                                                         {helpMenu, helpMenuPopup},
+                                                         {aboutItem, aboutWindow}};
 
 // At most one popup is open: a click on the button of the open one closes it.
 void togglePopup(const char* popupName)
@@ -35,11 +36,18 @@ void togglePopup(const char* popupName)
 
 }  // namespace
 
+void closeMenuPopups()
+{
+    for (const char* name : popups)
+        getWindow(name)->setVisible(false);
+    getWindow(toolboxItem)->activate();
+}
+
 // The arrows show while the toolbox does and no slide is under way.
 void MenuBar::showArrowButtons(bool shown) const
 {
-    getWindow("tabButtonLeft")->setVisible(shown && !hidden);
-    getWindow("tabButtonRight")->setVisible(shown && !hidden);
+    for (const char* arrow : tabArrows)
+        getWindow(arrow)->setVisible(shown && !hidden);
 }
 
 void MenuBar::wire()
@@ -47,29 +55,30 @@ void MenuBar::wire()
     using CEGUI::FrameWindow;
     using CEGUI::PushButton;
 
+    closeMenuPopups();
     homeX = tabX(1);
     for (int tab = 2; tab <= 5; ++tab)
         placeTab(tab, homeX + slideWidth);
 
     for (const auto& [button, popupName] : menuPopups)
         onWindowEvent(button, PushButton::EventClicked, [popupName = popupName] { togglePopup(popupName); });
-    onWindowEvent("arackutusu", PushButton::EventClicked, [this] { toggleToolbox(); });
-    onWindowEvent("hakkindaicerik", FrameWindow::EventCloseClicked, [] {
-        if (getWindow("hakkindaicerik")->isEffectiveVisible())
+    onWindowEvent(toolboxItem, PushButton::EventClicked, [this] { toggleToolbox(); });
+    onWindowEvent(aboutWindow, FrameWindow::EventCloseClicked, [] {
+        if (getWindow(aboutWindow)->isEffectiveVisible())
             closeMenuPopups();
     });
-    onWindowEvent("tabButtonLeft", PushButton::EventClicked, [this] { scrollToolTabs(-1); });
-    onWindowEvent("tabButtonRight", PushButton::EventClicked, [this] { scrollToolTabs(+1); });
+    onWindowEvent(tabArrowLeft, PushButton::EventClicked, [this] { scrollToolTabs(-1); });
+    onWindowEvent(tabArrowRight, PushButton::EventClicked, [this] { scrollToolTabs(+1); });
 }
 
 void MenuBar::toggleToolbox()
 {
     const bool show = hidden;
-    for (const char* name : toolboxWindows)
+    for (const char* name : toolPanels)
         getWindow(name)->setVisible(show);
     hidden = !show;
     showArrowButtons(!slideLeft && !slideRight);
-    getWindow("windowFrame")->setWidth(CEGUI::UDim(show ? 0.8f : 1.0f, 0));
+    view.setFullWidth(hidden);
 }
 
 void MenuBar::scrollToolTabs(int direction)

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <functional>
+class CameraView;
 
 // The menu bar's popups, the toolbox with its tab strip and its arrows.
 class MenuBar {
 public:
-    // Lays the tool tabs out (the first on view, the others parked to its
-    // right) and connects the menu buttons, the toolbox button and the arrows.
+    explicit MenuBar(CameraView& view) : view(view) {}
+    // Closes the popups, lays the tool tabs out (the first on view, the others
+    // parked to its right) and connects the menu buttons, the toolbox item and the arrows.
     void wire();
     // One frame of a tab strip slide.
     void animate();
@@ -20,6 +21,7 @@ private:
     void scrollToolTabs(int direction);
     void showArrowButtons(bool shown) const;
 
+    CameraView& view;
     int currentTab = 1;
     bool slideLeft = false;
     bool slideRight = false;

@@ -114,8 +114,8 @@ public:
         // Without start times of fresh processes, this one's start counts.
         if (startTimes.empty())
             startTimes.push_back(firstFrame);
-        Editor& parts = *editorParts();
-        parts.documents.newScenario();
+        Editor& parts = editorParts();
+        parts.documents().newScenario();
         home = Pose{"start", camera->getPosition(), camera->getPosition() + camera->getDirection() * 100};
         poses = {home, Pose{"overview", {0, 120, 300}, {0, 0, 0}}};
         for (int i = 0; i < 20; ++i)
@@ -162,17 +162,17 @@ private:
 
     Figures measure(const std::string& file, double emptyMemory)
     {
-        Editor& parts = *editorParts();
+        Editor& parts = editorParts();
         Figures figures;
         figures.items = itemCount(file);
         std::cerr << "bench: " << file << " (" << figures.items << " items)" << std::endl;
 
-        figures.firstOpen = timed([&] { parts.documents.openFile(file); });
+        figures.firstOpen = timed([&] { parts.documents().openFile(file); });
         root->renderOneFrame();
         // Open over the same scenario: the clear of the loaded scene and the build.
         std::vector<double> reopens, memories;
         for (int i = 0; i < 3; ++i) {
-            reopens.push_back(timed([&] { parts.documents.openFile(file); }));
+            reopens.push_back(timed([&] { parts.documents().openFile(file); }));
             root->renderOneFrame();
             memories.push_back(heapInUseMegabytes());
         }
@@ -185,7 +185,7 @@ private:
         for (int row = 0; row < 10; ++row)
             for (int column = 0; column < 10; ++column) {
                 const ViewPoint at{0.05f + 0.1f * static_cast<float>(column), 0.05f + 0.1f * static_cast<float>(row)};
-                picks.push_back(timed([&] { hits += parts.picker.pick(at).size(); }));
+                picks.push_back(timed([&] { hits += parts.picker().pick(at).size(); }));
             }
         figures.pick = median(picks);
         figures.hitsPerPick = static_cast<double>(hits) / 100.0;
@@ -193,7 +193,7 @@ private:
         const std::string saved = "/tmp/sahne-bench-save.zev";
         std::vector<double> saves;
         for (int i = 0; i < 5; ++i)
-            saves.push_back(timed([&] { saveScenario(parts.document, saved); }));
+            saves.push_back(timed([&] { saveScenario(parts.document(), saved); }));
         figures.save = median(saves);
         std::remove(saved.c_str());
 
@@ -213,13 +213,13 @@ private:
         std::vector<std::vector<double>> ratios(poses.size());
         for (int round = 0; round < 2; ++round) {
             if (round > 0)
-                parts.documents.openFile(file);
+                parts.documents().openFile(file);
             const std::vector<double> loaded = frameTimes(label);
             if (round == 0) {
                 figures.frames = loaded;
                 figures.memory = residentMegabytes();
             }
-            parts.documents.newScenario();
+            parts.documents().newScenario();
             const std::vector<double> emptyNow = frameTimes("empty");
             for (std::size_t pose = 0; pose < poses.size(); ++pose)
                 ratios[pose].push_back(loaded[pose] / emptyNow[pose]);

@@ -78,7 +78,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    Document& document() { return editor->document; }
+    Document& document() { return editor->document(); }
     ItemId nextId() { return document().peekId(); }
 
     ItemId add(Item item)
@@ -98,8 +98,8 @@ protected:
     }
 
     // Opening and saving with what was written to standard error on the way.
-    bool open(const std::string& file) { return capture([&] { return editor->documents.openFile(file); }); }
-    bool save(const std::string& file) { return capture([&] { return editor->documents.saveFile(file); }); }
+    bool open(const std::string& file) { return capture([&] { return editor->documents().openFile(file); }); }
+    bool save(const std::string& file) { return capture([&] { return editor->documents().saveFile(file); }); }
     template <typename Call>
     bool capture(Call call)
     {
@@ -119,7 +119,7 @@ protected:
     void drawFrame()
     {
         std::vector<Ogre::SceneNode*> drawn;
-        editor->mirror.showFor(*camera, drawn);
+        editor->mirror().showFor(*camera, drawn);
     }
 
     std::unique_ptr<Editor> editor;
@@ -180,14 +180,14 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
         EXPECT_EQ(items[i].kind, kinds[i]) << i;
         EXPECT_TRUE(shows(items[i].id)) << i;
     }
-    const Ogre::SceneNode* object = editor->mirror.nodeOf(items[0].id);
+    const Ogre::SceneNode* object = editor->mirror().nodeOf(items[0].id);
     EXPECT_EQ(object->getPosition(), Ogre::Vector3(-3, 0, 12));
     EXPECT_EQ(items[0].type, "human");
     EXPECT_EQ(items[0].mesh, boxMesh);
 
     const Item& marked = items[1];
-    EXPECT_EQ(editor->mirror.nodeOf(marked.id)->getPosition(), Ogre::Vector3(5, 1, 6));
-    EXPECT_EQ(editor->mirror.nodeOf(marked.id)->getScale(), Ogre::Vector3(5, 0.1f, 6));
+    EXPECT_EQ(editor->mirror().nodeOf(marked.id)->getPosition(), Ogre::Vector3(5, 1, 6));
+    EXPECT_EQ(editor->mirror().nodeOf(marked.id)->getScale(), Ogre::Vector3(5, 0.1f, 6));
     EXPECT_EQ((std::array<float, 4>{marked.x1, marked.z1, marked.x2, marked.z2}), (std::array<float, 4>{0, 0, 10, 12}));
     EXPECT_EQ(marked.message, questions("Where is the well?", 2));
     ASSERT_TRUE(items[2].message);
@@ -195,7 +195,7 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
     EXPECT_EQ(items[2].message->answerIndex, -1);
     EXPECT_FALSE(items[3].message);
 
-    const Ogre::SceneNode* road = editor->mirror.nodeOf(items[4].id);
+    const Ogre::SceneNode* road = editor->mirror().nodeOf(items[4].id);
     // From its start (0, 0) to its end (0, 33): its middle, one above the ground.
     EXPECT_EQ(road->getPosition(), Ogre::Vector3(0, 1, 16.5f));
     EXPECT_EQ(road->getScale(), Ogre::Vector3(2, 0.1f, 3));
@@ -218,19 +218,19 @@ TEST_F(ScenarioCommandsTest, LoadedItemsTakeTheNextIdsAndTheOldOnesGo)
     drawFrame();
     EXPECT_EQ(document().items()[0].id, 3);
     EXPECT_EQ(sceneManager->getEntity("Human3")->getParentSceneNode()->getName(), "Human3Node");
-    EXPECT_EQ(editor->mirror.nodeOf(4)->getName(), "Human4Node");
+    EXPECT_EQ(editor->mirror().nodeOf(4)->getName(), "Human4Node");
     EXPECT_EQ(document().peekId(), 5);
 }
 
 TEST_F(ScenarioCommandsTest, LoadingEndsTheSelection)
 {
-    editor->selection.select(addObject(), SelectionChange::Silent);
+    editor->selection().select(addObject(), SelectionChange::Silent);
     put(path("one.zev"), std::string("human ") + boxMesh + " 1 0 1");
 
     ASSERT_TRUE(open(path("one.zev")));
     drawFrame();
-    EXPECT_FALSE(editor->selection.selected());
-    EXPECT_FALSE(editor->mirror.nodeOf(document().items()[0].id)->getShowBoundingBox());
+    EXPECT_FALSE(editor->selection().selected());
+    EXPECT_FALSE(editor->mirror().nodeOf(document().items()[0].id)->getShowBoundingBox());
 }
 
 TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
@@ -242,7 +242,7 @@ TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
     const Item& tree = document().items()[0];
     EXPECT_EQ(tree.kind, ItemKind::Other);
     EXPECT_FALSE(isMovable(tree));
-    EXPECT_EQ(editor->mirror.nodeOf(tree.id)->getPosition(), Ogre::Vector3(7, 8, 9));
+    EXPECT_EQ(editor->mirror().nodeOf(tree.id)->getPosition(), Ogre::Vector3(7, 8, 9));
 
     ASSERT_TRUE(save(path("again.zev")));
     EXPECT_EQ(contentsOf(path("again.zev")), std::string("human ") + boxMesh + " 1 2 3");
@@ -253,16 +253,16 @@ TEST_F(ScenarioCommandsTest, DeletingAnEntryOfAnotherTypeTakesItOutOfTheViewAndT
     put(path("tree.zev"), std::string("tree ") + boxMesh + " 7 8 9\nhuman " + boxMesh + " 1 2 3");
     ASSERT_TRUE(open(path("tree.zev")));
     const ItemId tree = document().items()[0].id;
-    editor->selection.select(tree);
+    editor->selection().select(tree);
     drawFrame();
     ASSERT_TRUE(shows(tree));
 
-    EXPECT_TRUE(editor->documents.deleteSelected());
+    EXPECT_TRUE(editor->documents().deleteSelected());
     drawFrame();
     EXPECT_EQ(document().find(tree), nullptr);
-    EXPECT_EQ(editor->mirror.nodeOf(tree), nullptr);
+    EXPECT_EQ(editor->mirror().nodeOf(tree), nullptr);
     EXPECT_FALSE(shows(tree));
-    EXPECT_TRUE(editor->selection.empty());
+    EXPECT_TRUE(editor->selection().empty());
     EXPECT_EQ(document().items().size(), 1u);
 }
 
