@@ -11,7 +11,7 @@ marked() {
   for environ in /proc/[0-9]*/environ; do
     pid=${environ#/proc/}
     pid=${pid%/environ}
-    tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "SAHNE_TEST_RUN=$mark" && echo "$pid"
+    { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "SAHNE_TEST_RUN=$mark" && echo "$pid"
   done
   return 0
 }
@@ -22,7 +22,7 @@ for _ in $(seq 1 50); do
   sleep 0.1
 done
 for pid in $left; do
-  echo "FAIL: left running: $pid $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)" \
+  echo "FAIL: left running: $pid $({ tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null)" \
        "in $(readlink "/proc/$pid/cwd" 2>/dev/null)" >&2
 done
 kill $left 2>/dev/null || true
