@@ -74,20 +74,20 @@ void Editor::quit()
         listener->requestQuit();
 }
 
-// The order in which a key is offered: a modal window takes every key; a
-// widget with the keys gets them typed; a test run takes every key; then the
-// menus' chords, the tools' keys, the camera's keys, and last Escape asking to
-// end the editor.
+// The order in which a key is offered, each step as far as the mode allows it:
+// a modal window takes every key; a widget that has the keys gets them typed
+// (commands go on); a test run takes every key; then the menus' chords, the
+// tools' keys, the camera's keys, and last Escape asking to end the editor.
 bool Editor::offerKey(const input::KeyEvent& key)
 {
     const Allowed allowed = parts.mode.allowed();
     return parts.documents.unsavedChangesGuard().handleKey(key)
         || (allowed.widgetKeys && typeIntoWidgets(key))
         || parts.testRun.handleKey(key)
-        || parts.shortcuts.handleChord(key)
-        || parts.edits.handleToolKey(key)
+        || (allowed.shortcuts && parts.shortcuts.handleChord(key))
+        || (allowed.toolKeys && parts.edits.handleToolKey(key))
         || (allowed.cameraKeys && CameraControls::isCameraKey(key))
-        || parts.shortcuts.leaveOnEscape(key);
+        || (allowed.shortcuts && parts.shortcuts.leaveOnEscape(key));
 }
 
 void Editor::frame(float seconds)

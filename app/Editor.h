@@ -90,7 +90,7 @@ private:
         DocumentController documents;
         platform::SdlClipboard clipboard;
         EditCommands edits{EditCommands::Parts{tools, cameraView, clipboard, mode}};
-        Shortcuts shortcuts{documents, edits, mode};
+        Shortcuts shortcuts{documents, edits};
         TestRunController testRun;
     };
 

@@ -28,8 +28,6 @@ void EditCommands::wire()
 bool EditCommands::handleToolKey(const input::KeyEvent& key)
 {
     using namespace input;
-    if (!parts.mode.allowed().toolKeys)
-        return false;
     switch (key.getKey()) {
     case KC_ESCAPE:
         // Only an Escape with nothing to give up goes on to end the editor.

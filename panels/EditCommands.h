@@ -25,7 +25,7 @@ public:
 
     explicit EditCommands(Parts parts) : parts(parts) {}
     void wire();
-    // Escape, Delete, Q and E while the mode lets the tools have keys. True when the key was used.
+    // Escape, Delete, Q and E. True when the key was used.
     bool handleToolKey(const input::KeyEvent& key);
 
     void cut();

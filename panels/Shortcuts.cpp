@@ -1,6 +1,5 @@
 #include "panels/Shortcuts.h"
 
-#include "gui/EditorMode.h"
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "platform/input/InputEvents.h"
@@ -8,7 +7,7 @@
 bool Shortcuts::handleChord(const input::KeyEvent& key)
 {
     using namespace input;
-    if (!key.isCtrlDown() || !mode.allowed().shortcuts)
+    if (!key.isCtrlDown())
         return false;
     switch (key.getKey()) {
     case KC_N: documents.newScenario(); return true;
@@ -27,7 +26,7 @@ bool Shortcuts::handleChord(const input::KeyEvent& key)
 
 bool Shortcuts::leaveOnEscape(const input::KeyEvent& key)
 {
-    if (key.getKey() != input::KC_ESCAPE || !mode.allowed().shortcuts)
+    if (key.getKey() != input::KC_ESCAPE)
         return false;
     documents.exit();
     return true;

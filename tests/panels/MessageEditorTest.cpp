@@ -224,6 +224,30 @@ TEST_F(MessageEditor, AQuizNeedsAllFourQuestions)
     EXPECT_EQ(message()->questions[2], "Soru 3?");
 }
 
+// The keys belong to the fields: none of them deletes, ends, starts anew, opens or saves.
+TEST_F(MessageEditor, WhileItsFieldsHaveTheKeysCommandKeysChangeNothing)
+{
+    open();
+    typeInto("mesajIcerik", "Yaziliyor");
+    const std::size_t items = editor->document().items().size();
+    ASSERT_TRUE(editor->document().modified());
+    pressKey(input::KC_DELETE);
+    pressKey(input::KC_ESCAPE);
+    pressKey(input::KC_N, input::CTRL_MASK);
+    pressKey(input::KC_O, input::CTRL_MASK);
+    pressKey(input::KC_S, input::CTRL_MASK);
+    pressKey(input::KC_S, input::CTRL_MASK | input::SHIFT_MASK);
+
+    EXPECT_EQ(editor->document().items().size(), items);
+    EXPECT_EQ(editor->selection().selected(), area);
+    EXPECT_TRUE(editorOpen());
+    EXPECT_EQ(text("mesajIcerik"), "Yaziliyor");
+    EXPECT_FALSE(window("kaydetSorWindow")->isVisible());
+    EXPECT_FALSE(window("CommonFileDialog")->isVisible());
+    EXPECT_FALSE(listener->quitRequested());
+    EXPECT_EQ(editor->document().path(), "");
+}
+
 TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
 {
     open();
