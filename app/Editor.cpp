@@ -20,7 +20,7 @@ Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, con
       fileDialog(std::make_unique<host::LinuxDirectoryHost>(), fileDialogStart),
       documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, mode, fileDialog,
                                           std::move(quit)}),
-      testRun(TestRunController::Parts{document, selection, mirror, cursor, cameraView, mode, camera,
+      testRun(TestRunController::Parts{document, selection, mirror, cursor, mode, camera,
                                        [&sceneManager](float x, float z) -> std::optional<float> {
                                            const TerrainSceneManager* terrain = terrainOf(sceneManager);
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;

@@ -83,7 +83,7 @@ private:
         EditingTools tools;
         PropertiesTab properties{document, selection, mirror, tools, mode};
         CameraView cameraView{tools, mode};
-        MenuBar menuBar{cameraView};
+        MenuBar menuBar{cameraView, mode};
         Toolbox toolbox{tools};
         MessageEditor messageEditor{document, selection, mode};
         CommonFileDialog fileDialog;

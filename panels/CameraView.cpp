@@ -89,8 +89,6 @@ void CameraView::setFullWidth(bool full)
     view()->setWidth(CEGUI::UDim(full ? cameraViewFullWidth : cameraViewWidth, 0));
 }
 
-bool CameraView::fullWidth() const { return view()->getWidth().d_scale == cameraViewFullWidth; }
-
 void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
 {
     if (!takesClicks())

@@ -38,7 +38,6 @@ public:
     // The view takes the window's whole width (the toolbox hidden, a test run)
     // or leaves the toolbox its place.
     void setFullWidth(bool full);
-    bool fullWidth() const;
 
 private:
     bool takesClicks() const;

@@ -1,5 +1,6 @@
 #include "panels/MenuBar.h"
 
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
 #include "panels/CameraView.h"
 #include "panels/MainWindowNames.h"
@@ -47,7 +48,7 @@ void closeMenuPopups()
 void MenuBar::showArrowButtons(bool shown) const
 {
     for (const char* arrow : tabArrows)
-        getWindow(arrow)->setVisible(shown && !hidden);
+        getWindow(arrow)->setVisible(shown && !hidden && !testRunOn);
 }
 
 void MenuBar::wire()
@@ -69,16 +70,25 @@ void MenuBar::wire()
     });
     onWindowEvent(tabArrowLeft, PushButton::EventClicked, [this] { scrollToolTabs(-1); });
     onWindowEvent(tabArrowRight, PushButton::EventClicked, [this] { scrollToolTabs(+1); });
+    mode.follow([this](const EditorMode& now) {
+        testRunOn = now.isOn(Activity::TestRun);
+        showToolbox();
+    });
 }
 
 void MenuBar::toggleToolbox()
 {
-    const bool show = hidden;
+    hidden = !hidden;
+    showToolbox();
+}
+
+void MenuBar::showToolbox()
+{
+    const bool shown = !hidden && !testRunOn;
     for (const char* name : toolPanels)
-        getWindow(name)->setVisible(show);
-    hidden = !show;
+        getWindow(name)->setVisible(shown);
     showArrowButtons(!slideLeft && !slideRight);
-    view.setFullWidth(hidden);
+    view.setFullWidth(!shown);
 }
 
 void MenuBar::scrollToolTabs(int direction)

@@ -7,7 +7,6 @@
 #include "gui/Notice.h"
 #include "gui/NoticeNames.h"
 #include "gui/WindowLookup.h"
-#include "panels/CameraView.h"
 #include "panels/MainWindowNames.h"
 #include "panels/MenuPopups.h"
 #include "panels/TestRunNames.h"
@@ -22,16 +21,6 @@
 namespace {
 
 using namespace testrunnames;
-
-// Made invisible for the run: the toolbox with its tabs and arrows, the properties tab.
-std::vector<const char*> hiddenDuringRun()
-{
-    using namespace mainnames;
-    std::vector<const char*> names(std::begin(toolPanels), std::end(toolPanels));
-    names.insert(names.end(), std::begin(tabArrows), std::end(tabArrows));
-    names.push_back(writeMessageButton);
-    return names;
-}
 
 CEGUI::Window* messageWindow() { return getWindow(window); }
 
@@ -73,14 +62,6 @@ bool TestRunController::start()
         notice->setVisible(false);
 
     saved = Saved{};
-    for (const char* name : hiddenDuringRun()) {
-        CEGUI::Window* hidden = getWindow(name);
-        saved.visible.emplace_back(name, hidden->isVisible());
-        hidden->setVisible(false);
-    }
-    saved.fullWidthView = parts.cameraView.fullWidth();
-    parts.cameraView.setFullWidth(true);
-
     saved.cameraPosition = parts.camera.getPosition();
     saved.cameraOrientation = parts.camera.getOrientation();
     parts.cursor.node().setVisible(false);
@@ -103,9 +84,6 @@ void TestRunController::finish()
     hideMessage();
     setTopLine(false);
 
-    for (const auto& [name, visible] : saved.visible)
-        getWindow(name)->setVisible(visible);
-    parts.cameraView.setFullWidth(saved.fullWidthView);
     parts.camera.setPosition(saved.cameraPosition);
     parts.camera.setOrientation(saved.cameraOrientation);
     parts.cursor.node().setVisible(true);

@@ -11,12 +11,9 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace input { class KeyEvent; }
 namespace Ogre { class Camera; }
-class CameraView;
 class CursorPreview;
 class Document;
 class EditorMode;
@@ -35,7 +32,6 @@ public:
         const Selection& selection;
         SceneMirror& mirror;
         CursorPreview& cursor;
-        CameraView& cameraView;
         EditorMode& mode;
         Ogre::Camera& camera;
         GroundHeight ground;
@@ -70,8 +66,6 @@ private:
     bool messageOpen() const;
 
     struct Saved {
-        std::vector<std::pair<std::string, bool>> visible;
-        bool fullWidthView = false;
         Ogre::Vector3 cameraPosition;
         Ogre::Quaternion cameraOrientation;
     };
