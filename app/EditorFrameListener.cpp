@@ -1,7 +1,6 @@
 #include "app/EditorFrameListener.h"
 
 #include "gui/EditorMode.h"
-#include "gui/WindowLookup.h"
 #include "scene/terrain/TerrainSceneManager.h"
 #include "sound/AudioStart.h"
 
@@ -47,9 +46,6 @@ bool EditorFrameListener::cameraTakesKeys() const { return !mode || mode->allowe
 
 bool EditorFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 {
-    CEGUI::Window* view = getWindow("windowFrame");
-    view->setVisible(false);
-    view->setVisible(true);
     const bool result = BaseFrameListener::frameStarted(evt);
     guiContext().getMouseCursor().show();
     keepCameraAboveTerrain();
