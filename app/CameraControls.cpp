@@ -2,6 +2,7 @@
 
 #include "platform/input/InputEvents.h"
 #include "platform/input/InputReader.h"
+#include "scene/CameraPose.h"
 
 #include <OgreCamera.h>
 
@@ -35,23 +36,29 @@ void CameraControls::beginFrame(float seconds)
         rotateScale = rotateSpeed * seconds;
     }
     yawAngle = 0;
-    pitchAngle = 0;
+    tiltDegrees = 0;
     translation = Ogre::Vector3::ZERO;
 }
 
 void CameraControls::steer(const input::InputReader& keys)
 {
     using namespace input;
-    // With Ctrl held a letter is a shortcut, not a camera key.
+    // With Ctrl held a letter is a shortcut, not a camera key; with Shift the
+    // arrows up and down tilt the camera.
     const bool chord = keys.modifiers() & CTRL_MASK;
+    const bool tilting = keys.modifiers() & SHIFT_MASK;
     const auto letter = [&](KeyCode key) { return !chord && keys.isKeyDown(key); };
     if (letter(KC_A))
         translation.x = -moveScale;
     if (letter(KC_D))
         translation.x = moveScale;
-    if (keys.isKeyDown(KC_UP) || letter(KC_W))
+    if (tilting && keys.isKeyDown(KC_UP))
+        tiltDegrees = rotateScale;
+    if (tilting && keys.isKeyDown(KC_DOWN))
+        tiltDegrees = -rotateScale;
+    if ((!tilting && keys.isKeyDown(KC_UP)) || letter(KC_W))
         translation.z = -moveScale;
-    if (keys.isKeyDown(KC_DOWN) || letter(KC_S))
+    if ((!tilting && keys.isKeyDown(KC_DOWN)) || letter(KC_S))
         translation.z = moveScale;
     if (keys.isKeyDown(KC_PGUP))
         translation.y = moveScale;
@@ -70,19 +77,24 @@ void CameraControls::look(double pixelsX, double pixelsY, bool panning)
         translation.y -= static_cast<float>(pixelsY * lookPerPixel);
     } else {
         yawAngle = Ogre::Degree(static_cast<float>(-pixelsX * lookPerPixel));
-        pitchAngle = Ogre::Degree(static_cast<float>(-pixelsY * lookPerPixel));
+        tiltDegrees = static_cast<float>(-pixelsY * lookPerPixel);
     }
 }
 
 void CameraControls::endFrame()
 {
     camera.yaw(yawAngle);
-    camera.pitch(pitchAngle);
+    camerapose::tilt(camera, tiltDegrees);
     camera.moveRelative(translation);
 }
 
 void CameraControls::turnByDrag(float relativeX, float relativeY)
 {
     camera.yaw(Ogre::Radian(-(rotateSpeed * relativeX) * 2 * Ogre::Math::fDeg2Rad));
-    camera.pitch(Ogre::Radian(-(rotateSpeed * relativeY) * 2 * Ogre::Math::fDeg2Rad));
+    camerapose::tilt(camera, -(rotateSpeed * relativeY) * 2);
+}
+
+void CameraControls::moveAlongView(int notches)
+{
+    camera.move(camera.getDirection() * (wheelStep * static_cast<float>(notches)));
 }

@@ -11,9 +11,11 @@ class KeyEvent;
 
 // The camera's own controls. Over a frame the held keys and the mouse motion
 // are gathered, then the camera moves and turns by them at once: W and S or Up
-// and Down move it forward and back, A and D sideways, Page Up and Page Down up
-// and down, Left and Right turn it; mouse motion looks around, or pans with the
-// right button held. A right drag over the editor's view turns it at once.
+// and Down move it forward and back (with Shift they tilt it), A and D
+// sideways, Page Up and Page Down up and down, Left and Right turn it; mouse
+// motion looks around, or pans with the right button held. A right or middle
+// drag over the editor's view turns and tilts it at once, the wheel moves it
+// along its view. It never tilts beyond the limits of camerapose.
 class CameraControls {
 public:
     explicit CameraControls(Ogre::Camera& camera) : camera(camera) {}
@@ -31,8 +33,13 @@ public:
     // Moves and turns the camera by what the frame gathered.
     void endFrame();
 
-    // A right drag by a fraction of the window: the camera turns at once.
+    // A drag by a fraction of the window: the camera turns and tilts at once.
     void turnByDrag(float relativeX, float relativeY);
+    // Notches of the wheel, positive away from the user: the camera moves
+    // forward along its view, wheelStep units a notch.
+    void moveAlongView(int notches);
+
+    static constexpr float wheelStep = 5;
 
 private:
     Ogre::Camera& camera;
@@ -42,5 +49,5 @@ private:
     float rotateScale = 0;
     Ogre::Vector3 translation = Ogre::Vector3::ZERO;
     Ogre::Radian yawAngle{0};
-    Ogre::Radian pitchAngle{0};
+    float tiltDegrees = 0;
 };

@@ -62,7 +62,8 @@ void Editor::connect(EditorFrameListener& frameListener)
             // A run ends before the editor may ask to save.
             parts.testRun.finish();
             parts.documents.exit();
-        }});
+        },
+        [this] { return parts.cameraView.underPointer(); }});
     parts.cameraView.setPointer([&frameListener] { return frameListener.buttonModifiers(); },
                                 [&frameListener] { return frameListener.input().getMouseButton(0); });
     parts.testRun.setKeyState([&frameListener](input::KeyCode key) { return frameListener.input().isKeyDown(key); });

@@ -1,6 +1,7 @@
 #include "app/EditorFrameListener.h"
 
 #include "gui/EditorMode.h"
+#include "scene/CameraPose.h"
 #include "scene/terrain/TerrainSceneManager.h"
 #include "sound/AudioStart.h"
 
@@ -14,9 +15,6 @@
 namespace {
 
 CEGUI::GUIContext& guiContext() { return CEGUI::System::getSingleton().getDefaultGUIContext(); }
-
-// The camera never stays closer than this above the terrain under it.
-const float cameraClearance = 5.0f;
 
 }  // namespace
 
@@ -57,14 +55,8 @@ bool EditorFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 void EditorFrameListener::keepCameraAboveTerrain()
 {
     // Straight from the heightfield: a scene query here would walk every object each frame.
-    if (!terrain)
-        return;
-    const Ogre::Vector3 position = camera().getPosition();
-    if (const std::optional<float> ground = terrain->getHeightAt(position.x, position.z)) {
-        const float height = *ground + cameraClearance;
-        if (height > position.y)
-            camera().setPosition(position.x, height, position.z);
-    }
+    if (terrain)
+        camerapose::keepAboveGround(camera(), terrain->heightfield());
 }
 
 bool EditorFrameListener::frameEnded(const Ogre::FrameEvent&)
@@ -95,27 +87,45 @@ void EditorFrameListener::mouseMoved(input::MouseEvent* e)
 void EditorFrameListener::mouseDragged(input::MouseEvent* e)
 {
     mouseMoved(e);
-    if (!leftButtonDown && rightButtonDown && cameraTakesKeys())
+    if (!leftButtonDown && (rightButtonDown || middleButtonDown) && cameraTakesKeys())
         cameraControls().turnByDrag(e->getRelX(), e->getRelY());
+}
+
+void EditorFrameListener::mouseWheeled(input::MouseEvent* e)
+{
+    const int notches = static_cast<int>(e->getZ());
+    e->consume();
+    if (hooks.pointerOverView && !hooks.pointerOverView()) {
+        guiContext().injectMouseWheelChange(static_cast<float>(notches));
+        return;
+    }
+    if (!cameraTakesKeys())
+        return;
+    cameraControls().moveAlongView(notches);
+    keepCameraAboveTerrain();
 }
 
 void EditorFrameListener::mousePressed(input::MouseEvent* e)
 {
     modifiersAtButton = e->getModifiers();
-    if (guiContext().injectMouseButtonDown(toGuiButton(e->getButtonID()))) {
-        e->consume();
-        alSourcePlay(clickSource);
-        return;
-    }
     e->consume();
     const bool left = e->getButtonID() & input::BUTTON0_MASK;
-    if (left)
-        leftButtonDown = true;
-    else if (e->getButtonID() & input::BUTTON1_MASK)
-        rightButtonDown = true;
-    else
+    const bool right = !left && (e->getButtonID() & input::BUTTON1_MASK);
+    const bool middle = !left && !right && (e->getButtonID() & input::BUTTON2_MASK);
+    if (guiContext().injectMouseButtonDown(toGuiButton(e->getButtonID()))) {
+        alSourcePlay(clickSource);
+        // The camera's picture takes the press for its own clicks; a drag from it still turns the camera.
+        if (hooks.pointerOverView && hooks.pointerOverView()) {
+            rightButtonDown |= right;
+            middleButtonDown |= middle;
+        }
         return;
-    if (hooks.scenePress) {
+    }
+    leftButtonDown |= left;
+    rightButtonDown |= right;
+    // The middle button only turns the camera: the tools never see it.
+    middleButtonDown |= middle;
+    if ((left || right) && hooks.scenePress) {
         const Ogre::Vector2 display = displaySize();
         hooks.scenePress(e->getX() * display.x, e->getY() * display.y, !left);
     }
@@ -130,6 +140,8 @@ void EditorFrameListener::mouseReleased(input::MouseEvent* e)
         leftButtonDown = false;
     else if (e->getButtonID() & input::BUTTON1_MASK)
         rightButtonDown = false;
+    else if (e->getButtonID() & input::BUTTON2_MASK)
+        middleButtonDown = false;
 }
 
 void EditorFrameListener::keyPressed(input::KeyEvent* e)

@@ -16,6 +16,8 @@ class TerrainSceneManager;
 // The editor's frame and input listener: feeds the widgets the mouse, hands the
 // presses they do not take to the scene and every key press to the editor,
 // keeps the camera above the terrain, plays the click when a widget takes a press.
+// A right or middle drag that no widget took turns and tilts the camera, the
+// wheel moves it along its view, while the mode lets the camera move.
 class EditorFrameListener : public BaseFrameListener,
                             public input::MouseMotionListener,
                             public input::MouseListener {
@@ -30,6 +32,9 @@ public:
         std::function<bool(const input::KeyEvent& key)> key;
         // The window is being closed; the editor decides whether and when to end.
         std::function<void()> close;
+        // Whether the pointer is over the camera's picture, where the wheel
+        // moves the camera; elsewhere it goes to the widgets. None: everywhere.
+        std::function<bool()> pointerOverView;
     };
 
     EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre::RenderWindow* window, Ogre::Camera* camera,
@@ -52,12 +57,14 @@ public:
     void mouseReleased(input::MouseEvent* e) override;
     void mouseMoved(input::MouseEvent* e) override;
     void mouseDragged(input::MouseEvent* e) override;
+    void mouseWheeled(input::MouseEvent* e) override;
 
     // The modifier keys (input::KeyModifierMask) held at the last button press or release.
     int buttonModifiers() const { return modifiersAtButton; }
     // Whether a press of the button that no widget took is held (the scene has it).
     bool leftButtonHeldInScene() const { return leftButtonDown; }
     bool rightButtonHeldInScene() const { return rightButtonDown; }
+    bool middleButtonHeldInScene() const { return middleButtonDown; }
 
     static CEGUI::MouseButton toGuiButton(int buttonId);
 
@@ -79,6 +86,7 @@ private:
     bool quit = false;
     bool leftButtonDown = false;
     bool rightButtonDown = false;
+    bool middleButtonDown = false;
     int modifiersAtButton = 0;
     unsigned int clickSource = 0;
 };

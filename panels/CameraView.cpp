@@ -113,6 +113,8 @@ void CameraView::hover()
 
 ViewPoint CameraView::pastePoint() const { return pointed().value_or(lastPointed); }
 
+bool CameraView::underPointer() const { return pointed().has_value(); }
+
 bool CameraView::beginBand(const CEGUI::Vector2f& screenPosition)
 {
     const int held = modifiers ? modifiers() : 0;

@@ -35,6 +35,8 @@ public:
     // Where a paste lands: the view point under the mouse, or where the mouse
     // last was over the view when it is elsewhere (on a menu).
     ViewPoint pastePoint() const;
+    // Whether the widget cursor is over the picture, not over a window in front of it.
+    bool underPointer() const;
     // The view takes the window's whole width (the toolbox hidden, a test run)
     // or leaves the toolbox its place.
     void setFullWidth(bool full);

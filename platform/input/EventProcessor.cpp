@@ -61,7 +61,8 @@ void EventProcessor::dispatch(const InputReader::Buffered& e)
         }
         return;
     }
-    MouseEvent mouse(this, 0, e.buttonId, 0, e.modifiers, e.x, e.y, 0, e.clickCount, e.relX, e.relY);
+    MouseEvent mouse(this, 0, e.buttonId, 0, e.modifiers, e.x, e.y, static_cast<float>(e.notches), e.clickCount,
+                     e.relX, e.relY);
     if (e.type == B::MouseMoved) {
         for (MouseMotionListener* listener : motionListeners) {
             if (mouse.isConsumed())
@@ -78,6 +79,8 @@ void EventProcessor::dispatch(const InputReader::Buffered& e)
             break;
         if (e.type == B::MousePressed)
             listener->mousePressed(&mouse);
+        else if (e.type == B::WheelTurned)
+            listener->mouseWheeled(&mouse);
         else
             listener->mouseReleased(&mouse);
     }

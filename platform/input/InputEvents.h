@@ -96,6 +96,8 @@ public:
     virtual void mouseDragEntered(MouseEvent*) {}
     virtual void mouseDragExited(MouseEvent*) {}
     virtual void mouseDragDropped(MouseEvent*) {}
+    // The wheel turned by getZ() notches, positive away from the user.
+    virtual void mouseWheeled(MouseEvent*) {}
 };
 
 class MouseMotionListener {

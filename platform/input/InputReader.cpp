@@ -69,6 +69,11 @@ void InputReader::handle(const RawEvent& raw)
             queue.push_back({Buffered::MouseReleased, KC_UNASSIGNED, 0, mouseX, mouseY, 0, 0,
                              raw.buttonMask, raw.clickCount, modifiers()});
         break;
+    case RawEvent::Wheel:
+        if (mouseBuffered)
+            queue.push_back({Buffered::WheelTurned, KC_UNASSIGNED, 0, mouseX, mouseY, 0, 0, buttons, 1,
+                             modifiers(), raw.notches});
+        break;
     case RawEvent::WindowClosed:
         closed = true;
         break;

@@ -40,7 +40,7 @@ public:
     int modifiers() const;
 
     struct Buffered {
-        enum Type { KeyPressed, KeyReleased, MouseMoved, MousePressed, MouseReleased };
+        enum Type { KeyPressed, KeyReleased, MouseMoved, MousePressed, MouseReleased, WheelTurned };
         Type type;
         KeyCode key;
         unsigned int keyChar;
@@ -48,6 +48,7 @@ public:
         int buttonId;   // the pressed or released button; for motion, the buttons held
         int clickCount;
         int modifiers = 0;  // keys and buttons: the KeyModifierMask bits held
+        int notches = 0;    // the wheel: positive turned away from the user
     };
     // Hands over the events queued since the last call.
     std::vector<Buffered> takeEvents();

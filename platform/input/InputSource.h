@@ -8,13 +8,14 @@ namespace input {
 
 // One thing that happened at the keyboard, the mouse or the window.
 struct RawEvent {
-    enum Type { KeyDown, KeyUp, Text, MouseMove, ButtonDown, ButtonUp, WindowClosed };
+    enum Type { KeyDown, KeyUp, Text, MouseMove, ButtonDown, ButtonUp, Wheel, WindowClosed };
     Type type;
     KeyCode key = KC_UNASSIGNED;  // KeyDown, KeyUp
     unsigned int codePoint = 0;   // Text: one Unicode code point
     float x = 0, y = 0;           // mouse position, relative to the window (0..1)
     int buttonMask = 0;           // ButtonDown, ButtonUp: one of the MouseButtonMask bits
     int clickCount = 1;
+    int notches = 0;              // Wheel: positive turned away from the user
 };
 
 // Where input comes from: the window system in the editor, a script in tests.

@@ -94,6 +94,12 @@ void SdlInputSource::poll(std::vector<input::RawEvent>& out)
             if (raw.buttonMask)
                 out.push_back(raw);
             break;
+        case SDL_MOUSEWHEEL:
+            raw.type = RawEvent::Wheel;
+            raw.notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            if (raw.notches != 0)
+                out.push_back(raw);
+            break;
         case SDL_QUIT:
             raw.type = RawEvent::WindowClosed;
             out.push_back(raw);

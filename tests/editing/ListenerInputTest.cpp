@@ -1,6 +1,7 @@
 #include "app/EditorFrameListener.h"
 #include "gui/EditorMode.h"
 #include "gui/WidgetKeys.h"
+#include "scene/CameraPose.h"
 #include "tests/editing/EditingScene.h"
 #include "tests/support/FakeInputSource.h"
 #include "tests/support/HeadlessGui.h"
@@ -227,6 +228,86 @@ TEST_F(ListenerTest, RightDragTurnsTheCameraButNotWithBothButtons)
     input.moveTo(0.6f, 0.5f);
     process();
     EXPECT_TRUE(turned.equals(camera.getOrientation(), Ogre::Radian(1e-6f)));
+}
+
+TEST_F(ListenerTest, MiddleDragTurnsAndTiltsTheCameraWithinItsLimits)
+{
+    camera.setPosition(0, 40, 0);
+    camera.setOrientation(Ogre::Quaternion::IDENTITY);
+    moveTo(0.5f, 0.5f);
+    input.button(input::BUTTON2_MASK, true);
+    input.moveTo(0.51f, 0.49f);
+    process();
+    EXPECT_NEAR(-0.72f, headingOf(camera).valueDegrees() - 180, 1e-2);
+    EXPECT_NEAR(0.72f, camerapose::pitchOf(camera), 1e-2);
+    EXPECT_TRUE(listener->middleButtonHeldInScene());
+    EXPECT_TRUE(presses.empty()) << "the tools never see the middle button";
+
+    // A held drag goes on past the window's edge.
+    input.moveTo(0.51f, 2.0f);
+    process();
+    EXPECT_NEAR(camerapose::lowestPitch, camerapose::pitchOf(camera), 1e-3);
+    input.moveTo(0.51f, 0.0f);
+    process();
+    EXPECT_NEAR(camerapose::highestPitch, camerapose::pitchOf(camera), 1e-3);
+    EXPECT_NEAR(-0.72f, headingOf(camera).valueDegrees() - 180, 1e-2) << "tilting keeps the heading";
+
+    input.button(input::BUTTON2_MASK, false);
+    input.moveTo(0.7f, 0.5f);
+    process();
+    EXPECT_FALSE(listener->middleButtonHeldInScene());
+    EXPECT_NEAR(-0.72f, headingOf(camera).valueDegrees() - 180, 1e-2) << "a plain move turns nothing";
+}
+
+TEST_F(ListenerTest, TheWheelMovesAlongTheViewFiveUnitsANotchButNotIntoTheGround)
+{
+    camera.setPosition(0, 40, 0);
+    camera.setOrientation(Ogre::Quaternion::IDENTITY);
+    camerapose::tilt(camera, -30);
+    moveTo(0.4f, 0.5f);
+    const Ogre::Vector3 direction = camera.getDirection();
+    input.wheel(2);
+    process();
+    EXPECT_TRUE(camera.getPosition().positionEquals(Ogre::Vector3(0, 40, 0) + direction * 10, 1e-3f));
+    input.wheel(-1);
+    process();
+    EXPECT_TRUE(camera.getPosition().positionEquals(Ogre::Vector3(0, 40, 0) + direction * 5, 1e-3f));
+
+    input.wheel(40);
+    process();
+    EXPECT_NEAR(camerapose::clearance, camera.getPosition().y, 1e-3) << "flat ground at 0 here";
+
+    const Ogre::Vector3 before = camera.getPosition();
+    mode.begin(Activity::Typing);
+    input.wheel(1);
+    process();
+    EXPECT_EQ(before, camera.getPosition()) << "the mode holds the camera";
+}
+
+TEST_F(ListenerTest, ShiftWithTheArrowsUpAndDownTiltsInsteadOfMoving)
+{
+    camera.setPosition(0, 40, 0);
+    camera.setOrientation(Ogre::Quaternion::IDENTITY);
+    const Ogre::FrameEvent second{1, 1};
+    input.keyDown(input::KC_LSHIFT);
+    input.keyDown(input::KC_UP);
+    process();
+    listener->frameStarted(second);
+    EXPECT_NEAR(30, camerapose::pitchOf(camera), 1e-3) << "36 degrees a second, stopped at 30 up";
+    EXPECT_EQ(Ogre::Vector3(0, 40, 0), camera.getPosition());
+    input.keyUp(input::KC_UP);
+    input.keyDown(input::KC_DOWN);
+    process();
+    for (int frame = 0; frame < 4; ++frame)
+        listener->frameStarted(second);
+    EXPECT_NEAR(-80, camerapose::pitchOf(camera), 1e-3);
+    EXPECT_EQ(Ogre::Vector3(0, 40, 0), camera.getPosition());
+
+    input.keyUp(input::KC_LSHIFT);
+    process();
+    listener->frameStarted(Ogre::FrameEvent{0.1f, 0.1f});
+    EXPECT_NEAR(-80, camerapose::pitchOf(camera), 1e-3) << "without Shift Down moves back";
+    EXPECT_GT(camera.getPosition().y, 40);
 }
 
 TEST_F(ListenerTest, KeysReachTheEditorWithTheirModifiersAndWhetherTextIsBeingTyped)

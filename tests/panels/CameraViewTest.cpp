@@ -71,6 +71,28 @@ TEST_F(CameraView, AClickClosesAnOpenPopup)
     EXPECT_FALSE(window("duzenlePopup")->isVisible());
 }
 
+TEST_F(CameraView, TheWheelOverThePictureMovesTheCameraAlongItsView)
+{
+    const Ogre::Vector3 before = camera->getPosition();
+    input.moveTo(0.4f, 0.5f);
+    input.wheel(1);
+    listener->processEvents();
+    EXPECT_TRUE(camera->getPosition().positionEquals(before + camera->getDirection() * 5, 1e-3f));
+}
+
+TEST_F(CameraView, AMiddleOrRightDragOverThePictureTurnsTheCamera)
+{
+    for (int button : {input::BUTTON2_MASK, input::BUTTON1_MASK}) {
+        const Ogre::Quaternion before = camera->getOrientation();
+        input.moveTo(0.4f, 0.5f);
+        input.button(button, true);
+        input.moveTo(0.45f, 0.5f);
+        input.button(button, false);
+        listener->processEvents();
+        EXPECT_FALSE(before.equals(camera->getOrientation(), Ogre::Radian(1e-3f))) << button;
+    }
+}
+
 using StartHint = EditorFixture;
 
 TEST_F(StartHint, ShowsUntilThereIsAScenario)

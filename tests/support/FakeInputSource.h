@@ -37,6 +37,12 @@ public:
         e.buttonMask = mask;
         queued.push_back(e);
     }
+    void wheel(int notches)
+    {
+        input::RawEvent e = raw(input::RawEvent::Wheel);
+        e.notches = notches;
+        queued.push_back(e);
+    }
     void closeWindow() { queued.push_back(raw(input::RawEvent::WindowClosed)); }
 
 private:
