@@ -24,7 +24,8 @@ Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, con
                                        [&sceneManager](float x, float z) -> std::optional<float> {
                                            const TerrainSceneManager* terrain = terrainOf(sceneManager);
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
-                                       }})
+                                       }}),
+      goTo(GoToItem::Parts{document, selection, mode, camera, sceneManager})
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
     tools.onPlacingChanged([this](Placing placing) { mode.setPlacing(placing != Placing::Nothing); });
@@ -47,6 +48,7 @@ void Editor::wire()
     parts.documents.wire();
     parts.edits.wire();
     parts.testRun.wire();
+    parts.goTo.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -78,7 +80,8 @@ void Editor::quit()
 // The order in which a key is offered, each step as far as the mode allows it:
 // a modal window takes every key; a widget that has the keys gets them typed
 // (commands go on); a test run takes every key; then the menus' chords, the
-// tools' keys, the camera's keys, and last Escape asking to end the editor.
+// tools' keys, the camera's keys (Home going to the selection), and last
+// Escape asking to end the editor.
 bool Editor::offerKey(const input::KeyEvent& key)
 {
     const Allowed allowed = parts.mode.allowed();
@@ -87,7 +90,7 @@ bool Editor::offerKey(const input::KeyEvent& key)
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
         || (allowed.toolKeys && parts.edits.handleToolKey(key))
-        || (allowed.cameraKeys && CameraControls::isCameraKey(key))
+        || (allowed.cameraKeys && (parts.goTo.handleKey(key) || CameraControls::isCameraKey(key)))
         || (allowed.shortcuts && parts.shortcuts.leaveOnEscape(key));
 }
 

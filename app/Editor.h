@@ -9,6 +9,7 @@
 #include "panels/CameraView.h"
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
+#include "panels/GoToItem.h"
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
@@ -67,6 +68,7 @@ public:
     platform::SdlClipboard& clipboard() { return parts.clipboard; }
     EditCommands& edits() { return parts.edits; }
     TestRunController& testRun() { return parts.testRun; }
+    GoToItem& goTo() { return parts.goTo; }
 
 private:
     struct Parts {
@@ -92,6 +94,7 @@ private:
         EditCommands edits{EditCommands::Parts{tools, cameraView, clipboard, mode}};
         Shortcuts shortcuts{documents, edits};
         TestRunController testRun;
+        GoToItem goTo;
     };
 
     void quit();

@@ -39,9 +39,13 @@ inline constexpr const char* duplicateItem = "cogaltPopupItem";      // "duplica
 inline constexpr const char* selectAllItem = "tumunuSecPopupItem";   // "select all"
 inline constexpr const char* undoItem = "geriAlPopupItem";           // "take back"
 inline constexpr const char* redoItem = "yinelePopupItem";           // "repeat"
+inline constexpr const char* checkItem = "kontrolPopupItem";         // "check": opens the problem check
 // Gorunum's items.
 inline constexpr const char* toolboxItem = "arackutusu";   // "toolbox": hides and shows it
 inline constexpr const char* testRunItem = "denePopupItem";  // "try": starts a test run
+inline constexpr const char* goToItem = "ortalaPopupItem";   // "centre": the camera goes to the selection
+inline constexpr const char* mapItem = "haritaPopupItem";    // "map": shows or hides the map
+inline constexpr const char* listItem = "listePopupItem";    // "list": shows or hides the list of items
 // Yardim's item.
 inline constexpr const char* aboutItem = "hakkindaPopupItem";  // "about"
 

@@ -62,7 +62,7 @@ TEST_F(EditCommands, DuzenleListsTheGroupEditsAfterSilInOrder)
     EXPECT_EQ(shown, (std::vector<std::string>{"silPopupItem Sil", "kesPopupItem Kes", "kopyalaPopupItem Kopyala",
                                                "yapistirPopupItem Yapistir", "cogaltPopupItem Cogalt",
                                                "tumunuSecPopupItem Tumunu Sec", "geriAlPopupItem Geri Al",
-                                               "yinelePopupItem Yinele"}));
+                                               "yinelePopupItem Yinele", "kontrolPopupItem Kontrol Et"}));
 
     // A paste from the menu lands where the mouse was over the view before it went there.
     click(window("duzenle"));
