@@ -9,6 +9,7 @@
 #include "panels/PanelLocking.h"
 #include "platform/host/LinuxDirectoryHost.h"
 #include "scene/MeshLoading.h"
+#include "scene/terrain/Heightfield.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
 #include <CEGUI/Window.h>
@@ -25,7 +26,13 @@ Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, con
                                            const TerrainSceneManager* terrain = terrainOf(sceneManager);
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
                                        }}),
-      goTo(GoToItem::Parts{document, selection, mode, camera, sceneManager})
+      goTo(GoToItem::Parts{document, selection, mode, camera, sceneManager}),
+      check(document, goTo, [&sceneManager]() -> std::optional<GroundBox> {
+          const Heightfield* ground = groundOf(sceneManager);
+          if (!ground)
+              return std::nullopt;
+          return centredTerrain(ground->worldX(), ground->worldZ());
+      })
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
     tools.onPlacingChanged([this](Placing placing) { mode.setPlacing(placing != Placing::Nothing); });
@@ -49,6 +56,7 @@ void Editor::wire()
     parts.edits.wire();
     parts.testRun.wire();
     parts.goTo.wire();
+    parts.check.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -99,6 +107,7 @@ void Editor::frame(float seconds)
     parts.properties.animate();
     parts.menuBar.animate();
     parts.cameraView.frame();
+    parts.check.frame();
     if (parts.testRun.running())
         parts.testRun.frame(seconds);
 }

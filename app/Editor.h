@@ -7,6 +7,7 @@
 #include "filedialog/CommonFileDialog.h"
 #include "gui/EditorMode.h"
 #include "panels/CameraView.h"
+#include "panels/CheckWindow.h"
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
@@ -69,6 +70,7 @@ public:
     EditCommands& edits() { return parts.edits; }
     TestRunController& testRun() { return parts.testRun; }
     GoToItem& goTo() { return parts.goTo; }
+    CheckWindow& check() { return parts.check; }
 
 private:
     struct Parts {
@@ -95,6 +97,7 @@ private:
         Shortcuts shortcuts{documents, edits};
         TestRunController testRun;
         GoToItem goTo;
+        CheckWindow check;
     };
 
     void quit();

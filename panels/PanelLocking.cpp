@@ -4,6 +4,7 @@
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
 #include "panels/MessageEditorNames.h"
+#include "panels/OverviewNames.h"
 
 #include <CEGUI/Window.h>
 
@@ -33,6 +34,8 @@ void lock(const Allowed& allowed)
     setEnabled({mainFrame, cameraView, messagenames::window}, allowed.frame);
     setEnabled(menuButtons, allowed.menus);
     setEnabled({mainFrameCloseButton}, allowed.menus);
+    // The overview windows select and move the camera: not under a window that has the editor.
+    setEnabled(overviewnames::windows, allowed.commands);
 }
 
 }  // namespace
