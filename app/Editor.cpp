@@ -57,6 +57,7 @@ void Editor::wire()
     parts.testRun.wire();
     parts.goTo.wire();
     parts.check.wire();
+    parts.list.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -88,8 +89,8 @@ void Editor::quit()
 // The order in which a key is offered, each step as far as the mode allows it:
 // a modal window takes every key; a widget that has the keys gets them typed
 // (commands go on); a test run takes every key; then the menus' chords, the
-// tools' keys, the camera's keys (Home going to the selection), and last
-// Escape asking to end the editor.
+// tools' keys, the overview windows' keys, the camera's keys (Home going to
+// the selection), and last Escape asking to end the editor.
 bool Editor::offerKey(const input::KeyEvent& key)
 {
     const Allowed allowed = parts.mode.allowed();
@@ -98,6 +99,7 @@ bool Editor::offerKey(const input::KeyEvent& key)
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
         || (allowed.toolKeys && parts.edits.handleToolKey(key))
+        || (allowed.shortcuts && parts.list.handleKey(key))
         || (allowed.cameraKeys && (parts.goTo.handleKey(key) || CameraControls::isCameraKey(key)))
         || (allowed.shortcuts && parts.shortcuts.leaveOnEscape(key));
 }
@@ -108,6 +110,7 @@ void Editor::frame(float seconds)
     parts.menuBar.animate();
     parts.cameraView.frame();
     parts.check.frame();
+    parts.list.frame();
     if (parts.testRun.running())
         parts.testRun.frame(seconds);
 }

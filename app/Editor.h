@@ -11,6 +11,7 @@
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/ListWindow.h"
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
@@ -71,6 +72,7 @@ public:
     TestRunController& testRun() { return parts.testRun; }
     GoToItem& goTo() { return parts.goTo; }
     CheckWindow& check() { return parts.check; }
+    ListWindow& list() { return parts.list; }
 
 private:
     struct Parts {
@@ -98,6 +100,7 @@ private:
         TestRunController testRun;
         GoToItem goTo;
         CheckWindow check;
+        ListWindow list{document, selection, mode, goTo};
     };
 
     void quit();

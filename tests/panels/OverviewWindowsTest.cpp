@@ -97,4 +97,59 @@ TEST_F(Overview, TheWindowsAreLockedWhileAWindowHasTheEditor)
     EXPECT_FALSE(window("kontrolWindow")->isDisabled());
 }
 
+TEST_F(Overview, TheListShowsTheItemsWithWidgetsOnlyForTheRowsInSight)
+{
+    for (int i = 0; i < 100; ++i)
+        add(makeObject(editor->document().peekId(), i % 2 ? "adam.mesh" : "kadin.mesh", i, -i));
+    addArea(10, 10, 20, 30, "Burada \xc4\x9fi\xc5\x9f" "e kuyru\xc4\x9fu var");  // "gise" with Turkish letters
+    pressKey(input::KC_L);
+    ASSERT_TRUE(window("listeWindow")->isVisible());
+    EXPECT_EQ("Ogeler", text("listeWindow"));
+    RowTable& rows = editor->list().table();
+    EXPECT_EQ(101u, rows.rowCount());
+    EXPECT_LT(rows.rowsInSight(), 20u);
+    EXPECT_EQ((std::vector<std::string>{"Nesne", "kadin", "0", "0", ""}), rowTexts(rows, 0));
+
+    headlessgui::click(window("listeAra"));
+    headlessgui::typeText("GISE");
+    pressKey(input::KC_L);  // typed into the field, it does not close the window
+    EXPECT_TRUE(window("listeWindow")->isVisible());
+    frames(1);
+    ASSERT_EQ(1u, rows.rowCount()) << "Turkish letters fold, case does not count: " << text("listeAra");
+    EXPECT_EQ("Alan", rowTexts(rows, 0)[0]);
+    EXPECT_FALSE(rows.rowWindow(1)->isVisible());
+}
+
+TEST_F(Overview, ListClicksSortSelectAndGoTo)
+{
+    const ItemId west = add(makeObject(editor->document().peekId(), "adam.mesh", -300, 40));
+    const ItemId east = add(makeObject(editor->document().peekId(), "adam.mesh", 300, 40));
+    headlessgui::click(window("gorunum"));
+    headlessgui::click(window("listePopupItem"));
+    RowTable& rows = editor->list().table();
+    headlessgui::click(window("listeTablo/rows/header2"));  // x
+    headlessgui::click(window("listeTablo/rows/header2"));
+    frames(1);
+    EXPECT_EQ("300", rowTexts(rows, 0)[2]) << "the second click sorts descending";
+
+    const Ogre::Vector3 before = camera->getPosition();
+    headlessgui::click(rows.rowWindow(1));
+    EXPECT_EQ(std::optional<ItemId>(west), editor->selection().selected());
+    EXPECT_EQ(before, camera->getPosition()) << "a single click only selects";
+    frames(1);
+    EXPECT_EQ("tl:FFB4CDF0 tr:FFB4CDF0 bl:FFB4CDF0 br:FFB4CDF0",
+              rows.rowWindow(1)->getChildAtIdx(0)->getProperty("BackgroundColours")) << "the selected row is marked";
+
+    headlessgui::doubleClick(rows.rowWindow(0));
+    EXPECT_EQ(std::optional<ItemId>(east), editor->selection().selected());
+    const Ogre::Vector3 at = camera->getPosition();
+    EXPECT_NEAR(camerapose::lookingDistance, Ogre::Vector2(at.x - 300, at.z - 40).length(), 1e-2);
+
+    ASSERT_EQ("", editor->document().execute(std::make_unique<RemoveItem>(east)));
+    frames(1);
+    EXPECT_EQ(1u, rows.rowCount()) << "the list follows edits";
+    pressKey(input::KC_L);
+    EXPECT_FALSE(window("listeWindow")->isVisible());
+}
+
 }  // namespace
