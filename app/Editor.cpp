@@ -14,6 +14,21 @@
 
 #include <CEGUI/Window.h>
 
+namespace {
+
+// The ground of the scene's terrain, when it has one.
+std::function<std::optional<GroundBox>()> terrainBox(const Ogre::SceneManager& sceneManager)
+{
+    return [&sceneManager]() -> std::optional<GroundBox> {
+        const Heightfield* ground = groundOf(sceneManager);
+        if (!ground)
+            return std::nullopt;
+        return centredTerrain(ground->worldX(), ground->worldZ());
+    };
+}
+
+}  // namespace
+
 Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart,
                      std::function<void()> quit)
     : mirror(sceneManager, document), cursor(sceneManager), picker(sceneManager, camera, mirror),
@@ -27,12 +42,8 @@ Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, con
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
                                        }}),
       goTo(GoToItem::Parts{document, selection, mode, camera, sceneManager}),
-      check(document, goTo, [&sceneManager]() -> std::optional<GroundBox> {
-          const Heightfield* ground = groundOf(sceneManager);
-          if (!ground)
-              return std::nullopt;
-          return centredTerrain(ground->worldX(), ground->worldZ());
-      })
+      check(document, goTo, terrainBox(sceneManager)),
+      map(document, selection, goTo, camera, terrainBox(sceneManager))
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
     tools.onPlacingChanged([this](Placing placing) { mode.setPlacing(placing != Placing::Nothing); });
@@ -58,6 +69,7 @@ void Editor::wire()
     parts.goTo.wire();
     parts.check.wire();
     parts.list.wire();
+    parts.map.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -99,7 +111,7 @@ bool Editor::offerKey(const input::KeyEvent& key)
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
         || (allowed.toolKeys && parts.edits.handleToolKey(key))
-        || (allowed.shortcuts && parts.list.handleKey(key))
+        || (allowed.shortcuts && (parts.list.handleKey(key) || parts.map.handleKey(key)))
         || (allowed.cameraKeys && (parts.goTo.handleKey(key) || CameraControls::isCameraKey(key)))
         || (allowed.shortcuts && parts.shortcuts.leaveOnEscape(key));
 }
@@ -111,6 +123,7 @@ void Editor::frame(float seconds)
     parts.cameraView.frame();
     parts.check.frame();
     parts.list.frame();
+    parts.map.frame();
     if (parts.testRun.running())
         parts.testRun.frame(seconds);
 }

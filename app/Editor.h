@@ -12,6 +12,7 @@
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
 #include "panels/ListWindow.h"
+#include "panels/MapWindow.h"
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
@@ -73,6 +74,7 @@ public:
     GoToItem& goTo() { return parts.goTo; }
     CheckWindow& check() { return parts.check; }
     ListWindow& list() { return parts.list; }
+    MapWindow& map() { return parts.map; }
 
 private:
     struct Parts {
@@ -101,6 +103,7 @@ private:
         GoToItem goTo;
         CheckWindow check;
         ListWindow list{document, selection, mode, goTo};
+        MapWindow map;
     };
 
     void quit();

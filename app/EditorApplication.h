@@ -41,6 +41,7 @@ private:
     void startWidgetSystem();
     void buildCameraViewPictures();
     void createLightsTerrainAndSky();
+    void buildMapPicture();
 
     std::string scenarioAtStart;
     CEGUI::Renderer* guiRenderer = nullptr;

@@ -5,6 +5,7 @@
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
+#include "panels/OverviewNames.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <CEGUI/CEGUI.h>
@@ -57,6 +58,7 @@ void EditorApplication::createScene()
     window->getViewport(0)->setAutoUpdated(false);
     editor = std::make_unique<Editor>(*sceneManager, *camera, writePlaces().dialogStartDirectory);
     editor->wire();
+    buildMapPicture();
 }
 
 void EditorApplication::startWidgetSystem()
@@ -121,4 +123,34 @@ void EditorApplication::createLightsTerrainAndSky()
     sceneManager->setWorldGeometry("terrain.cfg");
     sceneManager->setSkyDome(true, "Examples/CloudySky", 5, 8, 10000, true, Ogre::Quaternion::IDENTITY, 16, 16,
                              -1, Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
+}
+
+// The map's picture: the terrain's colour texture under the marks, put into a
+// texture that the widgets draw whenever the map draws itself again.
+void EditorApplication::buildMapPicture()
+{
+    MapWindow& map = editor->map();
+    const int side = map.picture().side();
+    const auto pixels = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
+
+    Ogre::Image terrainImage;
+    terrainImage.load("terrain.png", "General");
+    terrainImage.resize(static_cast<Ogre::ushort>(side), static_cast<Ogre::ushort>(side));
+    std::vector<std::uint32_t> background(pixels);
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column)
+            background[static_cast<std::size_t>(row) * side + column] =
+                terrainImage.getColourAt(column, row, 0).getAsARGB();
+    map.picture().setBackground(std::move(background));
+
+    Ogre::TexturePtr texture = Ogre::TextureManager::getSingleton().createManual(
+        "haritaTex", "General", Ogre::TEX_TYPE_2D, side, side, 0, Ogre::PF_A8R8G8B8, Ogre::TU_DYNAMIC_WRITE_ONLY);
+    auto& renderer = *static_cast<CEGUI::OgreRenderer*>(guiRenderer);
+    defineWholeImage(renderer.createTexture("haritaImageSet", texture, false), "haritaImageSet", "haritaImage");
+    getWindow(overviewnames::mapPicture)->setProperty("Image", "haritaImageSet/haritaImage");
+    map.present([texture, side](const MapPicture& picture) {
+        const Ogre::PixelBox box(side, side, 1, Ogre::PF_A8R8G8B8,
+                                 const_cast<std::uint32_t*>(picture.pixels().data()));
+        texture->getBuffer()->blitFromMemory(box);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/ItemList.h"
+#include "gui/ScreenBounds.h"
 #include "gui/WindowLookup.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
@@ -49,6 +50,7 @@ void CheckWindow::wire()
                                                          },
                                                          {}, {}});
     getWindow(checkWindow)->setVisible(false);
+    keepInsideParent(checkWindow);
     onWindowEvent(mainnames::checkItem, CEGUI::PushButton::EventClicked, [this] {
         closeMenuPopups();
         open();

@@ -8,6 +8,7 @@
 #include "panels/MenuPopups.h"
 #include "platform/input/InputEvents.h"
 #include "scene/CameraPose.h"
+#include "scene/PlacementGeometry.h"
 #include "scene/SceneMirror.h"
 #include "scene/terrain/Heightfield.h"
 
@@ -47,8 +48,13 @@ bool GoToItem::handleKey(const input::KeyEvent& key)
 void GoToItem::goToSelection()
 {
     const Heightfield* ground = groundOf(parts.scene);
-    if (const std::optional<GroundBox> selected = boxAround(parts.selection.items())) {
-        camerapose::lookAt(parts.camera, selected->centre(), ground);
+    const std::vector<Item> selected = parts.selection.items();
+    if (selected.size() == 1) {
+        lookAtItem(selected.front());
+        return;
+    }
+    if (const std::optional<GroundBox> around = boxAround(selected)) {
+        camerapose::lookAt(parts.camera, around->centre(), ground);
         return;
     }
     if (const std::optional<GroundBox> all = boxAround(parts.document.items()))
@@ -64,7 +70,14 @@ void GoToItem::select(ItemId id, bool lookAtIt)
         return;
     parts.selection.select(id);
     if (lookAtIt)
-        camerapose::lookAt(parts.camera, groundCentreOf(*item), groundOf(parts.scene));
+        lookAtItem(*item);
+}
+
+void GoToItem::lookAtItem(const Item& item)
+{
+    // An item stands on the highest ground under it: look at where it is drawn.
+    const Heightfield* ground = groundOf(parts.scene);
+    camerapose::lookAt(parts.camera, groundCentreOf(item), ground, placementOf(item, ground).position.y);
 }
 
 void GoToItem::moveOver(GroundPoint point) { camerapose::moveOver(parts.camera, point, groundOf(parts.scene)); }

@@ -40,5 +40,7 @@ public:
     void moveOver(GroundPoint point);
 
 private:
+    void lookAtItem(const Item& item);
+
     Parts parts;
 };

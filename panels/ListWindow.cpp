@@ -2,6 +2,7 @@
 
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
+#include "gui/ScreenBounds.h"
 #include "gui/WindowLookup.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
@@ -17,7 +18,7 @@ using namespace overviewnames;
 
 std::vector<RowTable::Column> listColumns()
 {
-    const float widths[itemColumnCount] = {0.1f, 0.18f, 0.12f, 0.12f, 0.48f};
+    const float widths[itemColumnCount] = {0.13f, 0.17f, 0.12f, 0.12f, 0.46f};
     std::vector<RowTable::Column> columns;
     for (std::size_t c = 0; c < itemColumnCount; ++c)
         columns.push_back({columnTitle(static_cast<ItemColumn>(c)), widths[c]});
@@ -40,6 +41,7 @@ void ListWindow::wire()
                            [this](std::size_t row) { goTo.select(list.idAt(row), true); },
                            [this](std::size_t column) { list.toggleSort(static_cast<ItemColumn>(column)); }});
     getWindow(listWindow)->setVisible(false);
+    keepInsideParent(listWindow);
     onWindowEvent(mainnames::listItem, CEGUI::PushButton::EventClicked, [this] {
         closeMenuPopups();
         toggle();

@@ -67,10 +67,10 @@ void keepAboveGround(Ogre::Camera& camera, const Heightfield* ground)
     }
 }
 
-void lookAt(Ogre::Camera& camera, GroundPoint point, const Heightfield* ground)
+void lookAt(Ogre::Camera& camera, GroundPoint point, const Heightfield* ground, std::optional<float> height)
 {
     const Ogre::Radian heading = headingOf(camera);
-    const Ogre::Vector3 target(point.x, groundAt(ground, point.x, point.z), point.z);
+    const Ogre::Vector3 target(point.x, height.value_or(groundAt(ground, point.x, point.z)), point.z);
     Ogre::Vector3 position = target - forwardOf(heading) * lookingDistance;
     position.y = groundAt(ground, position.x, position.z) + clearance;
     camera.setPosition(position);

@@ -2,6 +2,8 @@
 
 #include "document/ItemGround.h"
 
+#include <optional>
+
 namespace Ogre { class Camera; }
 class Heightfield;
 
@@ -25,8 +27,10 @@ void tilt(Ogre::Camera& camera, float degrees);
 // Lifts the camera to the clearance above the terrain when it is lower.
 void keepAboveGround(Ogre::Camera& camera, const Heightfield* ground);
 // Stands lookingDistance before the point, seen along the heading, at the
-// clearance above the terrain, and looks at the point.
-void lookAt(Ogre::Camera& camera, GroundPoint point, const Heightfield* ground);
+// clearance above the terrain, and looks at the point at the height given, or
+// at the terrain's height there.
+void lookAt(Ogre::Camera& camera, GroundPoint point, const Heightfield* ground,
+            std::optional<float> height = std::nullopt);
 // Looks steeply down on the box from a height at which all of it is in view.
 void overlook(Ogre::Camera& camera, const GroundBox& box, const Heightfield* ground);
 // Moves over the point at the same height above the terrain, looking as before.

@@ -2,6 +2,8 @@
 
 #include "document/Commands.h"
 #include "scene/CameraPose.h"
+#include "scene/SceneMirror.h"
+#include "scene/terrain/Heightfield.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
@@ -150,6 +152,94 @@ TEST_F(Overview, ListClicksSortSelectAndGoTo)
     EXPECT_EQ(1u, rows.rowCount()) << "the list follows edits";
     pressKey(input::KC_L);
     EXPECT_FALSE(window("listeWindow")->isVisible());
+}
+
+// The map on the staged terrain, its pictures caught as the application would put them on screen.
+class Map : public Overview {
+protected:
+    void SetUp() override
+    {
+        Overview::SetUp();
+        editor->map().present([this](const MapPicture& picture) {
+            ++presented;
+            shown = picture.pixels();
+        });
+    }
+    std::uint32_t shownAt(float x, float z) const
+    {
+        const MapPicture& picture = editor->map().picture();
+        const auto column = static_cast<std::size_t>(picture.columnOf(x));
+        const auto row = static_cast<std::size_t>(picture.rowOf(z));
+        return shown.at(row * static_cast<std::size_t>(picture.side()) + column);
+    }
+    float groundAt(float x, float z) const { return groundOf(*scene)->heightAt(x, z).value_or(-1000); }
+
+    int presented = 0;
+    std::vector<std::uint32_t> shown;
+};
+
+TEST_F(Map, ShowsEveryItemAsAMarkAndFollowsEditsAndTheSelection)
+{
+    const ItemId man = add(makeObject(editor->document().peekId(), "adam.mesh", -300, 200));
+    addArea(100, 100, 300, 200, "Dur");
+    add(makeRoad(editor->document().peekId(), "yol.mesh", -500, -400, -100, -400));
+    pressKey(input::KC_M);
+    ASSERT_TRUE(window("haritaWindow")->isVisible());
+    EXPECT_EQ("Harita", text("haritaWindow"));
+    ASSERT_EQ(1, presented);
+    EXPECT_EQ(MapPicture::objectColour, shownAt(-300, 200));
+    EXPECT_EQ(MapPicture::areaColour, shownAt(100, 150));
+    EXPECT_EQ(MapPicture::areaColour, shownAt(200, 100));
+    EXPECT_NE(MapPicture::areaColour, shownAt(200, 150)) << "an area is its outline";
+    EXPECT_EQ(MapPicture::roadColour, shownAt(-300, -400));
+
+    frames(3);
+    EXPECT_EQ(1, presented) << "frames without a change draw nothing";
+    editor->selection().select(man);
+    frames(1);
+    EXPECT_EQ(MapPicture::selectedColour, shownAt(-300, 200));
+    editor->document().undo();  // the road
+    editor->document().undo();  // the area
+    frames(1);
+    EXPECT_EQ(3, presented);
+    EXPECT_NE(MapPicture::areaColour, shownAt(100, 150));
+    EXPECT_NE(MapPicture::roadColour, shownAt(-300, -400));
+
+    headlessgui::click(window("gorunum"));
+    headlessgui::click(window("haritaPopupItem"));
+    EXPECT_FALSE(window("haritaWindow")->isVisible());
+}
+
+TEST_F(Map, AClickMovesTheCameraThereKeepingItsHeightAboveGroundAndHeading)
+{
+    camera->setPosition(0, groundAt(0, 0) + 12, 0);
+    const Ogre::Quaternion looking = camera->getOrientation();
+    pressKey(input::KC_M);
+    const CEGUI::Rectf area = window("haritaResmi")->getUnclippedOuterRect().get();
+    // A quarter across and three quarters down: x -375, z 375 on a terrain of 1500 around the origin.
+    headlessgui::clickAt(area.left() + 0.25f * area.getWidth(), area.top() + 0.75f * area.getHeight());
+    const Ogre::Vector3 at = camera->getPosition();
+    EXPECT_NEAR(-375, at.x, 0.5);
+    EXPECT_NEAR(375, at.z, 0.5);
+    EXPECT_NEAR(groundAt(at.x, at.z) + 12, at.y, 1e-2);
+    EXPECT_TRUE(looking.equals(camera->getOrientation(), Ogre::Radian(1e-6f)));
+
+    frames(1);
+    const CEGUI::Rectf mark = window("haritaResmi/kamera")->getUnclippedOuterRect().get();
+    EXPECT_NEAR(area.left() + 0.25f * area.getWidth(), mark.getPosition().d_x + mark.getWidth() / 2, 1);
+    EXPECT_NEAR(area.top() + 0.75f * area.getHeight(), mark.getPosition().d_y + mark.getHeight() / 2, 1);
+}
+
+TEST_F(Map, CanBeDraggedButNotOffTheScreen)
+{
+    pressKey(input::KC_M);
+    CEGUI::Window* map = window("haritaWindow");
+    map->setPosition(CEGUI::UVector2(CEGUI::UDim(0, -150), CEGUI::UDim(0, 5000)));
+    const CEGUI::Sizef parent = map->getParentPixelSize();
+    EXPECT_EQ(0, map->getPosition().d_x.d_offset);
+    EXPECT_EQ(parent.d_height - map->getPixelSize().d_height, map->getPosition().d_y.d_offset);
+    map->setPosition(CEGUI::UVector2(CEGUI::UDim(0, 30), CEGUI::UDim(0, 40)));
+    EXPECT_EQ(30, map->getPosition().d_x.d_offset) << "inside, it stays where it is put";
 }
 
 }  // namespace
