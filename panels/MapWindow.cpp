@@ -54,6 +54,7 @@ MapWindow::~MapWindow() { document.removeObserver(this); }
 void MapWindow::wire()
 {
     map = std::make_unique<MapPicture>(pictureSide, terrain().value_or(centredTerrain(1500, 1500)));
+    map->replaceAll(document.items());
     CEGUI::Window& picture = *getWindow(mapPicture);
     cameraMark = makeMark(picture, "kamera", cameraMarkSize);
     for (std::size_t i = 0; i < std::size(viewMarkSteps); ++i)
@@ -74,6 +75,34 @@ void MapWindow::wire()
                   (click.position.d_y - area.top()) / area.getHeight());
         return true;
     });
+}
+
+void MapWindow::itemAdded(const Item& item)
+{
+    stale = true;
+    if (map)
+        map->add(item);
+}
+
+void MapWindow::itemChanged(const Item& before, const Item& after)
+{
+    stale = true;
+    if (map)
+        map->change(before, after);
+}
+
+void MapWindow::itemRemoved(const Item& item)
+{
+    stale = true;
+    if (map)
+        map->remove(item);
+}
+
+void MapWindow::allReplaced()
+{
+    stale = true;
+    if (map)
+        map->replaceAll(document.items());
 }
 
 bool MapWindow::isOpen() const { return getWindow(mapWindow)->isVisible(); }
@@ -108,7 +137,7 @@ void MapWindow::frame()
 void MapWindow::draw()
 {
     stale = false;
-    map->draw(document.items(), [this](ItemId id) { return selection.contains(id); });
+    map->draw(selection.items());
     if (presenter_)
         presenter_(*map);
 }

@@ -44,10 +44,10 @@ public:
     // Draws the picture again when something changed; places the camera's mark.
     void frame();
 
-    void itemAdded(const Item&) override { stale = true; }
-    void itemChanged(const Item&, const Item&) override { stale = true; }
-    void itemRemoved(const Item&) override { stale = true; }
-    void allReplaced() override { stale = true; }
+    void itemAdded(const Item& item) override;
+    void itemChanged(const Item& before, const Item& after) override;
+    void itemRemoved(const Item& item) override;
+    void allReplaced() override;
     void selectionChanged(const std::vector<ItemId>&, SelectionChange) override { stale = true; }
 
 private:

@@ -10,7 +10,8 @@ const std::uint32_t plainGround = 0xFF5A8040;
 }  // namespace
 
 MapPicture::MapPicture(int side, const GroundBox& terrain)
-    : size(side), terrain(terrain),
+    : size(side), terrain(terrain), pixelsPerUnitX(static_cast<float>(side) / (terrain.maxX - terrain.minX)),
+      pixelsPerUnitZ(static_cast<float>(side) / (terrain.maxZ - terrain.minZ)),
       background(static_cast<std::size_t>(side) * static_cast<std::size_t>(side), plainGround), picture(background)
 {
 }
@@ -21,36 +22,87 @@ void MapPicture::setBackground(std::vector<std::uint32_t> pixels)
         background = std::move(pixels);
 }
 
-float MapPicture::columnOf(float x) const { return (x - terrain.minX) / (terrain.maxX - terrain.minX) * size; }
+float MapPicture::columnOf(float x) const { return (x - terrain.minX) * pixelsPerUnitX; }
 
-float MapPicture::rowOf(float z) const { return (z - terrain.minZ) / (terrain.maxZ - terrain.minZ) * size; }
+float MapPicture::rowOf(float z) const { return (z - terrain.minZ) * pixelsPerUnitZ; }
 
 GroundPoint MapPicture::groundAt(float u, float v) const
 {
     return {terrain.minX + u * (terrain.maxX - terrain.minX), terrain.minZ + v * (terrain.maxZ - terrain.minZ)};
 }
 
-void MapPicture::draw(const std::vector<Item>& items, const std::function<bool(ItemId)>& selected)
-{
-    picture = background;
-    // Areas first, so that the objects and roads in them show.
-    for (int pass = 0; pass < 2; ++pass)
-        for (const Item& item : items)
-            if ((item.kind == ItemKind::Area) == (pass == 0) && !selected(item.id))
-                mark(item, item.kind == ItemKind::Area ? areaColour
-                           : item.kind == ItemKind::Road ? roadColour
-                                                         : objectColour);
-    for (const Item& item : items)
-        if (selected(item.id))
-            mark(item, selectedColour);
-}
-
-void MapPicture::mark(const Item& item, std::uint32_t colour)
+MapPicture::Mark MapPicture::markOf(const Item& item)
 {
     switch (item.kind) {
-    case ItemKind::Area: rectangle(groundBoxOf(item), colour); break;
-    case ItemKind::Road: line(item.x1, item.z1, item.x2, item.z2, colour); break;
-    default: dot(item.x, item.z, colour == selectedColour ? 2 : 1, colour); break;
+    case ItemKind::Area: {
+        const GroundBox box = groundBoxOf(item);
+        return {item.id, item.kind, box.minX, box.minZ, box.maxX, box.maxZ};
+    }
+    case ItemKind::Road: return {item.id, item.kind, item.x1, item.z1, item.x2, item.z2};
+    default: return {item.id, item.kind, item.x, item.z, item.x, item.z};
+    }
+}
+
+void MapPicture::add(const Item& item)
+{
+    std::vector<Mark>& marks = item.kind == ItemKind::Area ? areas : others;
+    placeOf[item.id] = marks.size();
+    marks.push_back(markOf(item));
+}
+
+void MapPicture::change(const Item& before, const Item& after)
+{
+    if (before.kind != after.kind || before.id != after.id) {
+        remove(before);
+        add(after);
+        return;
+    }
+    if (const auto found = placeOf.find(after.id); found != placeOf.end())
+        (after.kind == ItemKind::Area ? areas : others)[found->second] = markOf(after);
+}
+
+void MapPicture::remove(const Item& item)
+{
+    const auto found = placeOf.find(item.id);
+    if (found == placeOf.end())
+        return;
+    std::vector<Mark>& marks = item.kind == ItemKind::Area ? areas : others;
+    const std::size_t place = found->second;
+    placeOf.erase(found);
+    // The last mark takes the place of the one that goes.
+    if (place + 1 != marks.size()) {
+        marks[place] = marks.back();
+        placeOf[marks[place].id] = place;
+    }
+    marks.pop_back();
+}
+
+void MapPicture::replaceAll(const std::vector<Item>& items)
+{
+    areas.clear();
+    others.clear();
+    placeOf.clear();
+    for (const Item& item : items)
+        add(item);
+}
+
+void MapPicture::draw(const std::vector<Item>& selected)
+{
+    picture = background;
+    for (const Mark& each : areas)
+        mark(each, areaColour);
+    for (const Mark& each : others)
+        mark(each, each.kind == ItemKind::Road ? roadColour : objectColour);
+    for (const Item& item : selected)
+        mark(markOf(item), selectedColour);
+}
+
+void MapPicture::mark(const Mark& mark, std::uint32_t colour)
+{
+    switch (mark.kind) {
+    case ItemKind::Area: rectangle({mark.x1, mark.z1, mark.x2, mark.z2}, colour); break;
+    case ItemKind::Road: line(mark.x1, mark.z1, mark.x2, mark.z2, colour); break;
+    default: dot(mark.x1, mark.z1, colour == selectedColour ? 2 : 1, colour); break;
     }
 }
 
@@ -68,9 +120,12 @@ void MapPicture::dot(float x, float z, int radius, std::uint32_t colour)
         return;
     const int column = static_cast<int>(std::floor(atColumn));
     const int row = static_cast<int>(std::floor(atRow));
-    for (int r = row - radius; r <= row + radius; ++r)
-        for (int c = column - radius; c <= column + radius; ++c)
-            put(c, r, colour);
+    const int left = std::max(column - radius, 0), right = std::min(column + radius, size - 1);
+    const int top = std::max(row - radius, 0), bottom = std::min(row + radius, size - 1);
+    for (int r = top; r <= bottom; ++r) {
+        std::uint32_t* line = picture.data() + static_cast<std::size_t>(r) * size;
+        std::fill(line + left, line + right + 1, colour);
+    }
 }
 
 void MapPicture::rectangle(const GroundBox& box, std::uint32_t colour)

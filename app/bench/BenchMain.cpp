@@ -5,6 +5,7 @@
 // one table of the figures, their goals and whether each is met.
 #include "app/Editor.h"
 #include "app/EditorApplication.h"
+#include "document/Commands.h"
 #include "document/FileAccess.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioFormat.h"
@@ -91,6 +92,10 @@ struct Figures {
     double pick = 0, firstOpen = 0, reopen = 0, save = 0, parse = 0;
     double memoryPerItemKb = 0, memory = 0, reopenGrowth = 0;
     double hitsPerPick = 0;
+    // The overview windows: the map's part of a frame with the camera moving
+    // and of a frame after an edit, the frame with the map open over the frame
+    // without it; the list's opening and its slowest filter keystroke.
+    double mapMoving = 0, mapEdited = 0, mapFrameRatio = 0, listOpen = 0, listFilter = 0;
 };
 
 class BenchApplication : public EditorApplication {
@@ -227,7 +232,53 @@ private:
         for (const std::vector<double>& pose : ratios)
             figures.frameRatio = std::max(figures.frameRatio, median(pose));
         figures.memoryPerItemKb = (figures.memory - emptyMemory) * 1024.0 / std::max<std::size_t>(figures.items, 1);
+        parts.documents().openFile(file);
+        measureOverview(figures);
         return figures;
+    }
+
+    void measureOverview(Figures& figures)
+    {
+        Editor& parts = editorParts();
+        look(home);
+        const auto frames = [this] {
+            std::vector<double> times;
+            for (int i = 0; i < framesPerRun; ++i)
+                times.push_back(timed([this] { root->renderOneFrame(); }));
+            return median(times);
+        };
+        const double closed = frames();
+        MapWindow& map = parts.map();
+        map.toggle();
+        root->renderOneFrame();
+        figures.mapFrameRatio = frames() / closed;
+
+        std::vector<double> moving, edited;
+        for (int i = 0; i < framesPerRun; ++i) {
+            camera->moveRelative(Ogre::Vector3(1, 0, 0));
+            moving.push_back(timed([&] { map.frame(); }));
+        }
+        const Item first = parts.document().items().front();
+        for (int i = 0; i < 5; ++i) {
+            parts.document().execute(std::make_unique<ChangeItem>(first, shiftedBy(first, 1, 0)));
+            edited.push_back(timed([&] { map.frame(); }));
+            parts.document().undo();
+            map.frame();
+        }
+        map.toggle();
+        figures.mapMoving = median(moving);
+        figures.mapEdited = *std::max_element(edited.begin(), edited.end());
+
+        ListWindow& list = parts.list();
+        figures.listOpen = timed([&] { list.toggle(); });
+        for (const char* typed : {"a", "ad", "ada", "adam", "", "Yavas", "kup"}) {
+            figures.listFilter = std::max(figures.listFilter, timed([&] {
+                list.items().setFilter(typed);
+                list.frame();
+            }));
+        }
+        list.items().setFilter("");
+        list.toggle();
     }
 
     static std::string number(double value, int decimals)
@@ -275,6 +326,13 @@ private:
             row(n + "memory growth, Open to Open (heap MB)", number(f.reopenGrowth, 1), "<= 1",
                 f.reopenGrowth <= 1.0);
             row(n + "hits per pick (for reference)", number(f.hitsPerPick, 1), "-", -1);
+            row(n + "map ms a frame, camera moving / after an edit",
+                number(f.mapMoving, 3) + " / " + number(f.mapEdited, 2), at50k ? "<= 2" : "-",
+                at50k ? f.mapMoving <= 2 && f.mapEdited <= 2 : -1);
+            row(n + "frame with the map open / closed", number(f.mapFrameRatio, 2) + "x", "-", -1);
+            row(n + "list: opening ms / slowest filter keystroke ms",
+                number(f.listOpen, 1) + " / " + number(f.listFilter, 1), at50k ? "< 100" : "-",
+                at50k ? f.listOpen < 100 && f.listFilter < 100 : -1);
         }
         std::fflush(stdout);
     }
