@@ -31,6 +31,7 @@ void Editor::wire()
     cameraView.wire();
     documents.wire();
     testRun.wire();
+    recovery.wire();
 }
 
 void Editor::connect(EditorFrameListener& listener)
@@ -43,7 +44,7 @@ void Editor::connect(EditorFrameListener& listener)
     listener.hooks.frame = [this, &listener] { frame(listener.frameSeconds); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
     listener.hooks.key = [this](const input::KeyEvent& key, bool typing) {
-        return testRun.handleKey(key, typing) || documents.handleKey(key, typing);
+        return recovery.handleKey(key) || testRun.handleKey(key, typing) || documents.handleKey(key, typing);
     };
     listener.hooks.close = [this] {
         // A run ends before the editor may ask to save.
@@ -51,13 +52,18 @@ void Editor::connect(EditorFrameListener& listener)
         documents.exit();
     };
     testRun.setKeyState([&listener](input::KeyCode key) { return listener.inputReader->isKeyDown(key); });
-    testRun.setRunningChanged([&listener](bool running) { listener.freeCamera = !running; });
+    testRun.setRunningChanged([this, &listener](bool running) {
+        listener.freeCamera = !running;
+        if (running)
+            recovery.testRunStarts();
+    });
 }
 
 void Editor::frame(float seconds)
 {
     properties.animate();
     menuBar.animate();
+    recovery.frame();
     if (testRun.running())
         testRun.frame(seconds);
     else

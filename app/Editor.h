@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorRecovery.h"
 #include "document/Document.h"
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
@@ -53,6 +54,7 @@ public:
     CameraView cameraView{tools};
     DocumentController documents;
     TestRunController testRun;
+    EditorRecovery recovery{document, documents, keys};
 
 private:
     std::function<void()> quit;

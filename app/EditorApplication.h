@@ -31,7 +31,8 @@ public:
     EditorFrameListener* editorListener() const;
     Editor* editorParts() const { return editor.get(); }
 
-    // Start-up, then the scenario given on the command line, then the frame loop.
+    // Start-up, the offer of what a crash left, the scenario given on the command
+    // line, then the frame loop; a clean end removes this editor's recovery copies.
     void run() override;
     // Opens a scenario as Dosya > Ac does, in an editor unlocked as after New; a
     // file that cannot be opened leaves the empty scenario and the same notice.
@@ -43,6 +44,8 @@ public:
     CEGUI::Window* guiSheet = nullptr;
 
 private:
+    // Autosave as the settings say, into the recovery folder of the write places.
+    void startRecovery();
     void startWidgetSystem();
     void buildCameraViewPictures();
     void createLightsTerrainAndSky();

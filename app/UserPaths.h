@@ -8,6 +8,8 @@
 // directories instead.
 struct WritePlaces {
     std::string engineConfig = "ogre.cfg";  // read at start, written by the configuration dialog
+    std::string settings = "sahne.cfg";     // the editor's own settings, beside the engine's
+    std::string recoveryDirectory = "recovery";  // autosaved copies of unsaved work
     std::string engineLog = "Ogre.log";
     bool engineLogToFile = true;
     std::string guiLog = "CEGUI.log";

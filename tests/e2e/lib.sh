@@ -24,9 +24,10 @@ fail() {
   exit 1
 }
 
+# start_editor [ARGUMENT...]: the editor on a new virtual display, with its window in front.
 start_editor() {
   start_xvfb
-  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne >editor.out 2>editor.err) &
+  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
   EDITOR_PID=$!
   wait_for_window "$EDITOR_WINDOW" 60 || fail "the editor window did not open"
   WID=$(xdotool search --name "$EDITOR_WINDOW" | head -1)
