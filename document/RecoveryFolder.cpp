@@ -193,6 +193,8 @@ std::string RecoveryFolder::write(const std::vector<Item>& items, const std::str
     if (!writtenStem.empty() && writtenStem != stem)
         removeFiles(owner, &writtenStem);
     writtenStem = stem;
+    // A copy adopted from an earlier run holds less than this one.
+    removeAdopted();
     return {};
 }
 
@@ -204,6 +206,11 @@ void RecoveryFolder::removeOwn()
         owner.clear();
         writtenStem.clear();
     }
+    removeAdopted();
+}
+
+void RecoveryFolder::removeAdopted()
+{
     while (!adopted.empty()) {
         const RecoveryFile file = adopted.back();
         remove(file);

@@ -51,7 +51,8 @@ public:
     // this editor until it is released, removed or adopted, so that an editor
     // starting meanwhile does not offer it too.
     std::vector<RecoveryFile> claimOrphans();
-    // The copy counts as this editor's own from now on: removeOwn deletes it.
+    // The copy holds the document this editor now edits: its next copy replaces
+    // it, and removeOwn deletes it.
     void adopt(const RecoveryFile& file);
     // Deletes the copy and its side file.
     void remove(const RecoveryFile& file);
@@ -68,6 +69,7 @@ private:
     // The copy is no longer claimed or adopted; the lock goes with the owner's last.
     void letGo(const RecoveryFile& file, bool removed);
     bool inUse(const std::string& owner) const;
+    void removeAdopted();
 
     Host host;
     std::string owner;        // this editor's, chosen at its first copy

@@ -64,10 +64,9 @@ sleep 4
 [ "$(stat -c %Y "$copy")" = "$written" ] || fail "the copy was written again though nothing changed"
 cp "$copy" "$E2E_TMP/at-kill.zev"
 kill -9 "$EDITOR_PID"; wait "$EDITOR_PID" 2>/dev/null || true; EDITOR_PID=
-stop_xvfb
 
 # --- The next start offers it; Ac and a save give the copy's bytes ---------------
-start_editor
+launch_editor
 shot recovery-1-offered
 [ "$(offered)" = 1 ] || fail "the recovery window does not show one row"
 click $KURTAR_AC
@@ -82,9 +81,8 @@ cmp "$E2E_TMP/at-kill.zev" "$WORK/save.zev" || fail "the saved scenario differs 
 title_is "Sahne - save.zev"
 [ -z "$(copies)" ] || fail "the copy is still there after the save: $(copies)"
 quit_editor
-stop_xvfb
 
-start_editor
+launch_editor
 [ "$(offered)" = 0 ] || fail "a recovery window after a clean end"
 
 # --- A second editor leaves the first one's copy alone ---------------------------
@@ -107,10 +105,9 @@ sleep 5
 kill "$second_pid"; wait "$second_pid" 2>/dev/null || true
 [ "$(copies | wc -l)" = 1 ] || fail "the second editor took the first one's copy"
 kill -9 "$first_pid"; wait "$first_pid" 2>/dev/null || true; EDITOR_PID=
-stop_xvfb
 
 # --- The offer comes before a scenario given on the command line; Sonra keeps ----
-start_editor save.zev
+launch_editor save.zev
 [ "$(offered)" = 1 ] || fail "the recovery window does not come first"
 title_is "Sahne - Adsiz"
 shot recovery-3-before-command-line-file
@@ -119,10 +116,9 @@ sleep 1
 title_is "Sahne - save.zev"
 [ "$(copies | wc -l)" = 1 ] || fail "Sonra did not keep the copy"
 quit_editor
-stop_xvfb
 
 # --- Sil asks, then removes the copy with everything beside it --------------------
-start_editor
+launch_editor
 [ "$(offered)" = 1 ] || fail "the copy kept by Sonra is not offered again"
 click $KURTAR_SIL
 shot recovery-4-delete-question

@@ -27,10 +27,22 @@ fail() {
 # start_editor [ARGUMENT...]: the editor on a new virtual display, with its window in front.
 start_editor() {
   start_xvfb
+  launch_editor "$@"
+}
+
+# launch_editor [ARGUMENT...]: the editor on the display started before.
+launch_editor() {
   (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
   EDITOR_PID=$!
-  wait_for_window "$EDITOR_WINDOW" 60 || fail "the editor window did not open"
-  WID=$(xdotool search --name "$EDITOR_WINDOW" | head -1)
+  # This editor's window: one of an editor killed just before may linger a moment.
+  local i
+  WID=
+  for i in $(seq 1 600); do
+    WID=$(xdotool search --pid "$EDITOR_PID" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
+    [ -n "$WID" ] && break
+    sleep 0.1
+  done
+  [ -n "$WID" ] || fail "the editor window did not open"
   sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
