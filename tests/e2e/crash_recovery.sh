@@ -93,13 +93,7 @@ sleep 4
 first_pid=$EDITOR_PID
 (cd "$WORK" && exec ./sahne >second.out 2>second.err) &
 second_pid=$!
-second_wid=
-for _ in $(seq 1 300); do
-  second_wid=$(xdotool search --pid "$second_pid" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
-  [ -n "$second_wid" ] && break
-  sleep 0.1
-done
-[ -n "$second_wid" ] || fail "the second editor's window did not open"
+second_wid=$(window_of "$second_pid" 30) || fail "the second editor's window did not open"
 sleep 5
 [ "$(offered "$second_wid")" = 0 ] || fail "the second editor offers the copy of the one that runs"
 kill "$second_pid"; wait "$second_pid" 2>/dev/null || true

@@ -35,19 +35,23 @@ launch_editor() {
   (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
   EDITOR_PID=$!
   # This editor's window: one of an editor killed just before may linger a moment.
-  local i
-  WID=
-  for i in $(seq 1 600); do
-    WID=$(xdotool search --pid "$EDITOR_PID" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
-    [ -n "$WID" ] && break
-    sleep 0.1
-  done
-  [ -n "$WID" ] || fail "the editor window did not open"
+  WID=$(window_of "$EDITOR_PID" 60) || fail "the editor window did not open"
   sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
   # Let the first frames render and the properties tab finish its slide.
   sleep 3
+}
+
+# window_of PID SECONDS: the window of the editor with that process id, once it is there.
+window_of() {
+  local i id
+  for i in $(seq 1 $(($2 * 10))); do
+    id=$(xdotool search --pid "$1" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
 }
 
 # click X Y [BUTTON]: a click at window pixel X, Y.
