@@ -21,7 +21,8 @@ cmp -s "$data/items_300.zev" "$data/again.zev" || fail "the generator gave anoth
 grep -Eq '^\| start to first frame \(ms, median of 3\) +\| +[0-9]+ ' "$data/out.txt" || fail "no start time"
 for n in 40 300; do
   for figure in "frame / empty frame" "pick ms" "Open over the loaded scenario ms" "save ms" "parse ms" \
-                "memory MB" "memory growth"; do
+                "memory MB" "memory growth" "problem check ms" "area overlaps found" "list built ms" \
+                "list filter" "list sort" "edit \+ list refresh"; do
     grep -Eq "^\| $n items: $figure.*\| +-?[0-9]" "$data/out.txt" || fail "no '$figure' for $n items"
   done
   # Picks over a scenario spread over the whole terrain meet the ground at least.
