@@ -7,7 +7,7 @@
 # the command line opens after the offer; Sonra keeps a copy, Sil removes it.
 source "$(dirname "$0")/lib.sh"
 
-RECOVERY=$WORK/recovery
+RECOVERY=$WORK/../state/recovery
 KURTAR_AC="269 401"; KURTAR_SIL="399 401"; KURTAR_SONRA="529 401"; KURTAR_SIL_EVET="335 334"
 echo "autosave_seconds=2" >"$WORK/sahne.cfg"
 

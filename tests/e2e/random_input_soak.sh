@@ -490,7 +490,7 @@ save_cycle() {
 AUTOSAVE=${SOAK_AUTOSAVE_SECONDS:-4}
 KILL_MIN=${SOAK_KILL_MIN:-15}
 KILL_MAX=${SOAK_KILL_MAX:-45}
-RECOVERY=$WORK/recovery
+RECOVERY=$WORK/../state/recovery
 kills=0 recoveries=0 documents_lost=0 nothing_unsaved=0 unverified=0
 # When unsaved changes began, as far as the title tells: the look before the one
 # that first saw " *" (dirty_from) and that one (dirty_seen); "recovered" while the
