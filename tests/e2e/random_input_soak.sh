@@ -580,6 +580,16 @@ kill_cycle() {
   dirty_from= dirty_seen=
   unsaved && dirty_seen=recovered
   last_look=$(date +%s)
+  place_someone
+  watch_title
+}
+
+# One sure edit after each start, so that most kills find unsaved work: a man from
+# the first tool tab on the ground ahead.
+place_someone() {
+  rnd 450; local x=$((100 + R)); rnd 150
+  log_action "place a man at $x $((400 + R))"
+  tap 748 139; tap "$x" $((400 + R))
 }
 
 next_kill_in() { rnd $((KILL_MAX - KILL_MIN + 1)); next_kill=$((SECONDS + KILL_MIN + R)); }
@@ -589,6 +599,7 @@ echo "soak: seed $SEED for $MINUTES min; actions logged in $ACTIONS_LOG"
 [ "$KILL" = 1 ] && echo "autosave_seconds=$AUTOSAVE" >"$WORK/sahne.cfg"
 start_editor
 tap 45 41; tap 71 72; tap 45 41     # New, so that the tools are open from the start
+[ "$KILL" = 1 ] && place_someone
 end=$((SECONDS + MINUTES * 60))
 next_save=$((SECONDS + SAVE_EVERY))
 next_kill_in

@@ -203,9 +203,6 @@ TEST_F(RecoveryWindowTest, UnsavedWorkIsCopiedEachIntervalAndWhenATestRunStarts)
     EXPECT_EQ(afterOffer, 1) << "nothing to offer: the start goes on at once";
     const std::string copy = directory + "/Adsiz." + std::to_string(getpid()) + ".zev";
     addObject();
-    seconds = 29;
-    frames(1);
-    EXPECT_FALSE(fs::exists(copy));
     seconds = 30;
     frames(1);
     EXPECT_EQ(text(copy), writeScenario(scenarioOf(editor->document.items())));
@@ -218,20 +215,4 @@ TEST_F(RecoveryWindowTest, UnsavedWorkIsCopiedEachIntervalAndWhenATestRunStarts)
 
     editor->recovery.endSession();
     EXPECT_TRUE(copies().empty()) << "a clean end";
-}
-
-TEST_F(RecoveryWindowTest, AFolderThatCannotBeWrittenIsToldOnceAndEditingGoesOn)
-{
-    std::ofstream(folder + "/state") << "a file where a folder should be";
-    start(folder + "/state/recovery", 30);
-    addObject();
-    seconds = 30;
-    frames(1);
-    EXPECT_EQ(noticeText(), "Otomatik kayit yapilamadi: yoldaki bir ad klasor degil");
-    hideNotice();
-    addObject();
-    seconds = 60;
-    frames(1);
-    EXPECT_EQ(noticeText(), "");
-    EXPECT_EQ(editor->document.items().size(), 2u);
 }
