@@ -2,13 +2,18 @@
 
 #include "app/EditorFrameListener.h"
 #include "gui/Notice.h"
+#include "gui/WindowLookup.h"
+#include "platform/host/LinuxDirectoryHost.h"
 #include "scene/MeshLoading.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
-Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
+#include <CEGUI/Window.h>
+
+Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart)
     : mirror(sceneManager, document), cursor(sceneManager), picker(sceneManager, camera, mirror),
       tools(EditingContext{document, selection, picker, cursor, showNotice}),
-      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, keys,
+      fileDialog(std::make_unique<host::LinuxDirectoryHost>(), fileDialogStart),
+      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, keys, fileDialog,
                                           [this] {
                                               if (quit)
                                                   quit();
@@ -24,6 +29,7 @@ Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
 
 void Editor::wire()
 {
+    getWindow("DemoLayout")->addChild(fileDialog.getRootWindow());
     properties.layout();
     toolbox.loadCatalog();
     menuBar.wire();

@@ -5,6 +5,7 @@
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "editing/SelectionHighlight.h"
+#include "filedialog/CommonFileDialog.h"
 #include "gui/KeyboardSwitch.h"
 #include "panels/CameraView.h"
 #include "panels/DocumentController.h"
@@ -28,11 +29,12 @@ class EditorFrameListener;
 // them and turn the user's clicks into edits.
 class Editor {
 public:
-    Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera);
+    // The file dialog first shows fileDialogStart (empty: the working directory).
+    Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart = {});
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Connects the widgets of the loaded layout and lays the panels out.
+    // Adds the file dialog to the loaded layout, connects the widgets and lays the panels out.
     void wire();
     // Connects the input listener: its keys, its frames and the quit request.
     void connect(EditorFrameListener& listener);
@@ -52,6 +54,7 @@ public:
     Toolbox toolbox{tools};
     MessageEditor messageEditor{document, selection, keys};
     CameraView cameraView{tools};
+    CommonFileDialog fileDialog;
     DocumentController documents;
     TestRunController testRun;
     EditorRecovery recovery{document, documents, keys};

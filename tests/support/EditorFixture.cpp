@@ -1,7 +1,6 @@
 #include "tests/support/EditorFixture.h"
 
 #include "document/Commands.h"
-#include "filedialog/CommonFileDialog.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
@@ -62,14 +61,13 @@ void EditorFixture::SetUp()
     camera->setNearClipDistance(5);
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
-    window("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
     defineCameraViewImages();
     disableEditingPanels();
     closeMenuPopups();
     window("mesajWindow")->setVisible(false);
 
     forgetCatalogPictures();
-    editor = std::make_unique<Editor>(*scene, *camera);
+    editor = std::make_unique<Editor>(*scene, *camera, fileDialogStart());
     editor->wire();
     listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, camera, nullptr);
     editor->connect(*listener);
@@ -99,8 +97,7 @@ void EditorFixture::TearDown()
     // As in the application: the editor's pieces go before the listener.
     editor.reset();
     listener.reset();
-    // The dialog's windows go with the interface they were added to.
-    CommonFileDialog::destroySingleton();
+    // The file dialog's windows go with the interface the editor added them to.
     headlessgui::resetRoot();
 }
 
