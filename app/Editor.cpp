@@ -31,11 +31,13 @@ void Editor::wire()
 {
     getWindow("DemoLayout")->addChild(fileDialog.getRootWindow());
     properties.layout();
+    properties.wire();
     toolbox.loadCatalog();
     menuBar.wire();
     messageEditor.wire();
     cameraView.wire();
     documents.wire();
+    edits.wire();
     testRun.wire();
     recovery.wire();
 }
@@ -50,13 +52,16 @@ void Editor::connect(EditorFrameListener& listener)
     listener.hooks.frame = [this, &listener] { frame(listener.frameSeconds); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
     listener.hooks.key = [this](const input::KeyEvent& key, bool typing) {
-        return recovery.handleKey(key) || testRun.handleKey(key, typing) || documents.handleKey(key, typing);
+        return recovery.handleKey(key) || testRun.handleKey(key, typing) || edits.handleKey(key, typing)
+            || documents.handleKey(key, typing);
     };
     listener.hooks.close = [this] {
         // A run ends before the editor may ask to save.
         testRun.finish();
         documents.exit();
     };
+    cameraView.setPointer([&listener] { return listener.buttonModifiers; },
+                          [&listener] { return listener.inputReader->getMouseButton(0); });
     testRun.setKeyState([&listener](input::KeyCode key) { return listener.inputReader->isKeyDown(key); });
     testRun.setRunningChanged([this, &listener](bool running) {
         listener.freeCamera = !running;

@@ -9,11 +9,13 @@
 #include "gui/KeyboardSwitch.h"
 #include "panels/CameraView.h"
 #include "panels/DocumentController.h"
+#include "panels/EditCommands.h"
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
 #include "panels/TestRunController.h"
 #include "panels/Toolbox.h"
+#include "platform/sdl/SdlClipboard.h"
 #include "scene/CursorPreview.h"
 #include "scene/SceneMirror.h"
 #include "scene/ScenePicker.h"
@@ -49,13 +51,15 @@ public:
     SelectionHighlight highlight{selection, mirror};
     EditingTools tools;
     KeyboardSwitch keys;
-    PropertiesTab properties{document, selection, mirror};
+    PropertiesTab properties{document, selection, mirror, tools, keys};
     MenuBar menuBar;
     Toolbox toolbox{tools};
     MessageEditor messageEditor{document, selection, keys};
     CameraView cameraView{tools};
     CommonFileDialog fileDialog;
     DocumentController documents;
+    platform::SdlClipboard clipboard;
+    EditCommands edits{EditCommands::Parts{tools, cameraView, clipboard, [this] { return documents.busy(); }}};
     TestRunController testRun;
     EditorRecovery recovery{document, documents, keys};
 

@@ -103,7 +103,7 @@ void DocumentController::saveThen(bool toOwnFile, std::function<void()> saved)
 
 bool DocumentController::deleteSelected()
 {
-    if (!parts.selection.selected())
+    if (parts.selection.empty())
         return false;
     parts.tools.deleteSelected();
     return true;

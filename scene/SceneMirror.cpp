@@ -19,7 +19,11 @@ void placeNode(Ogre::SceneNode& node, const Placement& placement)
     node.setPosition(placement.position);
 }
 
-void placeNode(Ogre::SceneNode& node, const Item& item) { placeNode(node, placementOf(item)); }
+const Heightfield* groundOf(const Ogre::SceneManager& sceneManager)
+{
+    const auto* terrain = dynamic_cast<const TerrainSceneManager*>(&sceneManager);
+    return terrain ? terrain->heightfield() : nullptr;
+}
 
 SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
     : sceneManager(sceneManager), document(document),
@@ -86,7 +90,7 @@ void SceneMirror::itemChanged(const Item&, const Item& after)
         return;
     Placed& placed = found->second;
     const Ogre::MeshPtr& mesh = meshOf(after.mesh);
-    placed.placement = placementOf(after);
+    placed.placement = placementOf(after, groundOf(sceneManager));
     if (&mesh != placed.mesh && placed.entity) {
         unshow(placed);
         placed.mesh = &mesh;
@@ -131,7 +135,7 @@ void SceneMirror::build(const Item& item)
     placed = Placed{};
     placed.id = item.id;
     placed.mesh = &mesh;
-    placed.placement = placementOf(item);
+    placed.placement = placementOf(item, groundOf(sceneManager));
     reindex(placed);
 }
 

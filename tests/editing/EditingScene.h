@@ -43,8 +43,8 @@ protected:
     // Chooses what the camera's view draws, as a frame does: the items it
     // draws have their entities and nodes (in drawn) afterwards, the others none.
     void drawFrame();
-    // A left press (after a frame) or a hover where the camera sees the world point.
-    void pressAt(const Ogre::Vector3& world);
+    // A left press (after a frame; adding: with Shift) or a hover where the camera sees the world point.
+    void pressAt(const Ogre::Vector3& world, bool adding = false);
     void hoverAt(const Ogre::Vector3& world);
     // Where a ray through the world point from the camera meets the flat ground behind it.
     Ogre::Vector3 groundBehind(const Ogre::Vector3& world) const;

@@ -52,21 +52,9 @@ protected:
     // A key press as the listener gets it, with Ctrl (and Shift) held.
     void ctrl(input::KeyCode key, bool shift = false)
     {
-        input.keyDown(input::KC_LCONTROL);
-        if (shift)
-            input.keyDown(input::KC_LSHIFT);
-        input.keyDown(key);
-        input.keyUp(key);
-        input.keyUp(input::KC_LSHIFT);
-        input.keyUp(input::KC_LCONTROL);
-        listener->eventProcessor->processEvents();
+        pressKey(key, input::CTRL_MASK | (shift ? input::SHIFT_MASK : 0));
     }
-    void press(input::KeyCode key)
-    {
-        input.keyDown(key);
-        input.keyUp(key);
-        listener->eventProcessor->processEvents();
-    }
+    void press(input::KeyCode key) { pressKey(key); }
     std::string caption() const { return window("TestWindowFrame")->getText().c_str(); }
     bool asking() const { return window("kaydetSorWindow")->isVisible(); }
     std::string saved() const

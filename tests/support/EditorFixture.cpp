@@ -107,6 +107,19 @@ void EditorFixture::drawFrame()
     editor->mirror.showFor(*camera, drawn);
 }
 
+void EditorFixture::pressKey(input::KeyCode key, int modifiers)
+{
+    if (modifiers & input::CTRL_MASK)
+        input.keyDown(input::KC_LCONTROL);
+    if (modifiers & input::SHIFT_MASK)
+        input.keyDown(input::KC_LSHIFT);
+    input.keyDown(key);
+    input.keyUp(key);
+    input.keyUp(input::KC_LSHIFT);
+    input.keyUp(input::KC_LCONTROL);
+    listener->eventProcessor->processEvents();
+}
+
 void EditorFixture::frames(int count)
 {
     for (int i = 0; i < count; ++i)

@@ -36,6 +36,9 @@ protected:
 
     // Runs the editor's per-frame step count times.
     void frames(int count);
+    // A key pressed and let go with the modifiers (input::KeyModifierMask) held,
+    // as the listener gets it.
+    void pressKey(input::KeyCode key, int modifiers = 0);
     // Chooses what the camera's view draws, as a rendered frame does (the
     // editor's own step draws nothing): the items it draws get their entities.
     void drawFrame();
