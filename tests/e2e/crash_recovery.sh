@@ -94,7 +94,8 @@ first_pid=$EDITOR_PID
 (cd "$WORK" && exec ./sahne >second.out 2>second.err) &
 second_pid=$!
 second_wid=$(window_of "$second_pid" 30) || fail "the second editor's window did not open"
-sleep 5
+started "$second_wid" 60 || fail "the second editor did not finish its start"
+sleep 3
 [ "$(offered "$second_wid")" = 0 ] || fail "the second editor offers the copy of the one that runs"
 kill "$second_pid"; wait "$second_pid" 2>/dev/null || true
 [ "$(copies | wc -l)" = 1 ] || fail "the second editor took the first one's copy"

@@ -36,6 +36,7 @@ launch_editor() {
   EDITOR_PID=$!
   # This editor's window: one of an editor killed just before may linger a moment.
   WID=$(window_of "$EDITOR_PID" 60) || fail "the editor window did not open"
+  started "$WID" 60 || fail "the editor did not finish its start"
   sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
@@ -49,6 +50,17 @@ window_of() {
   for i in $(seq 1 $(($2 * 10))); do
     id=$(xdotool search --pid "$1" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# started WINDOW SECONDS: waits until the editor's start-up has ended, with what
+# comes first (the recovery window) up: its title names the scenario ("Sahne - NAME").
+started() {
+  local i
+  for i in $(seq 1 $(($2 * 10))); do
+    case "$(xdotool getwindowname "$1" 2>/dev/null || true)" in "Sahne - "*) return 0 ;; esac
     sleep 0.1
   done
   return 1

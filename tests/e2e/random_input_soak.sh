@@ -546,7 +546,7 @@ kill_cycle() {
     capture
     if recovery_open; then lose "$n" "a recovery window without a copy"; tap 529 401; fi
     tap 45 41; tap 71 72; tap 45 41   # New unlocks the tools
-  elif ! await recovery_open 10; then
+  elif ! await recovery_open 20; then
     lose "$n" "the copy $(basename "$copy") was not offered"
     skip_picture "kill-$n-no-offer"
     report
