@@ -47,6 +47,7 @@ void Editor::wire()
     parts.documents.wire();
     parts.edits.wire();
     parts.testRun.wire();
+    parts.recovery.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -81,7 +82,8 @@ void Editor::quit()
 bool Editor::offerKey(const input::KeyEvent& key)
 {
     const Allowed allowed = parts.mode.allowed();
-    return parts.documents.unsavedChangesGuard().handleKey(key)
+    return parts.recovery.handleKey(key)
+        || parts.documents.unsavedChangesGuard().handleKey(key)
         || (allowed.widgetKeys && typeIntoWidgets(key))
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
@@ -95,6 +97,7 @@ void Editor::frame(float seconds)
     parts.properties.animate();
     parts.menuBar.animate();
     parts.cameraView.frame();
+    parts.recovery.frame();
     if (parts.testRun.running())
         parts.testRun.frame(seconds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorRecovery.h"
 #include "document/Document.h"
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
@@ -67,6 +68,7 @@ public:
     platform::SdlClipboard& clipboard() { return parts.clipboard; }
     EditCommands& edits() { return parts.edits; }
     TestRunController& testRun() { return parts.testRun; }
+    EditorRecovery& recovery() { return parts.recovery; }
 
 private:
     struct Parts {
@@ -92,6 +94,7 @@ private:
         EditCommands edits{EditCommands::Parts{tools, cameraView, clipboard, mode}};
         Shortcuts shortcuts{documents, edits};
         TestRunController testRun;
+        EditorRecovery recovery{document, documents, mode};
     };
 
     void quit();
