@@ -70,6 +70,7 @@ void Editor::wire()
     parts.check.wire();
     parts.list.wire();
     parts.map.wire();
+    parts.recovery.wire();
     lockPanelsByMode(parts.mode);
 }
 
@@ -106,7 +107,8 @@ void Editor::quit()
 bool Editor::offerKey(const input::KeyEvent& key)
 {
     const Allowed allowed = parts.mode.allowed();
-    return parts.documents.unsavedChangesGuard().handleKey(key)
+    return parts.recovery.handleKey(key)
+        || parts.documents.unsavedChangesGuard().handleKey(key)
         || (allowed.widgetKeys && typeIntoWidgets(key))
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
@@ -124,6 +126,7 @@ void Editor::frame(float seconds)
     parts.check.frame();
     parts.list.frame();
     parts.map.frame();
+    parts.recovery.frame();
     if (parts.testRun.running())
         parts.testRun.frame(seconds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditorRecovery.h"
 #include "document/Document.h"
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
@@ -75,6 +76,7 @@ public:
     CheckWindow& check() { return parts.check; }
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
+    EditorRecovery& recovery() { return parts.recovery; }
 
 private:
     struct Parts {
@@ -104,6 +106,7 @@ private:
         CheckWindow check;
         ListWindow list{document, selection, mode, goTo};
         MapWindow map;
+        EditorRecovery recovery{document, documents, mode};
     };
 
     void quit();

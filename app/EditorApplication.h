@@ -23,7 +23,8 @@ public:
     EditorApplication();
     ~EditorApplication() override;
 
-    // Start-up, then the scenario given on the command line, then the frame loop.
+    // Start-up, the offer of what a crash left, the scenario given on the command
+    // line, then the frame loop; a clean end removes this editor's recovery copies.
     void run() override;
     // The scenario run() opens once the editor is up, as Dosya > Ac does, in an
     // editor unlocked as after New; a file that cannot be opened leaves the
@@ -38,6 +39,8 @@ protected:
     Editor& editorParts() const { return *editor; }
 
 private:
+    // Autosave as the settings say, into the recovery folder of the write places.
+    void startRecovery();
     void startWidgetSystem();
     void buildCameraViewPictures();
     void createLightsTerrainAndSky();

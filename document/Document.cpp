@@ -83,6 +83,13 @@ void Document::markSaved(const std::string& path)
     notifyState();
 }
 
+void Document::markRecovered(const std::string& path)
+{
+    filePath = path;
+    cleanPosition.reset();
+    notifyState();
+}
+
 void Document::addObserver(DocumentObserver* observer) { observers.push_back(observer); }
 
 void Document::removeObserver(DocumentObserver* observer)
@@ -136,8 +143,8 @@ void Document::updateItems(const std::vector<Item>& items)
         changed.emplace_back(std::move(item), found->second);
         item = *found->second;
     }
-    for (const auto& [before, after] : changed)
-        notify([&](DocumentObserver& observer) { observer.itemChanged(before, *after); });
+    for (const auto& change : changed)
+        notify([&](DocumentObserver& observer) { observer.itemChanged(change.first, *change.second); });
 }
 
 std::vector<IndexedItem> Document::removeItems(const std::vector<ItemId>& ids)

@@ -140,8 +140,20 @@ void DocumentController::exit()
 
 void DocumentController::openAtStart(const std::string& path)
 {
+    // A recovered document may be open by now: the guard asks first.
+    guard.proceed([this, path] {
+        startNew();
+        openFile(path);
+    });
+}
+
+bool DocumentController::openRecovered(const std::string& copy, const std::string& originalPath)
+{
     startNew();
-    openFile(path);
+    if (!openFile(copy))
+        return false;
+    parts.document.markRecovered(originalPath);
+    return true;
 }
 
 bool DocumentController::openFile(const std::string& path)

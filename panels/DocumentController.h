@@ -48,6 +48,9 @@ public:
 
     // A scenario given at start: opened as Open opens it, in an editor unlocked as after New.
     void openAtStart(const std::string& path);
+    // A recovery copy of originalPath's document (empty: an unnamed one), opened in
+    // its place as unsaved changes; false (with a notice shown) when nothing was loaded.
+    bool openRecovered(const std::string& copy, const std::string& originalPath);
     // Reads and shows the scenario file; false (with a notice shown) when nothing was loaded.
     bool openFile(const std::string& path);
     // Writes the scenario; false (with a notice shown) when nothing was written.
