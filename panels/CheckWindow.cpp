@@ -2,11 +2,10 @@
 
 #include "document/Document.h"
 #include "document/ItemList.h"
-#include "gui/ScreenBounds.h"
 #include "gui/WindowLookup.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
-#include "panels/MenuPopups.h"
+#include "panels/FloatingWindow.h"
 #include "panels/OverviewNames.h"
 
 #include <CEGUI/CEGUI.h>
@@ -49,22 +48,14 @@ void CheckWindow::wire()
                                                                  goTo.select(found[row].item, true);
                                                          },
                                                          {}, {}});
-    getWindow(checkWindow)->setVisible(false);
-    keepInsideParent(checkWindow);
-    onWindowEvent(mainnames::checkItem, CEGUI::PushButton::EventClicked, [this] {
-        closeMenuPopups();
-        open();
-    });
-    onWindowEvent(checkWindow, CEGUI::FrameWindow::EventCloseClicked, [this] { close(); });
+    wireFloatingWindow(checkWindow, mainnames::checkItem, [this] { open(); }, [this] { close(); });
 }
 
 bool CheckWindow::isOpen() const { return getWindow(checkWindow)->isVisible(); }
 
 void CheckWindow::open()
 {
-    CEGUI::Window* window = getWindow(checkWindow);
-    window->setVisible(true);
-    window->moveToFront();
+    bringUp(checkWindow);
     check();
 }
 

@@ -2,11 +2,10 @@
 
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
-#include "gui/ScreenBounds.h"
 #include "gui/WindowLookup.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
-#include "panels/MenuPopups.h"
+#include "panels/FloatingWindow.h"
 #include "panels/OverviewNames.h"
 #include "platform/input/InputEvents.h"
 
@@ -40,13 +39,7 @@ void ListWindow::wire()
         RowTable::Handlers{[this](std::size_t row) { goTo.select(list.idAt(row), false); },
                            [this](std::size_t row) { goTo.select(list.idAt(row), true); },
                            [this](std::size_t column) { list.toggleSort(static_cast<ItemColumn>(column)); }});
-    getWindow(listWindow)->setVisible(false);
-    keepInsideParent(listWindow);
-    onWindowEvent(mainnames::listItem, CEGUI::PushButton::EventClicked, [this] {
-        closeMenuPopups();
-        toggle();
-    });
-    onWindowEvent(listWindow, CEGUI::FrameWindow::EventCloseClicked, [this] { toggle(); });
+    wireFloatingWindow(listWindow, mainnames::listItem, [this] { toggle(); }, [this] { toggle(); });
     onWindowEvent(listSearch, CEGUI::Window::EventTextChanged,
                   [this] { list.setFilter(toUtf8(getWindow(listSearch)->getText())); });
     onWindowEvent(listSearch, CEGUI::Window::EventActivated, [this] { mode.begin(Activity::Typing); });
@@ -64,8 +57,7 @@ void ListWindow::toggle()
         window->setVisible(false);
         return;
     }
-    window->setVisible(true);
-    window->moveToFront();
+    bringUp(listWindow);
     draw();
 }
 

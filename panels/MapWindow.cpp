@@ -1,11 +1,10 @@
 #include "panels/MapWindow.h"
 
 #include "document/Document.h"
-#include "gui/ScreenBounds.h"
 #include "gui/WindowLookup.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
-#include "panels/MenuPopups.h"
+#include "panels/FloatingWindow.h"
 #include "panels/OverviewNames.h"
 #include "platform/input/InputEvents.h"
 
@@ -59,13 +58,7 @@ void MapWindow::wire()
     cameraMark = makeMark(picture, "kamera", cameraMarkSize);
     for (std::size_t i = 0; i < std::size(viewMarkSteps); ++i)
         viewMarks.push_back(makeMark(picture, "bakis" + std::to_string(i), viewMarkSize));
-    getWindow(mapWindow)->setVisible(false);
-    keepInsideParent(mapWindow);
-    onWindowEvent(mainnames::mapItem, CEGUI::PushButton::EventClicked, [this] {
-        closeMenuPopups();
-        toggle();
-    });
-    onWindowEvent(mapWindow, CEGUI::FrameWindow::EventCloseClicked, [this] { toggle(); });
+    wireFloatingWindow(mapWindow, mainnames::mapItem, [this] { toggle(); }, [this] { toggle(); });
     subscribeWindow(mapPicture, CEGUI::Window::EventMouseClick, [this](const CEGUI::EventArgs& args) {
         const auto& click = static_cast<const CEGUI::MouseEventArgs&>(args);
         if (click.button != CEGUI::LeftButton)
@@ -109,12 +102,12 @@ bool MapWindow::isOpen() const { return getWindow(mapWindow)->isVisible(); }
 
 void MapWindow::toggle()
 {
-    CEGUI::Window* window = getWindow(mapWindow);
-    window->setVisible(!window->isVisible());
-    if (window->isVisible()) {
-        window->moveToFront();
-        frame();
+    if (isOpen()) {
+        getWindow(mapWindow)->setVisible(false);
+        return;
     }
+    bringUp(mapWindow);
+    frame();
 }
 
 bool MapWindow::handleKey(const input::KeyEvent& key)
