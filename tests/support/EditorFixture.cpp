@@ -13,6 +13,7 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <unistd.h>
@@ -104,10 +105,11 @@ void EditorFixture::TearDown()
     headlessgui::resetRoot();
 }
 
-void EditorFixture::drawFrame()
+bool EditorFixture::drawn(ItemId id) const
 {
-    std::vector<Ogre::SceneNode*> drawn;
-    editor->mirror.showFor(*camera, drawn);
+    std::vector<ItemId> items;
+    editor->mirror.drawnFor(*camera, items);
+    return std::find(items.begin(), items.end(), id) != items.end();
 }
 
 void EditorFixture::frames(int count)

@@ -34,9 +34,9 @@ protected:
 
     // Runs the editor's per-frame step count times.
     void frames(int count);
-    // Chooses what the camera's view draws, as a rendered frame does (the
-    // editor's own step draws nothing): the items it draws get their entities.
-    void drawFrame();
+    // Whether the camera's view draws the item, as a rendered frame would
+    // (the editor's own step draws nothing).
+    bool drawn(ItemId id) const;
     // Relative x of a window, as the slides compute it.
     static float relativeX(const std::string& windowName);
     // Adds an item to the document the way an edit does; returns its id.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <OgreMaterial.h>
+
+// Instanced copies carry, from this texture coordinate set on (uv1 to uv7),
+// the four rows of their world-view-projection matrix and the three rows of
+// their world matrix.
+constexpr unsigned short instancedRowsFirstUv = 1;
+
+// The material drawn for instanced copies of a mesh part: the same passes,
+// colours and textures, with a vertex program that places each copy by its
+// rows and lights it as the fixed pipeline lights an entity (the scene's
+// ambient light and up to two directional lights, per vertex). Made once per
+// material, named after it with "/instanced" added.
+Ogre::MaterialPtr instancedVersionOf(const Ogre::MaterialPtr& material);
