@@ -380,7 +380,7 @@ private:
 
     static void row(const std::string& what, const std::string& value, const std::string& goal, int verdict)
     {
-        std::printf("| %-56s | %22s | %10s | %-4s |\n", what.c_str(), value.c_str(), goal.c_str(),
+        std::printf("| %-66s | %22s | %10s | %-4s |\n", what.c_str(), value.c_str(), goal.c_str(),
                     verdict < 0 ? "" : verdict ? "pass" : "FAIL");
     }
 
@@ -391,8 +391,8 @@ private:
             views += (views.empty() ? "" : " / ") + std::string(pose.name);
         std::printf("\nviews: %s\nempty scene: frame %s ms (processor %s ms); memory %s MB\n\n", views.c_str(),
                     joined(empty, 1).c_str(), joined(emptyProcessor, 1).c_str(), number(emptyMemory, 0).c_str());
-        std::printf("| %-56s | %22s | %10s | %-4s |\n", "figure", "measured", "goal", "");
-        std::printf("|%s|%s|%s|%s|\n", std::string(58, '-').c_str(), std::string(24, '-').c_str(),
+        std::printf("| %-66s | %22s | %10s | %-4s |\n", "figure", "measured", "goal", "");
+        std::printf("|%s|%s|%s|%s|\n", std::string(68, '-').c_str(), std::string(24, '-').c_str(),
                     std::string(12, '-').c_str(), std::string(6, '-').c_str());
         const double start = median(startTimes);
         row("start to first frame (ms, median of " + std::to_string(startTimes.size()) + ")", number(start, 0),

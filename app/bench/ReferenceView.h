@@ -41,6 +41,5 @@ struct Picture {
 Picture pictureOf(Ogre::RenderTarget& target);
 void savePicture(const Picture& picture, const std::string& path);
 // The pixels whose colours lie further apart than fuzz (a share of the full
-// range, measured over red, green and blue together), as `compare -metric AE
-// -fuzz` counts them.
+// range) in red, green or blue, as `compare -metric AE -fuzz` counts them.
 std::size_t differingPixels(const Picture& a, const Picture& b, double fuzz);
