@@ -49,6 +49,24 @@ void main()
 }
 )";
 
+const std::string instancedSuffix = "/instanced";
+
+class ByMaterialName : public Ogre::Pass::HashFunc {
+public:
+    Ogre::uint32 operator()(const Ogre::Pass* pass) const override
+    {
+        std::string name = pass->getParent()->getParent()->getName();
+        if (name.size() > instancedSuffix.size()
+            && name.compare(name.size() - instancedSuffix.size(), instancedSuffix.size(), instancedSuffix) == 0)
+            name.resize(name.size() - instancedSuffix.size());
+        Ogre::uint32 hash = 2166136261u;  // FNV-1a
+        for (unsigned char c : name)
+            hash = (hash ^ c) * 16777619u;
+        // The pass's index first, as the engine's own orders have it.
+        return static_cast<Ogre::uint32>(pass->getIndex()) << 28 | (hash & 0x0FFFFFFF);
+    }
+};
+
 Ogre::GpuProgramPtr instancingProgram()
 {
     const Ogre::String& group = Ogre::ResourceGroupManager::INTERNAL_RESOURCE_GROUP_NAME;
@@ -72,7 +90,7 @@ Ogre::GpuProgramPtr instancingProgram()
 Ogre::MaterialPtr instancedVersionOf(const Ogre::MaterialPtr& material)
 {
     auto& materials = Ogre::MaterialManager::getSingleton();
-    const Ogre::String name = material->getName() + "/instanced";
+    const Ogre::String name = material->getName() + instancedSuffix;
     if (Ogre::MaterialPtr existing = materials.getByName(name, material->getGroup()))
         return existing;
     const Ogre::GpuProgramPtr program = instancingProgram();
@@ -81,4 +99,16 @@ Ogre::MaterialPtr instancedVersionOf(const Ogre::MaterialPtr& material)
         for (Ogre::Pass* pass : technique->getPasses())
             pass->setGpuProgram(Ogre::GPT_VERTEX_PROGRAM, program);
     return instanced;
+}
+
+void orderPassesByMaterialName()
+{
+    static ByMaterialName byName;
+    if (Ogre::Pass::getHashFunction() == &byName)
+        return;
+    Ogre::Pass::setHashFunction(&byName);
+    for (const auto& [handle, resource] : Ogre::MaterialManager::getSingleton().getResourceIterator())
+        for (Ogre::Technique* technique : static_cast<Ogre::Material*>(resource.get())->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                pass->_dirtyHash();
 }

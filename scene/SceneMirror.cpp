@@ -1,6 +1,7 @@
 #include "scene/SceneMirror.h"
 
 #include "document/Document.h"
+#include "scene/InstancedMaterials.h"
 #include "scene/SolidBoxes.h"
 
 #include <OgreCamera.h>
@@ -37,6 +38,7 @@ SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
           [this](const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) { copiesFor(camera, copies); },
           solidItemQueue))
 {
+    orderPassesByMaterialName();
     batched->_notifyManager(&sceneManager);
     parent->attachObject(batched.get());
     allReplaced();
