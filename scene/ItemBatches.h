@@ -36,7 +36,7 @@ public:
 
     // A copy is drawn with the far version of its mesh while its bounding
     // sphere spans fewer pixels across than this.
-    static constexpr float farBelowPixels = 15;
+    static constexpr float farBelowPixels = 20;
 
     ItemBatches(CopiesFor copiesFor, std::uint8_t solidQueue);
     ~ItemBatches() override;
