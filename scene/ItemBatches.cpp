@@ -115,15 +115,6 @@ std::uint32_t ItemBatches::shape(const Ogre::MeshPtr& mesh)
     return static_cast<std::uint32_t>(shapes.size() - 1);
 }
 
-std::array<std::size_t, 2> ItemBatches::lastDrawn() const
-{
-    std::array<std::size_t, 2> drawn{};
-    for (const Shape& shape : shapes)
-        for (std::size_t level = 0; level < 2; ++level)
-            drawn[level] += shape.levels[level].rows.size() / floatsPerCopy;
-    return drawn;
-}
-
 const Ogre::String& ItemBatches::getMovableType() const
 {
     static const Ogre::String type = "ItemBatches";
@@ -168,7 +159,8 @@ void ItemBatches::_updateRenderQueue(Ogre::RenderQueue* queue)
         Shape& shape = shapes[copy.shape];
         const Ogre::Vector3 at(copy.rows[3], copy.rows[7], copy.rows[11]);
         const float distance = std::max(eye.distance(at), 1.0f);
-        const bool far = 2 * copy.radius * pixelsPerUnit < farBelowPixels * distance;
+        const bool far = shape.levels[1].mesh != shape.levels[0].mesh
+                      && 2 * copy.radius * pixelsPerUnit < farBelowPixels * distance;
         std::vector<float>& rows = shape.levels[far ? 1 : 0].rows;
         // The products in the order the fixed pipeline forms them for an
         // entity, so that each copy lands on the very same pixels and depths.

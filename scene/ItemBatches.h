@@ -44,8 +44,6 @@ public:
     // The index that names the mesh in a Copy; the first call for a mesh
     // looks for its far version ("name.far.mesh").
     std::uint32_t shape(const Ogre::MeshPtr& mesh);
-    // The number of copies of each level (near, far) the last view drew.
-    std::array<std::size_t, 2> lastDrawn() const;
 
     const Ogre::String& getMovableType() const override;
     const Ogre::AxisAlignedBox& getBoundingBox() const override;
@@ -58,7 +56,7 @@ private:
     class Part;
     struct Level {
         Ogre::MeshPtr mesh;
-        std::vector<float> rows;  // this view's copies, 12 floats each
+        std::vector<float> rows;  // this view's copies, one after the other
         Ogre::HardwareVertexBufferSharedPtr instances;
         std::size_t capacity = 0;
         std::vector<std::unique_ptr<Part>> parts;  // made on first use

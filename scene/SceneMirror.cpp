@@ -209,7 +209,7 @@ void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId,
     index.hitsAlongRay(ray, hits);
 }
 
-const std::vector<void*>& SceneMirror::batchedFor(const Ogre::Camera& camera) const
+const std::vector<const SceneMirror::Placed*>& SceneMirror::batchedFor(const Ogre::Camera& camera) const
 {
     inView.clear();
     index.inView(camera, inView);
@@ -230,7 +230,7 @@ const std::vector<void*>& SceneMirror::batchedFor(const Ogre::Camera& camera) co
             continue;
         // The highlighted ones are drawn by their entities.
         if (!placed->entity)
-            batchedNow.push_back(const_cast<Placed*>(placed));
+            batchedNow.push_back(placed);
         // Boxes too small to cover a cell whole cover none.
         const float distance = std::sqrt(squaredDistance);
         for (std::size_t i = 0; i < placed->mesh->solid.size(); ++i)
@@ -239,23 +239,20 @@ const std::vector<void*>& SceneMirror::batchedFor(const Ogre::Camera& camera) co
     }
     // In the order of the document, as entities of the items would be drawn:
     // where two items' faces meet at the very same depth the later one shows.
-    std::sort(batchedNow.begin(), batchedNow.end(),
-              [](void* a, void* b) { return static_cast<Placed*>(a)->id < static_cast<Placed*>(b)->id; });
+    std::sort(batchedNow.begin(), batchedNow.end(), [](const Placed* a, const Placed* b) { return a->id < b->id; });
     return batchedNow;
 }
 
 void SceneMirror::copiesFor(const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) const
 {
-    for (void* item : batchedFor(camera)) {
-        const Placed& placed = *static_cast<const Placed*>(item);
-        copies.push_back(ItemBatches::Copy{placed.mesh->shape, placed.rows, placed.radius});
-    }
+    for (const Placed* placed : batchedFor(camera))
+        copies.push_back(ItemBatches::Copy{placed->mesh->shape, placed->rows, placed->radius});
 }
 
 void SceneMirror::drawnFor(const Ogre::Camera& camera, std::vector<ItemId>& drawn) const
 {
-    for (void* item : batchedFor(camera))
-        drawn.push_back(static_cast<const Placed*>(item)->id);
+    for (const Placed* placed : batchedFor(camera))
+        drawn.push_back(placed->id);
     for (const auto& [entity, id] : owners)
         drawn.push_back(id);
 }

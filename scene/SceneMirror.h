@@ -72,7 +72,6 @@ public:
     void drawnFor(const Ogre::Camera& camera, std::vector<ItemId>& drawn) const;
     // How many items have an entity of their own now.
     std::size_t shownCount() const { return withEntity; }
-    const ItemBatches& batches() const { return *batched; }
 
     void itemAdded(const Item& item) override;
     void itemChanged(const Item& before, const Item& after) override;
@@ -106,7 +105,7 @@ private:
     void show(Placed& placed);
     void unshow(Placed& placed);
     // The items in the camera's view that the batches draw.
-    const std::vector<void*>& batchedFor(const Ogre::Camera& camera) const;
+    const std::vector<const Placed*>& batchedFor(const Ogre::Camera& camera) const;
     void copiesFor(const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) const;
     void destroyAll();
 
@@ -120,7 +119,7 @@ private:
     ItemGrid index;
     mutable std::vector<void*> inView;
     mutable std::vector<std::pair<float, const Placed*>> nearestFirst;
-    mutable std::vector<void*> batchedNow;
+    mutable std::vector<const Placed*> batchedNow;
     mutable ViewCover cover;
     // The meshes by file name, so that placing an item looks none up in the resource groups.
     std::unordered_map<std::string, Mesh> meshes;
