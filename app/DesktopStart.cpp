@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/RuntimeTree.h"
 #include "app/UserPaths.h"
-#include "platform/host/LinuxDirectoryHost.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -52,7 +51,6 @@ int prepareDesktopStart(int argc, char** argv, const std::string& version,
         const std::string shippedConfig = currentDirectory() + "/ogre.cfg";
         const WritePlaces places = prepareUserPlaces(readUserEnvironment(), shippedConfig, std::cerr);
         setWritePlaces(places);
-        host::LinuxDirectoryHost::setStartDirectory(places.dialogStartDirectory);
     }
     return -1;
 }

@@ -2,13 +2,18 @@
 
 #include "app/EditorFrameListener.h"
 #include "gui/Notice.h"
+#include "gui/WindowLookup.h"
+#include "platform/host/LinuxDirectoryHost.h"
 #include "scene/MeshLoading.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
-Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
+#include <CEGUI/Window.h>
+
+Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart)
     : mirror(sceneManager, document), cursor(sceneManager), picker(sceneManager, camera, mirror),
       tools(EditingContext{document, selection, picker, cursor, showNotice}),
-      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, keys,
+      fileDialog(std::make_unique<host::LinuxDirectoryHost>(), fileDialogStart),
+      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, keys, fileDialog,
                                           [this] {
                                               if (quit)
                                                   quit();
@@ -24,12 +29,15 @@ Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera)
 
 void Editor::wire()
 {
+    getWindow("DemoLayout")->addChild(fileDialog.getRootWindow());
     properties.layout();
+    properties.wire();
     toolbox.loadCatalog();
     menuBar.wire();
     messageEditor.wire();
     cameraView.wire();
     documents.wire();
+    edits.wire();
     testRun.wire();
 }
 
@@ -43,13 +51,15 @@ void Editor::connect(EditorFrameListener& listener)
     listener.hooks.frame = [this, &listener] { frame(listener.frameSeconds); };
     listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
     listener.hooks.key = [this](const input::KeyEvent& key, bool typing) {
-        return testRun.handleKey(key, typing) || documents.handleKey(key, typing);
+        return testRun.handleKey(key, typing) || edits.handleKey(key, typing) || documents.handleKey(key, typing);
     };
     listener.hooks.close = [this] {
         // A run ends before the editor may ask to save.
         testRun.finish();
         documents.exit();
     };
+    cameraView.setPointer([&listener] { return listener.buttonModifiers; },
+                          [&listener] { return listener.inputReader->getMouseButton(0); });
     testRun.setKeyState([&listener](input::KeyCode key) { return listener.inputReader->isKeyDown(key); });
     testRun.setRunningChanged([&listener](bool running) { listener.freeCamera = !running; });
 }

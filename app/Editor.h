@@ -4,14 +4,17 @@
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "editing/SelectionHighlight.h"
+#include "filedialog/CommonFileDialog.h"
 #include "gui/KeyboardSwitch.h"
 #include "panels/CameraView.h"
 #include "panels/DocumentController.h"
+#include "panels/EditCommands.h"
 #include "panels/MenuBar.h"
 #include "panels/MessageEditor.h"
 #include "panels/PropertiesTab.h"
 #include "panels/TestRunController.h"
 #include "panels/Toolbox.h"
+#include "platform/sdl/SdlClipboard.h"
 #include "scene/CursorPreview.h"
 #include "scene/SceneMirror.h"
 #include "scene/ScenePicker.h"
@@ -27,11 +30,12 @@ class EditorFrameListener;
 // them and turn the user's clicks into edits.
 class Editor {
 public:
-    Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera);
+    // The file dialog first shows fileDialogStart (empty: the working directory).
+    Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart = {});
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
-    // Connects the widgets of the loaded layout and lays the panels out.
+    // Adds the file dialog to the loaded layout, connects the widgets and lays the panels out.
     void wire();
     // Connects the input listener: its keys, its frames and the quit request.
     void connect(EditorFrameListener& listener);
@@ -46,12 +50,15 @@ public:
     SelectionHighlight highlight{selection, mirror};
     EditingTools tools;
     KeyboardSwitch keys;
-    PropertiesTab properties{document, selection, mirror};
+    PropertiesTab properties{document, selection, mirror, tools, keys};
     MenuBar menuBar;
     Toolbox toolbox{tools};
     MessageEditor messageEditor{document, selection, keys};
     CameraView cameraView{tools};
+    CommonFileDialog fileDialog;
     DocumentController documents;
+    platform::SdlClipboard clipboard;
+    EditCommands edits{EditCommands::Parts{tools, cameraView, clipboard, [this] { return documents.busy(); }}};
     TestRunController testRun;
 
 private:

@@ -113,6 +113,7 @@ void EditorFrameListener::mouseDragged(input::MouseEvent* e)
 
 void EditorFrameListener::mousePressed(input::MouseEvent* e)
 {
+    buttonModifiers = e->getModifiers();
     if (guiContext().injectMouseButtonDown(toGuiButton(e->getButtonID()))) {
         e->consume();
         alSourcePlay(clickSource);
@@ -134,6 +135,7 @@ void EditorFrameListener::mousePressed(input::MouseEvent* e)
 
 void EditorFrameListener::mouseReleased(input::MouseEvent* e)
 {
+    buttonModifiers = e->getModifiers();
     guiContext().injectMouseButtonUp(toGuiButton(e->getButtonID()));
     e->consume();
     if (e->getButtonID() & input::BUTTON0_MASK)

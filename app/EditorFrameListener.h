@@ -59,6 +59,8 @@ public:
     float frameSeconds = 0;
     bool leftButtonDown = false;
     bool rightButtonDown = false;
+    // The modifier keys (input::KeyModifierMask) held at the last button press or release.
+    int buttonModifiers = 0;
     unsigned int clickSource = 0;
     unsigned int musicSource = 0;
 

@@ -4,7 +4,6 @@
 #include "app/UserPaths.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -46,8 +45,6 @@ void EditorApplication::createScene()
     fixFrame("TestWindowFrame");
     fixFrame("tabFrameWindow");
 
-    getWindow("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
-
     fixFrame("windowFrame");
     static_cast<CEGUI::FrameWindow*>(getWindow("windowFrame"))->setRollupEnabled(false);
 
@@ -62,7 +59,7 @@ void EditorApplication::createScene()
     // camera view's picture: the window's own view of the scene would be drawn
     // every frame only to be painted over.
     window->getViewport(0)->setAutoUpdated(false);
-    editor = std::make_unique<Editor>(*sceneManager, *camera);
+    editor = std::make_unique<Editor>(*sceneManager, *camera, writePlaces().dialogStartDirectory);
     editor->wire();
 }
 

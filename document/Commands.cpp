@@ -1,73 +1,116 @@
 #include "document/Commands.h"
 
-#include "document/Document.h"
+#include <algorithm>
+#include <set>
+#include <unordered_set>
 
 namespace {
 
 const char* const itemGone = "oge artik yok";
 
+std::vector<ItemId> withoutRepeats(std::vector<ItemId> ids)
+{
+    std::unordered_set<ItemId> seen;
+    ids.erase(std::remove_if(ids.begin(), ids.end(), [&](ItemId id) { return !seen.insert(id).second; }), ids.end());
+    return ids;
+}
+
+bool allPresent(const Document& document, const std::vector<ItemId>& ids)
+{
+    return document.countPresent(ids) == ids.size();
+}
+
+// Why one of the items cannot be shown, asked once for each mesh.
+template <typename Items, typename ItemOf>
+std::string checkEach(const Document& document, const Items& items, ItemOf itemOf)
+{
+    std::set<std::string> checked;
+    for (const auto& entry : items) {
+        const Item& item = itemOf(entry);
+        if (!checked.insert(item.mesh).second)
+            continue;
+        const std::string problem = document.checkItem(item);
+        if (!problem.empty())
+            return problem;
+    }
+    return "";
+}
+
 }  // namespace
 
-AddItem::AddItem(Item item) : item(std::move(item)) {}
+AddItems::AddItems(std::vector<Item> items) : items(std::move(items)) {}
 
-std::string AddItem::apply(Document& document)
+std::string AddItems::apply(Document& document)
 {
-    if (document.find(item.id))
+    const std::vector<ItemId> ids = idsOf(items);
+    if (document.countPresent(ids) > 0 || withoutRepeats(ids).size() != ids.size())
         return "oge zaten var";
-    const std::string problem = document.checkItem(item);
+    const std::string problem = checkEach(document, items, [](const Item& item) -> const Item& { return item; });
     if (!problem.empty())
         return problem;
-    document.insertItem(document.items().size(), item);
+    std::vector<IndexedItem> placed;
+    placed.reserve(items.size());
+    for (const Item& item : items)
+        placed.push_back({document.items().size() + placed.size(), item});
+    document.insertItems(std::move(placed));
     return "";
 }
 
-std::string AddItem::revert(Document& document)
+std::string AddItems::revert(Document& document)
 {
-    if (!document.find(item.id))
+    const std::vector<ItemId> ids = idsOf(items);
+    if (!allPresent(document, ids))
         return itemGone;
-    document.removeItem(item.id);
+    document.removeItems(ids);
     return "";
 }
 
-ChangeItem::ChangeItem(Item before, Item after) : before(std::move(before)), after(std::move(after)) {}
+AddItem::AddItem(Item item) : AddItems({std::move(item)}) {}
 
-namespace {
-
-std::string replaceItem(Document& document, const Item& from, const Item& to)
+ChangeItems::ChangeItems(std::vector<Item> before, std::vector<Item> after)
+    : before(std::move(before)), after(std::move(after))
 {
-    if (!document.find(from.id))
+}
+
+std::string ChangeItems::apply(Document& document)
+{
+    if (!allPresent(document, withoutRepeats(idsOf(before))))
         return itemGone;
-    document.updateItem(to);
+    document.updateItems(after);
     return "";
 }
 
-}  // namespace
-
-std::string ChangeItem::apply(Document& document) { return replaceItem(document, before, after); }
-
-std::string ChangeItem::revert(Document& document) { return replaceItem(document, after, before); }
-
-RemoveItem::RemoveItem(ItemId id) : id(id) {}
-
-std::string RemoveItem::apply(Document& document)
+std::string ChangeItems::revert(Document& document)
 {
-    const std::optional<std::size_t> found = document.indexOf(id);
-    if (!found)
+    if (!allPresent(document, withoutRepeats(idsOf(after))))
         return itemGone;
-    index = *found;
-    removed = document.items()[index];
-    document.removeItem(id);
+    document.updateItems(before);
     return "";
 }
 
-std::string RemoveItem::revert(Document& document)
+ChangeItem::ChangeItem(Item before, Item after) : ChangeItems({std::move(before)}, {std::move(after)}) {}
+
+RemoveItems::RemoveItems(std::vector<ItemId> ids) : ids(withoutRepeats(std::move(ids))) {}
+
+std::string RemoveItems::apply(Document& document)
 {
-    const std::string problem = document.checkItem(removed);
+    if (!allPresent(document, ids))
+        return itemGone;
+    removed = document.removeItems(ids);
+    return "";
+}
+
+std::string RemoveItems::revert(Document& document)
+{
+    const std::string problem =
+        checkEach(document, removed, [](const IndexedItem& entry) -> const Item& { return entry.item; });
     if (!problem.empty())
         return problem;
-    document.insertItem(index, removed);
+    document.insertItems(removed);
     return "";
 }
+
+RemoveItem::RemoveItem(ItemId id) : RemoveItems({id}) {}
 
 ReplaceAll::ReplaceAll(std::vector<Item> items) : items(std::move(items)) {}
 

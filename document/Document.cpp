@@ -4,6 +4,8 @@
 #include "document/DocumentObserver.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 const Item* Document::find(ItemId id) const
 {
@@ -13,10 +15,11 @@ const Item* Document::find(ItemId id) const
 
 std::optional<std::size_t> Document::indexOf(ItemId id) const
 {
-    const auto found = std::find_if(itemList.begin(), itemList.end(), [id](const Item& item) { return item.id == id; });
-    if (found == itemList.end())
+    // From the end: the items edited most are the newest.
+    const auto found = std::find_if(itemList.rbegin(), itemList.rend(), [id](const Item& item) { return item.id == id; });
+    if (found == itemList.rend())
         return std::nullopt;
-    return static_cast<std::size_t>(found - itemList.begin());
+    return static_cast<std::size_t>(itemList.rend() - found - 1);
 }
 
 std::string Document::execute(std::unique_ptr<Command> command)
@@ -89,33 +92,76 @@ void Document::removeObserver(DocumentObserver* observer)
 
 std::string Document::checkItem(const Item& item) const { return itemCheck ? itemCheck(item) : ""; }
 
-void Document::insertItem(std::size_t index, Item item)
+void Document::insertItems(std::vector<IndexedItem> placed)
 {
-    index = std::min(index, itemList.size());
-    nextId = std::max(nextId, item.id + 1);
-    itemList.insert(itemList.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
-    const Item& added = itemList[index];
-    notify([&](DocumentObserver& observer) { observer.itemAdded(added); });
+    std::vector<std::size_t> at;
+    at.reserve(placed.size());
+    if (placed.empty() || placed.front().index >= itemList.size()) {
+        for (IndexedItem& p : placed) {
+            at.push_back(itemList.size());
+            nextId = std::max(nextId, p.item.id + 1);
+            itemList.push_back(std::move(p.item));
+        }
+    } else {
+        std::vector<Item> merged;
+        merged.reserve(itemList.size() + placed.size());
+        std::size_t from = 0;
+        for (IndexedItem& p : placed) {
+            while (merged.size() < p.index && from < itemList.size())
+                merged.push_back(std::move(itemList[from++]));
+            at.push_back(merged.size());
+            nextId = std::max(nextId, p.item.id + 1);
+            merged.push_back(std::move(p.item));
+        }
+        while (from < itemList.size())
+            merged.push_back(std::move(itemList[from++]));
+        itemList.swap(merged);
+    }
+    for (std::size_t index : at) {
+        const Item& added = itemList[index];
+        notify([&](DocumentObserver& observer) { observer.itemAdded(added); });
+    }
 }
 
-void Document::updateItem(const Item& item)
+void Document::updateItems(const std::vector<Item>& items)
 {
-    const std::optional<std::size_t> index = indexOf(item.id);
-    if (!index)
-        return;
-    const Item before = itemList[*index];
-    itemList[*index] = item;
-    notify([&](DocumentObserver& observer) { observer.itemChanged(before, item); });
+    std::unordered_map<ItemId, const Item*> changes;
+    for (const Item& item : items)
+        changes.emplace(item.id, &item);
+    std::vector<std::pair<Item, const Item*>> changed;
+    for (Item& item : itemList) {
+        const auto found = changes.find(item.id);
+        if (found == changes.end())
+            continue;
+        changed.emplace_back(std::move(item), found->second);
+        item = *found->second;
+    }
+    for (const auto& [before, after] : changed)
+        notify([&](DocumentObserver& observer) { observer.itemChanged(before, *after); });
 }
 
-void Document::removeItem(ItemId id)
+std::vector<IndexedItem> Document::removeItems(const std::vector<ItemId>& ids)
 {
-    const std::optional<std::size_t> index = indexOf(id);
-    if (!index)
-        return;
-    const Item removed = std::move(itemList[*index]);
-    itemList.erase(itemList.begin() + static_cast<std::ptrdiff_t>(*index));
-    notify([&](DocumentObserver& observer) { observer.itemRemoved(removed); });
+    const std::unordered_set<ItemId> going(ids.begin(), ids.end());
+    std::vector<IndexedItem> removed;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < itemList.size(); ++i) {
+        if (going.count(itemList[i].id))
+            removed.push_back({i, std::move(itemList[i])});
+        else if (kept++ != i)
+            itemList[kept - 1] = std::move(itemList[i]);
+    }
+    itemList.resize(kept);
+    for (const IndexedItem& gone : removed)
+        notify([&](DocumentObserver& observer) { observer.itemRemoved(gone.item); });
+    return removed;
+}
+
+std::size_t Document::countPresent(const std::vector<ItemId>& ids) const
+{
+    const std::unordered_set<ItemId> wanted(ids.begin(), ids.end());
+    return static_cast<std::size_t>(
+        std::count_if(itemList.begin(), itemList.end(), [&](const Item& item) { return wanted.count(item.id) > 0; }));
 }
 
 void Document::swapItems(std::vector<Item>& items)

@@ -12,6 +12,12 @@
 
 class DocumentObserver;
 
+// An item with the place it has, or had, in the document's list.
+struct IndexedItem {
+    std::size_t index = 0;
+    Item item;
+};
+
 // The scenario being edited: its items in the order they were added, the file it
 // was loaded from or saved to (none after New), and the history of its edits. It
 // is modified when the history is not where it was at the last save, load or New.
@@ -50,11 +56,18 @@ public:
     void removeObserver(DocumentObserver* observer);
     void setItemCheck(ItemCheck check) { itemCheck = std::move(check); }
 
-    // The steps commands are made of; each tells the observers.
+    // The steps commands are made of; each tells the observers of every item
+    // once all of them are done. Each goes once over the list, however many
+    // items it touches.
     std::string checkItem(const Item& item) const;
-    void insertItem(std::size_t index, Item item);
-    void updateItem(const Item& item);
-    void removeItem(ItemId id);
+    // Puts each item at its index in the list that results; indices increasing.
+    void insertItems(std::vector<IndexedItem> placed);
+    // Each item takes the place of the one with its id.
+    void updateItems(const std::vector<Item>& items);
+    // Takes the items out; returns them with the index each had, increasing.
+    std::vector<IndexedItem> removeItems(const std::vector<ItemId>& ids);
+    // How many of the ids the document holds.
+    std::size_t countPresent(const std::vector<ItemId>& ids) const;
     void swapItems(std::vector<Item>& items);
 
 private:

@@ -5,8 +5,17 @@
 
 bool operator==(const Item& a, const Item& b)
 {
-    return std::tie(a.id, a.kind, a.type, a.mesh, a.x, a.y, a.z, a.x1, a.z1, a.x2, a.z2, a.message)
-        == std::tie(b.id, b.kind, b.type, b.mesh, b.x, b.y, b.z, b.x1, b.z1, b.x2, b.z2, b.message);
+    return std::tie(a.id, a.kind, a.type, a.mesh, a.x, a.y, a.z, a.x1, a.z1, a.x2, a.z2, a.turn, a.message)
+        == std::tie(b.id, b.kind, b.type, b.mesh, b.x, b.y, b.z, b.x1, b.z1, b.x2, b.z2, b.turn, b.message);
+}
+
+std::vector<ItemId> idsOf(const std::vector<Item>& items)
+{
+    std::vector<ItemId> ids;
+    ids.reserve(items.size());
+    for (const Item& item : items)
+        ids.push_back(item.id);
+    return ids;
 }
 
 namespace {
@@ -75,4 +84,29 @@ Item movedTo(const Item& item, int x, int z)
         moved.z2 = static_cast<float>(z + halfDepth);
     }
     return moved;
+}
+
+bool isTurnable(const Item& item) { return item.kind == ItemKind::Object; }
+
+Item turnedBy(const Item& item, int degrees)
+{
+    Item turned = item;
+    turned.turn = ((item.turn + degrees) % 360 + 360) % 360;
+    return turned;
+}
+
+Item shiftedBy(const Item& item, int dx, int dz)
+{
+    Item shifted = item;
+    if (item.kind != ItemKind::Road) {
+        shifted.x += dx;
+        shifted.z += dz;
+    }
+    if (item.kind == ItemKind::Area || item.kind == ItemKind::Road) {
+        shifted.x1 += dx;
+        shifted.z1 += dz;
+        shifted.x2 += dx;
+        shifted.z2 += dz;
+    }
+    return shifted;
 }

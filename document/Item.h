@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Every placed item has an id that stays its own for the whole run: it is the n
 // of the engine names "Human" + n, and it is never given to another item.
@@ -20,12 +21,17 @@ struct Item {
     std::string mesh;  // the mesh file, e.g. "adam.mesh"
     float x = 0, y = 0, z = 0;
     float x1 = 0, z1 = 0, x2 = 0, z2 = 0;
+    // An object's turn about its own vertical axis in whole degrees, clockwise
+    // seen from above, 0 to 359. Areas and roads are never turned.
+    int turn = 0;
     // An area's message. Without questions in use it may still keep the question
     // texts it had before; the file does not hold them.
     std::optional<ScenarioMessage> message;
 };
 
 bool operator==(const Item& a, const Item& b);
+
+std::vector<ItemId> idsOf(const std::vector<Item>& items);
 inline bool operator!=(const Item& a, const Item& b) { return !(a == b); }
 
 Item makeObject(ItemId id, const std::string& mesh, float x, float z);
@@ -39,3 +45,11 @@ bool isDeletable(const Item& item);
 
 // The item moved to the whole-number ground point (x, z).
 Item movedTo(const Item& item, int x, int z);
+
+// Catalog objects turn; areas and roads stay as the file describes them.
+bool isTurnable(const Item& item);
+// The turn plus degrees, kept in 0 to 359.
+Item turnedBy(const Item& item, int degrees);
+// Every point of the item moved by (dx, dz): its shape, height and turn kept.
+Item shiftedBy(const Item& item, int dx, int dz);
+

@@ -10,7 +10,7 @@ bool operator==(const ScenarioMessage& a, const ScenarioMessage& b)
 
 bool operator==(const ScenarioObject& a, const ScenarioObject& b)
 {
-    return std::tie(a.mesh, a.x, a.y, a.z) == std::tie(b.mesh, b.x, b.y, b.z);
+    return std::tie(a.mesh, a.x, a.y, a.z, a.turn) == std::tie(b.mesh, b.x, b.y, b.z, b.turn);
 }
 
 bool operator==(const ScenarioArea& a, const ScenarioArea& b)

@@ -19,6 +19,9 @@ struct ScenarioMessage {
 struct ScenarioObject {  // type word "human"
     std::string mesh;
     int x = 0, y = 0, z = 0;
+    // Degrees clockwise seen from above, 0 to 359: an optional fifth number on
+    // the object's own line, written only when it is not 0.
+    int turn = 0;
 };
 
 struct ScenarioArea {  // type word "bluearea"

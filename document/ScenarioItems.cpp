@@ -12,7 +12,7 @@ ScenarioEntry entryOf(const Item& item)
 {
     switch (item.kind) {
     case ItemKind::Object:
-        return ScenarioObject{item.mesh, whole(item.x), whole(item.y), whole(item.z)};
+        return ScenarioObject{item.mesh, whole(item.x), whole(item.y), whole(item.z), item.turn};
     case ItemKind::Area: {
         ScenarioArea area{item.mesh,       whole(item.x),  whole(item.y),  whole(item.z),
                           whole(item.x1),  whole(item.z1), whole(item.x2), whole(item.z2)};
@@ -39,6 +39,7 @@ struct ItemOfEntry {
     {
         Item item = makeObject(id, object.mesh, float(object.x), float(object.z));
         item.y = float(object.y);
+        item.turn = object.turn;
         return item;
     }
 

@@ -41,6 +41,21 @@ public:
         const std::string_view token = nextWord();
         if (token.empty())
             throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: " + what + ")"};
+        return numberOf(token, what);
+    }
+
+    // The next word when it stands on the current line, else empty.
+    std::string_view wordOnLine()
+    {
+        while (pos < text.size() && text[pos] != '\n' && isScenarioSpace(text[pos]))
+            ++pos;
+        if (pos == text.size() || text[pos] == '\n')
+            return {};
+        return nextWord();
+    }
+
+    int numberOf(std::string_view token, const std::string& what) const
+    {
         const bool negative = token[0] == '-';
         const std::size_t digits = negative || token[0] == '+' ? 1 : 0;
         const bool wellFormed = digits < token.size()
@@ -126,6 +141,21 @@ std::optional<ScenarioMessage> readMessage(Cursor& in, int entryLine)
     return message;
 }
 
+// An object's turn is an optional fifth number on its own line, with nothing after it.
+int readTurn(Cursor& in)
+{
+    const std::string_view token = in.wordOnLine();
+    if (token.empty())
+        return 0;
+    const int turn = in.numberOf(token, "yon");
+    if (turn < 0 || turn > 359)
+        throw SyntaxError{in.lastWordLine(), "yon " + std::to_string(turn) + " gecersiz: 0 ile 359 arasi olmali"};
+    const std::string_view extra = in.wordOnLine();
+    if (!extra.empty())
+        throw SyntaxError{in.lastWordLine(), quoted(std::string(extra)) + " fazla: nesne satiri yonden sonra biter"};
+    return turn;
+}
+
 ScenarioEntry readEntry(Cursor& in, const std::string& type, int entryLine)
 {
     const std::string mesh = in.word();
@@ -145,7 +175,7 @@ ScenarioEntry readEntry(Cursor& in, const std::string& type, int entryLine)
     const int y = in.number("y", entryLine);
     const int z = in.number("z", entryLine);
     if (type == "human")
-        return ScenarioObject{mesh, x, y, z};
+        return ScenarioObject{mesh, x, y, z, readTurn(in)};
     if (type != "bluearea")
         return ScenarioOther{type, mesh, x, y, z};
 

@@ -54,6 +54,11 @@ void appendEntry(std::string& out, const ScenarioObject& object)
     requireWord(object.mesh);
     out += "human " + object.mesh;
     appendNumbers(out, {object.x, object.y, object.z});
+    if (object.turn < 0 || object.turn >= 360)
+        throw ScenarioWriteError("bir nesnenin yonu " + std::to_string(object.turn) + "; 0 ile 359 arasi olmali");
+    // Without a turn the line is what every reader of the format accepts.
+    if (object.turn != 0)
+        appendNumbers(out, {object.turn});
 }
 
 void appendEntry(std::string& out, const ScenarioArea& area)

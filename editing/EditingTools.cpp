@@ -1,6 +1,5 @@
 #include "editing/EditingTools.h"
 
-#include "document/Commands.h"
 #include "document/Document.h"
 #include "editing/EditingTool.h"
 #include "editing/Selection.h"
@@ -26,40 +25,43 @@ PlacementMode EditingTools::mode() const { return tool->mode(); }
 
 bool EditingTools::hasAnchor() const { return tool->hasAnchor(); }
 
-void EditingTools::beginObjectPlacement(const std::string& meshName)
+void EditingTools::beginObjectPlacement(const std::string& meshName, bool kept)
 {
     context.selection.clear();
     context.cursor.remove();
+    rubberBand.reset();
     const std::string meshFile = meshName + ".mesh";
     if (!context.placeable(makeObject(0, meshFile, 0, 0))) {
         endPlacement();
         return;
     }
-    use(makeObjectTool(context, *this, meshFile));
+    use(makeObjectTool(context, *this, meshFile, kept));
     context.cursor.showObject(meshFile);
 }
 
-void EditingTools::beginAreaPlacement()
+void EditingTools::beginAreaPlacement(bool kept)
 {
     context.selection.clear();
     context.cursor.remove();
-    use(makeAreaTool(context, *this));
+    rubberBand.reset();
+    use(makeAreaTool(context, *this, kept));
 }
 
 void EditingTools::beginRoadPlacement()
 {
     context.selection.clear();
     context.cursor.remove();
+    rubberBand.reset();
     use(makeRoadTool(context, *this));
 }
 
-void EditingTools::press(ViewPoint at)
+void EditingTools::press(ViewPoint at, bool adding)
 {
     context.cursor.remove();
     for (const PickHit& hit : context.picker.pick(at)) {
         // A tool that ends itself hands the rest of the walk to the next one.
         EditingTool& current = *tool;
-        const EditingTool::Walk walk = hit.item ? current.onItem(*hit.item) : current.onGround(*hit.ground);
+        const EditingTool::Walk walk = hit.item ? current.onItem(*hit.item, adding) : current.onGround(*hit.ground, adding);
         if (walk != EditingTool::Walk::Continue)
             break;
     }
@@ -75,8 +77,38 @@ void EditingTools::hover(ViewPoint at)
         tool->hover({truncateToWhole(ground->x), truncateToWhole(ground->z)});
 }
 
+bool EditingTools::beginBand(ViewPoint at, bool adding)
+{
+    if (mode() != None)
+        return false;
+    rubberBand = RubberBand{at, at, adding};
+    return true;
+}
+
+void EditingTools::dragBand(ViewPoint to)
+{
+    if (rubberBand)
+        rubberBand->to = to;
+}
+
+void EditingTools::endBand(ViewPoint at)
+{
+    if (!rubberBand)
+        return;
+    const RubberBand ended{rubberBand->from, at, rubberBand->adding};
+    rubberBand.reset();
+    const std::vector<ItemId> inside = context.picker.itemsInside(ended.from, ended.to, context.document.items());
+    if (ended.adding)
+        context.selection.add(inside);
+    else
+        context.selection.selectOnly(inside);
+}
+
+bool EditingTools::canCancel() const { return mode() != None || rubberBand || !context.selection.empty(); }
+
 void EditingTools::cancel()
 {
+    rubberBand.reset();
     context.selection.clear();
     endPlacement();
 }
@@ -87,17 +119,10 @@ void EditingTools::endPlacement()
     use(makeSelectTool(context, *this));
 }
 
-bool EditingTools::deleteSelected()
+void EditingTools::turn(int degrees)
 {
-    const Item* selected = context.selection.selectedItem();
-    if (!selected || !isDeletable(*selected))
-        return false;
-    const std::string problem = context.document.execute(std::make_unique<RemoveItem>(selected->id));
-    if (!problem.empty()) {
-        context.notify(problem);
-        return false;
-    }
-    return true;
+    if (!tool->turn(degrees))
+        selectionEdits.turn(degrees);
 }
 
 void EditingTools::use(std::unique_ptr<EditingTool> next)

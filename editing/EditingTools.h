@@ -1,9 +1,11 @@
 #pragma once
 
+#include "editing/SelectionEdits.h"
 #include "scene/ScenePicker.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CursorPreview;
@@ -28,9 +30,16 @@ struct EditingContext {
 
 class EditingTool;
 
+// A rubber band: the rectangle between the press and the pointer, in view points.
+struct RubberBand {
+    ViewPoint from, to;
+    bool adding = false;  // its items join the selection instead of replacing it
+};
+
 // The tool in use and the input it gets from the camera view: a left press picks
-// and edits, the hover moves the cursor object, a cancel (right press) gives up
-// the placement and the selection. Edits become commands on the document.
+// and edits, the hover moves the cursor object, a rubber band selects what it
+// surrounds, a cancel (right press, Escape) gives up what is in progress. Edits
+// become commands on the document.
 class EditingTools {
 public:
     explicit EditingTools(EditingContext context);
@@ -41,23 +50,42 @@ public:
     bool hasAnchor() const;
 
     // A catalog entry: the next click places an object of meshName + ".mesh".
-    void beginObjectPlacement(const std::string& meshName);
-    void beginAreaPlacement();
+    // Kept, the placement goes on after each placed item until cancelled.
+    void beginObjectPlacement(const std::string& meshName, bool kept = false);
+    void beginAreaPlacement(bool kept = false);
     void beginRoadPlacement();
 
-    void press(ViewPoint at);
+    // A left press; with adding (Shift), a pressed item goes into the selection
+    // or out of it.
+    void press(ViewPoint at, bool adding = false);
     void hover(ViewPoint at);
+
+    // A rubber band drawn from a press while selecting (false while placing);
+    // its end selects every item whose position the camera sees inside it.
+    bool beginBand(ViewPoint at, bool adding);
+    void dragBand(ViewPoint to);
+    void endBand(ViewPoint at);
+    const std::optional<RubberBand>& band() const { return rubberBand; }
+
+    // Whether anything is in progress to give up: a placement, a band, a selection.
+    bool canCancel() const;
     void cancel();
     // Back to selecting, the cursor object gone (the selection stays).
     void endPlacement();
-    // Deletes the selected item; false when nothing was deleted.
-    bool deleteSelected();
+
+    // Turns the object being placed, or else the selected objects.
+    void turn(int degrees);
+    SelectionEdits& edits() { return selectionEdits; }
+    // Deletes the selected items; false when nothing was deleted.
+    bool deleteSelected() { return selectionEdits.deleteAll(); }
 
 private:
     void use(std::unique_ptr<EditingTool> tool);
 
     EditingContext context;
+    SelectionEdits selectionEdits{context};
     std::unique_ptr<EditingTool> tool;
     // A tool that ended itself during a press lives until the press is over.
     std::unique_ptr<EditingTool> retired;
+    std::optional<RubberBand> rubberBand;
 };

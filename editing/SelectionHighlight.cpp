@@ -8,10 +8,11 @@ SelectionHighlight::SelectionHighlight(Selection& selection, SceneMirror& mirror
     selection.addObserver(this);
 }
 
-void SelectionHighlight::selectionChanged(std::optional<ItemId> previous, SelectionChange)
+void SelectionHighlight::selectionChanged(const std::vector<ItemId>& previous, SelectionChange)
 {
-    if (previous)
-        mirror.highlight(*previous, false);
-    if (selection.selected())
-        mirror.highlight(*selection.selected(), true);
+    for (ItemId id : previous)
+        if (!selection.contains(id))
+            mirror.highlight(id, false);
+    for (const Item& item : selection.items())
+        mirror.highlight(item.id, true);
 }

@@ -4,11 +4,11 @@
 
 class SceneMirror;
 
-// The selected item shows its bounding box in the scene.
+// Every selected item shows its bounding box in the scene.
 class SelectionHighlight : public SelectionObserver {
 public:
     SelectionHighlight(Selection& selection, SceneMirror& mirror);
-    void selectionChanged(std::optional<ItemId> previous, SelectionChange change) override;
+    void selectionChanged(const std::vector<ItemId>& previous, SelectionChange change) override;
 
 private:
     Selection& selection;

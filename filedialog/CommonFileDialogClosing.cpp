@@ -1,50 +1,42 @@
-// OK, Cancel, the close button, the two prompts, the result and the history.
+// OK and Enter, Cancel, the close button, the two prompts, the result and the history.
 #include "filedialog/CommonFileDialog.h"
 
-#include "filedialog/DialogPaths.h"
-#include "gui/GuiText.h"
-#include "platform/host/DirectoryHost.h"
-
+#include <CEGUI/InputEvent.h>
 #include <CEGUI/widgets/Combobox.h>
 
-#include <algorithm>
 #include <utility>
 
-bool CommonFileDialog::fileExists(const CEGUI::String& name) {
-    const auto entries = directoryHost->entries(directoryOfCurrentDrive());
-    if (!entries)
-        return false;
-    const std::string wanted = toUtf8(name);
-    return std::any_of(entries->begin(), entries->end(), [&wanted](const host::DirectoryEntry& entry) {
-        return !entry.isDirectory && entry.name == wanted;
-    });
+bool CommonFileDialog::browsingShown() const {
+    return windows.root->isVisible() && !windows.promptLoad->isVisible() && !windows.promptSave->isVisible();
+}
+
+void CommonFileDialog::confirm() {
+    if (!browsingShown())
+        return;
+    const dialogpaths::FileTarget target = browsing.target(windows.fileName());
+    if (request.prompt && request.loadMode && !browsing.fileExists(target))
+        windows.showPrompt(windows.promptLoad);
+    else if (request.prompt && !request.loadMode && browsing.fileExists(target))
+        windows.showPrompt(windows.promptSave);
+    else
+        accept();
 }
 
 bool CommonFileDialog::onOkClicked(const CEGUI::EventArgs&) {
-    if (request.getPrompt() && request.getLoadMode() && !fileExists(fileNameText())) {
-        disableControls();
-        promptLoad->setVisible(true);
-        promptLoad->setEnabled(true);
-        return true;
-    }
-    if (request.getPrompt() && !request.getLoadMode() && fileExists(fileNameText())) {
-        showSavePrompt();
-        return true;
-    }
-    accept();
+    confirm();
     return true;
 }
 
-void CommonFileDialog::showSavePrompt() {
-    disableControls();
-    promptSave->setVisible(true);
-    promptSave->setEnabled(true);
+bool CommonFileDialog::onNameKey(const CEGUI::EventArgs& args) {
+    const auto& key = static_cast<const CEGUI::KeyEventArgs&>(args);
+    if (key.scancode != CEGUI::Key::Return && key.scancode != CEGUI::Key::NumpadEnter)
+        return false;
+    confirm();
+    return true;
 }
 
 bool CommonFileDialog::onLoadPromptOk(const CEGUI::EventArgs&) {
-    promptLoad->setEnabled(false);
-    promptLoad->setVisible(false);
-    enableControls();
+    windows.hidePrompt(windows.promptLoad);
     return true;
 }
 
@@ -54,70 +46,56 @@ bool CommonFileDialog::onSavePromptOk(const CEGUI::EventArgs&) {
 }
 
 bool CommonFileDialog::onSavePromptCancel(const CEGUI::EventArgs&) {
-    promptSave->setEnabled(false);
-    promptSave->setVisible(false);
-    enableControls();
+    windows.hidePrompt(windows.promptSave);
     return true;
 }
 
 bool CommonFileDialog::onCancelClicked(const CEGUI::EventArgs&) {
     resetExchange();
-    result.state = CommonFileDialogResult::Cancelled;
-    closeAll();
+    finish(CommonFileDialogResult::State::Cancelled);
     return true;
 }
 
 bool CommonFileDialog::onCloseClicked(const CEGUI::EventArgs&) {
     resetExchange();
-    result.state = CommonFileDialogResult::Closed;
-    closeAll();
+    finish(CommonFileDialogResult::State::Closed);
     return true;
 }
 
+// The name is taken as typed: no extension is added and no space removed.
 void CommonFileDialog::accept() {
     resetExchange();
-    const DriveDirectoryItem* record = currentDriveRecord();
-    const CEGUI::String name = fileNameText();
-    result.path = fromUtf8(dialogpaths::joinPath(toUtf8(record->directory), toUtf8(name), directoryHost->separator()));
-    result.directory = record->directory;
-    result.relativeDirectory = record->relativeDirectory;
-    result.fileName = name;
-    result.fileExisted = fileExists(name);
-    result.state = CommonFileDialogResult::Accepted;
-    addToHistory(name);
-    closeAll();
+    const std::string typed = windows.fileName();
+    const dialogpaths::FileTarget target = browsing.target(typed);
+    result.path = browsing.pathOf(target);
+    result.directory = target.directory;
+    result.relativeDirectory = browsing.relativeDirectoryOf(target.directory);
+    result.fileName = target.name;
+    result.fileExisted = browsing.fileExists(target);
+    browsing.remember(typed);
+    windows.showHistory(browsing.history());
+    finish(CommonFileDialogResult::State::Accepted);
 }
 
-void CommonFileDialog::resetExchange() {
-    result.requestId = request.getRequestId();
-    result.path.clear();
-    result.drive = currentDrive();
-    result.directory.clear();
-    result.relativeDirectory.clear();
-    result.fileName.clear();
-    request.setDefaultPattern("");
-    request.setDefaultName("");
-    request.setFilter("");
-    request.setTitle("");
-    request.setRequestId(0);
-}
-
-void CommonFileDialog::closeAll() {
-    rootWindow->setEnabled(false);
-    rootWindow->setVisible(false);
-    promptLoad->setEnabled(false);
-    promptLoad->setVisible(false);
-    promptSave->setEnabled(false);
-    promptSave->setVisible(false);
-    enableControls();
+void CommonFileDialog::finish(CommonFileDialogResult::State state) {
+    result.state = state;
+    windows.hideAll();
     // The completion may show the dialog again with a new one.
     if (Completion finished = std::exchange(completion, nullptr))
         finished(result);
 }
 
-void CommonFileDialog::addToHistory(const CEGUI::String& name) {
-    fileCombobox->insertItem(new DialogListItem(name), nullptr);
-    const size_t count = fileCombobox->getItemCount();
-    if (count > historySize)
-        fileCombobox->removeItem(fileCombobox->getListboxItemFromIndex(count - 1));
+// Every close starts from a result without a file and a request without texts.
+void CommonFileDialog::resetExchange() {
+    result.requestId = request.requestId;
+    result.path.clear();
+    result.drive = browsing.currentDrive();
+    result.directory.clear();
+    result.relativeDirectory.clear();
+    result.fileName.clear();
+    request.defaultPattern.clear();
+    request.defaultName.clear();
+    request.filter.clear();
+    request.title.clear();
+    request.requestId = 0;
 }

@@ -22,10 +22,6 @@ FilterListItem::FilterListItem(const CEGUI::String& label, const CEGUI::String& 
 
 FilterListItem::~FilterListItem() = default;
 
-DriveDirectoryItem::DriveDirectoryItem() : CEGUI::ListboxTextItem("") {}
-
-DriveDirectoryItem::~DriveDirectoryItem() = default;
-
 DialogListItem::DialogListItem(const CEGUI::String& text) : CEGUI::ListboxTextItem(text) { drawInBlack(*this); }
 
 DialogListItem::~DialogListItem() = default;

@@ -15,16 +15,6 @@ public:
     CEGUI::String pattern;
 };
 
-// The directory a drive is in; kept by the dialog, never shown.
-class DriveDirectoryItem : public CEGUI::ListboxTextItem {
-public:
-    DriveDirectoryItem();
-    ~DriveDirectoryItem() override;
-
-    CEGUI::String directory;
-    CEGUI::String relativeDirectory;
-};
-
 // A drive name, a listing entry or a name of the history.
 class DialogListItem : public CEGUI::ListboxTextItem {
 public:

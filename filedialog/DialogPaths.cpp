@@ -80,6 +80,51 @@ std::string joinPath(const std::string& directory, const std::string& name, char
     return directory + separator + name;
 }
 
+std::string withExtensionOf(const std::string& name, const std::string& pattern, char separator) {
+    if (name.empty())
+        return name;
+    const size_t lastPart = name.rfind(separator) + 1;  // 0 when there is no separator
+    const size_t dot = name.rfind('.');
+    const std::string base = dot == std::string::npos || dot < lastPart ? name : name.substr(0, dot);
+    return base + "." + splitName(pattern, true);
+}
+
+FileTarget fileTarget(const host::DirectoryHost& host, const std::string& shownDirectory, const std::string& typed) {
+    const char separator = host.separator();
+    const size_t last = typed.rfind(separator);
+    if (last == std::string::npos)
+        return {shownDirectory, typed};
+    std::string name = typed.substr(last + 1);
+    std::string folder = typed.substr(0, last + 1);
+    if (name == "." || name == "..") {
+        folder = typed;
+        name.clear();
+    }
+    std::string start = shownDirectory;
+    const std::string home = host.homeDirectory();
+    if (folder.size() >= 2 && folder[0] == '~' && folder[1] == separator && !home.empty()) {
+        start = home;
+        folder.erase(0, 1);
+    } else if (host.isAbsolute(folder)) {
+        start = host.driveOf(folder);
+        folder.erase(0, start.size());
+    }
+    const std::string drive = host.driveOf(start);
+    std::vector<std::string> parts = pathParts(start.substr(drive.size()), separator);
+    for (const std::string& part : pathParts(folder, separator)) {
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (part != ".") {
+            parts.push_back(part);
+        }
+    }
+    std::string directory = drive;
+    for (const std::string& part : parts)
+        directory = joinPath(directory, part, separator);
+    return {directory, name};
+}
+
 std::string enterDirectory(const std::string& directory, const std::string& drive,
                            const std::string& decoratedEntry, char separator) {
     const std::string name = undecorate(decoratedEntry);

@@ -31,6 +31,25 @@ std::vector<std::string> driveNames(const host::DirectoryHost& host);
 // The directory name inside the directory.
 std::string joinPath(const std::string& directory, const std::string& name, char separator);
 
+// The name as picking the file type with the pattern makes it: the extension
+// after the last "." of its last part becomes the pattern's ("save.txt" and
+// "*.zev" give "save.zev"); a last part without a "." keeps all of it and gains
+// the extension; an empty name stays empty.
+std::string withExtensionOf(const std::string& name, const std::string& pattern, char separator);
+
+// A file named in the dialog's name field: the directory it lies in and its name there.
+struct FileTarget {
+    std::string directory;
+    std::string name;
+};
+
+// Where a text typed into the name field leads from the shown directory. A
+// plain name, used exactly as typed, is a file in the shown directory; a path
+// starts at its drive's root when absolute, at the home directory after "~"
+// and the separator, and at the shown directory otherwise; its "." and ".."
+// parts are applied to the directories, never beyond a root.
+FileTarget fileTarget(const host::DirectoryHost& host, const std::string& shownDirectory, const std::string& typed);
+
 // The directory that a (decorated) listing entry leads to from the directory on
 // the drive: "<..>" the parent (a root stays where it is), "<.>" the drive's
 // root, any other the subdirectory of that name.

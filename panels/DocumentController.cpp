@@ -5,7 +5,6 @@
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "filedialog/CommonFileDialog.h"
-#include "gui/GuiText.h"
 #include "gui/KeyboardSwitch.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
@@ -15,6 +14,8 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <filesystem>
+
 namespace {
 
 const char* const scenarioPattern = "*.zev";
@@ -22,6 +23,9 @@ const char* const openFilter = "ZEVO (*.zev)|*.zev|All files|*.*|";
 const char* const saveFilter =
     "ZEVO (*.zev)|*.zev|TXT (*.txt)|*.txt|Portable Network Graphics (*.png)|*.png|"
     "Truevision Targa (*.tga)|*.tga|";
+const char* const suggestedName = "save.zev";
+constexpr int openRequestId = 1;
+constexpr int saveRequestId = 2;
 
 // The camera view shows the live picture once there is a scenario to edit.
 void showLiveCameraPicture() { getWindow("frameImage")->setProperty("Image", "cameraImageSet/cameraImage"); }
@@ -75,12 +79,7 @@ void DocumentController::open()
         return;
     }
     guard.proceed([this] {
-        CommonFileDialogRequest request;
-        request.setRequestId(1);
-        request.setFilter(openFilter);
-        request.setLoadMode(true);
-        request.setDefaultPattern(scenarioPattern);
-        showFileDialog(request, [this](const std::string& path) { openFile(path); });
+        showFileDialog(scenarioRequest(true), [this](const std::string& path) { openFile(path); });
     });
 }
 
@@ -96,13 +95,7 @@ void DocumentController::saveThen(bool toOwnFile, std::function<void()> saved)
             saved();
         return;
     }
-    CommonFileDialogRequest request;
-    request.setRequestId(2);
-    request.setFilter(saveFilter);
-    request.setLoadMode(false);
-    request.setDefaultPattern(scenarioPattern);
-    request.setDefaultName("save.zev");
-    showFileDialog(request, [this, saved = std::move(saved)](const std::string& chosen) {
+    showFileDialog(scenarioRequest(false), [this, saved = std::move(saved)](const std::string& chosen) {
         if (saveFile(chosen))
             saved();
     });
@@ -110,7 +103,7 @@ void DocumentController::saveThen(bool toOwnFile, std::function<void()> saved)
 
 bool DocumentController::deleteSelected()
 {
-    if (!parts.selection.selected())
+    if (parts.selection.empty())
         return false;
     parts.tools.deleteSelected();
     return true;
@@ -165,6 +158,20 @@ bool DocumentController::saveFile(const std::string& path)
     return problem.empty();
 }
 
+CommonFileDialogRequest DocumentController::scenarioRequest(bool loading) const
+{
+    const std::filesystem::path file = parts.document.path();
+    CommonFileDialogRequest request;
+    request.requestId = loading ? openRequestId : saveRequestId;
+    request.filter = loading ? openFilter : saveFilter;
+    request.loadMode = loading;
+    request.defaultPattern = scenarioPattern;
+    if (!loading)
+        request.defaultName = file.has_filename() ? file.filename().string() : suggestedName;
+    request.startDirectory = file.parent_path().string();
+    return request;
+}
+
 // Open and Save lock the editor and hand the keys to the dialog while it is
 // open; a second click meanwhile changes nothing.
 void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
@@ -178,11 +185,11 @@ void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
     dialogOpen = true;
     disableEditor();
     parts.keys.hold();
-    CommonFileDialog::getSingleton()->show(request, [this, accepted](const CommonFileDialogResult& result) {
+    parts.fileDialog.show(request, [this, accepted](const CommonFileDialogResult& result) {
         dialogOpen = false;
         enableEditor();
         parts.keys.release();
-        if (result.getState() == CommonFileDialogResult::Accepted)
-            accepted(toUtf8(result.getPath()));
+        if (result.state == CommonFileDialogResult::State::Accepted)
+            accepted(result.path);
     });
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 namespace input { class KeyEvent; }
-class CommonFileDialogResult;
-class CommonFileDialogRequest;
+class CommonFileDialog;
+struct CommonFileDialogRequest;
 class Document;
 class EditingTools;
 class KeyboardSwitch;
@@ -28,6 +28,7 @@ public:
         PropertiesTab& properties;
         MessageEditor& messageEditor;
         KeyboardSwitch& keys;
+        CommonFileDialog& fileDialog;
         std::function<void()> quit;
     };
 
@@ -64,6 +65,8 @@ private:
     void startNew();
     // Saves as save() or saveToFile() do and calls saved once it succeeded.
     void saveThen(bool toOwnFile, std::function<void()> saved);
+    // A request of the scenario file types, starting in the open document's folder.
+    CommonFileDialogRequest scenarioRequest(bool loading) const;
     void showFileDialog(const CommonFileDialogRequest& request,
                         std::function<void(const std::string& path)> accepted);
 

@@ -26,8 +26,11 @@ void togglePopup(const char* popupName)
     CEGUI::Window* popup = getWindow(popupName);
     const bool wasOpen = popup->isEffectiveVisible();
     closeMenuPopups();
-    if (!wasOpen)
+    if (!wasOpen) {
         popup->setVisible(true);
+        // In front of an open window (the message editor), whatever was shown last.
+        popup->moveToFront();
+    }
 }
 
 void showArrowButtons(bool shown)

@@ -1,15 +1,25 @@
 #include "panels/PropertiesTab.h"
 
 #include "document/Document.h"
+#include "document/GroupEdits.h"
+#include "editing/EditingTools.h"
+#include "gui/GuiText.h"
+#include "gui/KeyboardSwitch.h"
+#include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/PanelSlides.h"
+#include "scene/PlacementGeometry.h"
 #include "scene/SceneMirror.h"
 
-#include <CEGUI/Window.h>
+#include <CEGUI/CEGUI.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+const char* const positionFields[] = {"xPosition", "yPosition"};
 
 std::string formatCoordinate(float value)
 {
@@ -18,10 +28,31 @@ std::string formatCoordinate(float value)
     return text;
 }
 
+// A typed coordinate: a decimal number, white space around it allowed.
+std::optional<float> coordinateOf(const std::string& text)
+{
+    const char* start = text.c_str();
+    char* end = nullptr;
+    const double value = std::strtod(start, &end);
+    if (end == start)
+        return std::nullopt;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0' || !std::isfinite(value) || std::fabs(value) > 1e9)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+void showField(const char* name, bool shown)
+{
+    getWindow(name)->setVisible(shown);
+}
+
 }  // namespace
 
-PropertiesTab::PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror)
-    : document(document), selection(selection), mirror(mirror)
+PropertiesTab::PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror,
+                             EditingTools& tools, KeyboardSwitch& keys)
+    : document(document), selection(selection), mirror(mirror), tools(tools), keys(keys)
 {
     selection.addObserver(this);
     document.addObserver(this);
@@ -36,6 +67,15 @@ void PropertiesTab::layout()
     outSteps = 0;
 }
 
+void PropertiesTab::wire()
+{
+    for (const char* field : positionFields) {
+        onWindowEvent(field, CEGUI::Editbox::EventTextAccepted, [this] { moveToTypedPosition(); });
+        onWindowEvent(field, CEGUI::Window::EventActivated, [this] { typing(true); });
+        onWindowEvent(field, CEGUI::Window::EventDeactivated, [this] { typing(false); });
+    }
+}
+
 void PropertiesTab::hide()
 {
     if (isShown) {
@@ -44,36 +84,95 @@ void PropertiesTab::hide()
     }
 }
 
-void PropertiesTab::selectionChanged(std::optional<ItemId> previous, SelectionChange change)
+void PropertiesTab::selectionChanged(const std::vector<ItemId>& previous, SelectionChange change)
 {
-    if (change == SelectionChange::Shown && selection.selected()) {
-        showPosition(*selection.selected());
-    } else if (change == SelectionChange::Cleared && previous) {
+    if (change == SelectionChange::Shown && !selection.empty())
+        showSelection();
+    else if (change == SelectionChange::Cleared && !previous.empty())
         hide();
-    }
+    else
+        writeSelection();
 }
 
 void PropertiesTab::itemChanged(const Item&, const Item& after)
 {
-    if (selection.selected() == after.id)
-        writePosition(after.id);
+    selectionEdited = selectionEdited || selection.contains(after.id);
 }
 
-void PropertiesTab::writePosition(ItemId id)
+void PropertiesTab::stateChanged()
 {
-    if (const std::optional<Ogre::Vector3> position = mirror.positionOf(id)) {
+    if (selectionEdited)
+        writeSelection();
+    selectionEdited = false;
+}
+
+// One item shows where it stands as drawn; several the middle of theirs.
+void PropertiesTab::writeSelection()
+{
+    const std::vector<Item> items = selection.items();
+    const Item* single = items.size() == 1 ? &items.front() : nullptr;
+    std::optional<Ogre::Vector3> position;
+    if (single) {
+        position = mirror.positionOf(single->id);
+    } else if (!items.empty()) {
+        const GroundPoint centre = centreOf(items);
+        position = Ogre::Vector3(centre.x, 0, centre.z);
+    }
+    if (position) {
         getWindow("xPosition")->setText(formatCoordinate(position->x));
         getWindow("yPosition")->setText(formatCoordinate(position->z));
     }
+    const bool movable = items.size() > 1 || (single && isMovable(*single));
+    for (const char* field : positionFields)
+        static_cast<CEGUI::Editbox*>(getWindow(field))->setReadOnly(!movable);
+
+    const bool turnable = single && isTurnable(*single);
+    getWindow("yonText")->setText(turnable ? std::to_string(single->turn) : "");
+    showField("yonText", turnable);
+    showField("yonEtiket", turnable);
+    getWindow("secimSayisi")->setText(items.size() > 1 ? std::to_string(items.size()) + " oge secili" : "");
+    showField("secimSayisi", items.size() > 1);
 }
 
-void PropertiesTab::showPosition(ItemId id)
+void PropertiesTab::showSelection()
 {
-    writePosition(id);
+    writeSelection();
     if (!isShown) {
         slideIn = true;
         isShown = true;
     }
+}
+
+void PropertiesTab::moveToTypedPosition()
+{
+    float typed[2] = {0, 0};
+    for (int axis = 0; axis < 2; ++axis) {
+        const std::string text = toUtf8(getWindow(positionFields[axis])->getText());
+        const std::optional<float> value = coordinateOf(text);
+        if (!value) {
+            showNotice("\"" + text + "\" bir sayi degil; hicbir sey tasinmadi.");
+            writeSelection();
+            return;
+        }
+        typed[axis] = *value;
+    }
+    tools.edits().moveTo(static_cast<int>(truncateToWhole(typed[0])), static_cast<int>(truncateToWhole(typed[1])));
+    writeSelection();
+    // Enter ends the typing: the keys go back to the camera and the shortcuts.
+    for (const char* field : positionFields)
+        getWindow(field)->deactivate();
+}
+
+// While a position field has the focus, the keys type into it.
+void PropertiesTab::typing(bool started)
+{
+    if (started == holdsKeys)
+        return;
+    holdsKeys = started;
+    if (started)
+        keys.hold();
+    else
+        keys.release();
 }
 
 // The tab slides in until it is in and out until it is out, one step a frame,

@@ -2,42 +2,56 @@
 
 #include "editing/Selection.h"
 
+class EditingTools;
+class KeyboardSwitch;
 class SceneMirror;
 
-// The properties tab: it shows the selected item's position, slides in when
-// something gets selected and out when the selection is given up; the button
-// "mesajYaz" shows while a blue area is selected.
+// The properties tab: it slides in when something gets selected and out when
+// the selection is given up. For one item it shows its position (and an
+// object's turn in "yonText", the button "mesajYaz" for a blue area); for
+// several their count in "secimSayisi" and the position of their centre. The
+// position can be typed: Enter moves the selection there.
 class PropertiesTab : public SelectionObserver, public DocumentObserver {
 public:
-    PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror);
+    PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror, EditingTools& tools,
+                  KeyboardSwitch& keys);
     ~PropertiesTab() override;
 
     // Takes the tab's place from the layout; the tab then slides out of view.
     void layout();
+    // Connects the position fields.
+    void wire();
     // Slides the tab out whatever is selected (New).
     void hide();
     // One frame of the slide.
     void animate();
 
-    void selectionChanged(std::optional<ItemId> previous, SelectionChange change) override;
-    // The selected item moved (or an undo or redo moved it back).
+    void selectionChanged(const std::vector<ItemId>& previous, SelectionChange change) override;
+    // A selected item changed (a move, a turn, an undo or redo of one): shown after the edit.
     void itemChanged(const Item& before, const Item& after) override;
+    void stateChanged() override;
 
     bool shown() const { return isShown; }
     bool slidingIn() const { return slideIn; }
     bool slidingOut() const { return slideOut; }
 
 private:
-    void showPosition(ItemId id);
-    void writePosition(ItemId id);
+    void showSelection();
+    void writeSelection();
+    void moveToTypedPosition();
+    void typing(bool started);
     void step(int direction);
 
     Document& document;
     Selection& selection;
     const SceneMirror& mirror;
+    EditingTools& tools;
+    KeyboardSwitch& keys;
     bool isShown = false;
     bool slideIn = false;
     bool slideOut = true;
+    bool holdsKeys = false;
+    bool selectionEdited = false;
     float homeX = 0;
     // How many steps the tab is out: 0 in, slideSteps out.
     int outSteps = 0;

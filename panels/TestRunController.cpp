@@ -86,8 +86,8 @@ bool TestRunController::start()
     saved.cameraPosition = parts.camera.getPosition();
     saved.cameraOrientation = parts.camera.getOrientation();
     parts.cursor.node().setVisible(false);
-    if (const std::optional<ItemId> selected = parts.selection.selected())
-        parts.mirror.highlight(*selected, false);
+    for (const Item& selected : parts.selection.items())
+        parts.mirror.highlight(selected.id, false);
     parts.cameraView.setLocked(true);
 
     run = std::make_unique<TestRun>(parts.document.items());
@@ -115,8 +115,8 @@ void TestRunController::finish()
     parts.camera.setPosition(saved.cameraPosition);
     parts.camera.setOrientation(saved.cameraOrientation);
     parts.cursor.node().setVisible(true);
-    if (const std::optional<ItemId> selected = parts.selection.selected())
-        parts.mirror.highlight(*selected, true);
+    for (const Item& selected : parts.selection.items())
+        parts.mirror.highlight(selected.id, true);
     parts.cameraView.setLocked(false);
     if (runningChanged)
         runningChanged(false);

@@ -85,11 +85,15 @@ void Toolbox::loadCatalog()
             showNotice("\"" + entry.name + "\" nesnesinin arac kutusu resmi (" + pictureFolder + entry.name +
                        ".png) gosterilemiyor: dosya bulunamadi ya da okunamadi.");
         }
-        if (button)
+        if (button) {
             onWindowEvent(entry.name, CEGUI::PushButton::EventClicked,
                           [this, name = entry.name] { tools.beginObjectPlacement(name); });
+            onWindowEvent(entry.name, CEGUI::Window::EventMouseDoubleClick,
+                          [this, name = entry.name] { tools.beginObjectPlacement(name, true); });
+        }
     }
     onWindowEvent("bluearea", CEGUI::PushButton::EventClicked, [this] { tools.beginAreaPlacement(); });
+    onWindowEvent("bluearea", CEGUI::Window::EventMouseDoubleClick, [this] { tools.beginAreaPlacement(true); });
     // Road drawing has its own button; it is no catalog object.
     onWindowEvent(roadButton, CEGUI::PushButton::EventClicked, [this] { tools.beginRoadPlacement(); });
 }

@@ -31,20 +31,10 @@ void CursorPreview::showAnchor(const std::string& meshFile, const Ogre::Vector2&
     attach(meshFile);
     cursorNode->resetOrientation();
     cursorNode->setScale(0, 0.1f, 0);
-    cursorNode->setPosition(anchor.x, 0, anchor.y);
+    cursorNode->setPosition(placementOf(makeObject(0, meshFile, anchor.x, anchor.y), groundOf(sceneManager)).position);
 }
 
-void CursorPreview::moveObjectTo(const Ogre::Vector2& ground) { cursorNode->setPosition(ground.x, 0, ground.y); }
-
-void CursorPreview::stretchArea(const Ogre::Vector2& anchor, const Ogre::Vector2& ground)
-{
-    placeNode(*cursorNode, makeArea(0, "", anchor.x, anchor.y, ground.x, ground.y));
-}
-
-void CursorPreview::stretchRoad(const Ogre::Vector2& anchor, const Ogre::Vector2& ground)
-{
-    placeNode(*cursorNode, makeRoad(0, "", anchor.x, anchor.y, ground.x, ground.y));
-}
+void CursorPreview::place(const Item& item) { placeNode(*cursorNode, placementOf(item, groundOf(sceneManager))); }
 
 void CursorPreview::remove()
 {

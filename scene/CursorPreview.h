@@ -4,6 +4,7 @@
 
 #include <string>
 
+struct Item;
 namespace Ogre {
 class Entity;
 class SceneManager;
@@ -24,9 +25,8 @@ public:
     void showObject(const std::string& meshFile);
     // Shows the mesh collapsed at the anchor (the first point of an area or a road).
     void showAnchor(const std::string& meshFile, const Ogre::Vector2& anchor);
-    void moveObjectTo(const Ogre::Vector2& ground);
-    void stretchArea(const Ogre::Vector2& anchor, const Ogre::Vector2& ground);
-    void stretchRoad(const Ogre::Vector2& anchor, const Ogre::Vector2& ground);
+    // Puts the cursor object where the item would stand, in its shape.
+    void place(const Item& item);
     // Takes the cursor object away.
     void remove();
 

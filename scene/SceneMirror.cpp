@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "scene/InstancedMaterials.h"
 #include "scene/SolidBoxes.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 #include <OgreCamera.h>
 #include <OgreEntity.h>
@@ -29,7 +30,11 @@ void placeNode(Ogre::SceneNode& node, const Placement& placement)
     node.setPosition(placement.position);
 }
 
-void placeNode(Ogre::SceneNode& node, const Item& item) { placeNode(node, placementOf(item)); }
+const Heightfield* groundOf(const Ogre::SceneManager& sceneManager)
+{
+    const auto* terrain = dynamic_cast<const TerrainSceneManager*>(&sceneManager);
+    return terrain ? terrain->heightfield() : nullptr;
+}
 
 SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
     : sceneManager(sceneManager), document(document),
@@ -151,7 +156,7 @@ void SceneMirror::build(const Item& item)
 
 void SceneMirror::place(Placed& placed, const Item& item)
 {
-    placed.placement = placementOf(item);
+    placed.placement = placementOf(item, groundOf(sceneManager));
     const Placement& where = placed.placement;
     const Ogre::Affine3 transform(where.position, where.orientation, where.scale);
     for (int row = 0; row < 3; ++row)

@@ -127,4 +127,5 @@ private:
 
 // Puts the node where the item stands, in the item's shape.
 void placeNode(Ogre::SceneNode& node, const Placement& placement);
-void placeNode(Ogre::SceneNode& node, const Item& item);
+// The terrain items stand on in a scene, or null when it has none.
+const Heightfield* groundOf(const Ogre::SceneManager& sceneManager);

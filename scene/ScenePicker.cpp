@@ -57,3 +57,28 @@ std::optional<Ogre::Vector3> ScenePicker::groundAt(ViewPoint at)
             return hit.ground;
     return std::nullopt;
 }
+
+bool ScenePicker::onTerrain(float x, float z) const { return terrain && terrain->getHeightAt(x, z).has_value(); }
+
+std::optional<ViewPoint> ScenePicker::viewPointOf(const Ogre::Vector3& world) const
+{
+    const Ogre::Vector4 clip = camera.getProjectionMatrix() * camera.getViewMatrix() * Ogre::Vector4(world);
+    if (clip.w <= 0)
+        return std::nullopt;
+    return ViewPoint{(clip.x / clip.w + 1) / 2, (1 - clip.y / clip.w) / 2};
+}
+
+std::vector<ItemId> ScenePicker::itemsInside(ViewPoint corner, ViewPoint oppositeCorner,
+                                             const std::vector<Item>& items) const
+{
+    const float left = std::min(corner.x, oppositeCorner.x), right = std::max(corner.x, oppositeCorner.x);
+    const float top = std::min(corner.y, oppositeCorner.y), bottom = std::max(corner.y, oppositeCorner.y);
+    std::vector<ItemId> inside;
+    for (const Item& item : items) {
+        const std::optional<Ogre::Vector3> position = mirror.positionOf(item.id);
+        const std::optional<ViewPoint> seen = position ? viewPointOf(*position) : std::nullopt;
+        if (seen && seen->x >= left && seen->x <= right && seen->y >= top && seen->y <= bottom)
+            inside.push_back(item.id);
+    }
+    return inside;
+}

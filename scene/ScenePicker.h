@@ -41,6 +41,13 @@ public:
     std::vector<PickHit> pick(const Ogre::Ray& ray);
     // The first terrain point under the view point, if the ray meets the terrain.
     std::optional<Ogre::Vector3> groundAt(ViewPoint at);
+    // Whether the ground point (x, z) lies on the terrain.
+    bool onTerrain(float x, float z) const;
+    // Where the camera sees the world point; empty when it lies behind the camera.
+    std::optional<ViewPoint> viewPointOf(const Ogre::Vector3& world) const;
+    // The items whose position (where they stand, as drawn) the camera sees
+    // inside the rectangle between two view points, in the order of items.
+    std::vector<ItemId> itemsInside(ViewPoint corner, ViewPoint oppositeCorner, const std::vector<Item>& items) const;
 
 private:
     Ogre::Camera& camera;

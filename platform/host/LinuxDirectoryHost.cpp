@@ -1,9 +1,11 @@
 #include "platform/host/LinuxDirectoryHost.h"
 
 #include <dirent.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace host {
@@ -26,32 +28,46 @@ bool isDirectoryEntry(const std::string& directory, const dirent& entry) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// Without a trailing "/", except the root itself.
+std::string trimmedDirectory(std::string directory) {
+    while (directory.size() > 1 && directory.back() == '/')
+        directory.pop_back();
+    return directory;
+}
+
 }  // namespace
 
 unsigned long LinuxDirectoryHost::driveMask() const { return 1; }
 
 std::string LinuxDirectoryHost::driveName(int bit) const { return bit == 0 ? rootDrive : std::string(); }
 
-std::string LinuxDirectoryHost::driveOf(const std::string& path) const {
-    return !path.empty() && path[0] == '/' ? rootDrive : std::string();
+std::vector<std::string> LinuxDirectoryHost::places() const {
+    const std::string home = homeDirectory();
+    if (home.empty() || home == rootDrive)
+        return {};
+    return {home};
 }
+
+std::string LinuxDirectoryHost::driveOf(const std::string& path) const {
+    return isAbsolute(path) ? rootDrive : std::string();
+}
+
+bool LinuxDirectoryHost::isAbsolute(const std::string& path) const { return !path.empty() && path[0] == '/'; }
 
 char LinuxDirectoryHost::separator() const { return '/'; }
 
-namespace {
-std::string& startDirectory() {
-    static std::string directory;
-    return directory;
-}
-}  // namespace
-
-void LinuxDirectoryHost::setStartDirectory(const std::string& directory) { startDirectory() = directory; }
-
 std::string LinuxDirectoryHost::workingDirectory() const {
-    if (!startDirectory().empty())
-        return startDirectory();
     std::unique_ptr<char, decltype(&free)> cwd(getcwd(nullptr, 0), &free);
     return cwd ? std::string(cwd.get()) : std::string();
+}
+
+std::string LinuxDirectoryHost::homeDirectory() const {
+    const char* home = std::getenv("HOME");
+    if (home && isAbsolute(home))
+        return trimmedDirectory(home);
+    const passwd* account = getpwuid(getuid());
+    return account && account->pw_dir && isAbsolute(account->pw_dir) ? trimmedDirectory(account->pw_dir)
+                                                                      : std::string();
 }
 
 std::optional<std::vector<DirectoryEntry>> LinuxDirectoryHost::entries(const std::string& directory) const {

@@ -61,7 +61,7 @@ void EventProcessor::dispatch(const InputReader::Buffered& e)
         }
         return;
     }
-    MouseEvent mouse(this, 0, e.buttonId, 0, 0, e.x, e.y, 0, e.clickCount, e.relX, e.relY);
+    MouseEvent mouse(this, 0, e.buttonId, 0, e.modifiers, e.x, e.y, 0, e.clickCount, e.relX, e.relY);
     if (e.type == B::MouseMoved) {
         for (MouseMotionListener* listener : motionListeners) {
             if (mouse.isConsumed())

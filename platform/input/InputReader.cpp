@@ -61,13 +61,13 @@ void InputReader::handle(const RawEvent& raw)
         buttons |= raw.buttonMask;
         if (mouseBuffered)
             queue.push_back({Buffered::MousePressed, KC_UNASSIGNED, 0, mouseX, mouseY, 0, 0,
-                             raw.buttonMask, raw.clickCount});
+                             raw.buttonMask, raw.clickCount, modifiers()});
         break;
     case RawEvent::ButtonUp:
         buttons &= ~raw.buttonMask;
         if (mouseBuffered)
             queue.push_back({Buffered::MouseReleased, KC_UNASSIGNED, 0, mouseX, mouseY, 0, 0,
-                             raw.buttonMask, raw.clickCount});
+                             raw.buttonMask, raw.clickCount, modifiers()});
         break;
     case RawEvent::WindowClosed:
         closed = true;

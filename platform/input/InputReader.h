@@ -47,7 +47,7 @@ public:
         float x, y, relX, relY;
         int buttonId;   // the pressed or released button; for motion, the buttons held
         int clickCount;
-        int modifiers = 0;  // keys: the KeyModifierMask bits held
+        int modifiers = 0;  // keys and buttons: the KeyModifierMask bits held
     };
     // Hands over the events queued since the last call.
     std::vector<Buffered> takeEvents();

@@ -47,6 +47,28 @@ std::optional<double> firstRoot(double a, double b, double c, double length) {
     return best;
 }
 
+// Adds the fractions of the way from a to b at which a grid line start + k * spacing is crossed.
+void addCrossings(double a, double b, double start, double spacing, std::size_t lines, std::vector<double>& cuts) {
+    if (a == b) return;
+    const double first = std::ceil((std::min(a, b) - start) / spacing);
+    const double last = std::floor((std::max(a, b) - start) / spacing);
+    for (double k = std::max(first, 0.0); k <= std::min(last, double(lines - 1)); ++k)
+        cuts.push_back((start + k * spacing - a) / (b - a));
+}
+
+// Whether p lies in the convex polygon (on its edges included), whichever way round it goes.
+bool insideConvex(const std::vector<Ogre::Vector2>& polygon, double x, double z) {
+    bool anyLeft = false, anyRight = false;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Ogre::Vector2& a = polygon[i];
+        const Ogre::Vector2& b = polygon[(i + 1) % polygon.size()];
+        const double side = (double(b.x) - a.x) * (z - a.y) - (double(b.y) - a.y) * (x - a.x);
+        anyLeft = anyLeft || side > 1e-9;
+        anyRight = anyRight || side < -1e-9;
+    }
+    return !(anyLeft && anyRight);
+}
+
 }  // namespace
 
 struct Heightfield::Cell {
@@ -99,6 +121,62 @@ std::optional<float> Heightfield::heightAt(float x, float z) const {
     const double nearEdge = sample(column, row) * (1 - u) + sample(column + 1, row) * u;
     const double farEdge = sample(column, row + 1) * (1 - u) + sample(column + 1, row + 1) * u;
     return float(nearEdge * (1 - v) + farEdge * v);
+}
+
+// Inside a cell the surface is bilinear, a saddle or a plane: it has no peak
+// there. So the highest point over the polygon is a sample inside it or lies on
+// its edges, where between two grid lines the height is a quadratic, known
+// exactly from three points.
+std::optional<float> Heightfield::highestUnder(const std::vector<Ogre::Vector2>& polygon) const {
+    std::optional<float> best;
+    if (polygon.empty()) return best;
+    const auto keep = [&best](float height) { best = best ? std::max(*best, height) : height; };
+    const double startX = -0.5 * extentX, startZ = -0.5 * extentZ;
+    std::vector<double> cuts;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Ogre::Vector2& a = polygon[i];
+        const Ogre::Vector2& b = polygon[(i + 1) % polygon.size()];
+        const auto heightAlong = [&](double t) {
+            return heightAt(float(a.x + (b.x - a.x) * t), float(a.y + (b.y - a.y) * t));
+        };
+        cuts.assign({0.0, 1.0});
+        addCrossings(a.x, b.x, startX, spacingX, samplesPerSide, cuts);
+        addCrossings(a.y, b.y, startZ, spacingZ, samplesPerSide, cuts);
+        std::sort(cuts.begin(), cuts.end());
+        for (std::size_t j = 0; j + 1 < cuts.size(); ++j) {
+            const double t0 = cuts[j], t1 = cuts[j + 1];
+            const auto h0 = heightAlong(t0), hm = heightAlong((t0 + t1) / 2), h1 = heightAlong(t1);
+            if (h0) keep(*h0);
+            if (h1) keep(*h1);
+            if (!h0 || !hm || !h1) continue;
+            // h(s) = h0 + b s + a s^2 over s in [0, 1].
+            const double curve = 2.0 * (*h0 - 2.0 * *hm + *h1);
+            const double slope = (*h1 - *h0) - curve;
+            if (curve < 0) {
+                const double s = -slope / (2 * curve);
+                if (s > 0 && s < 1) keep(float(*h0 + slope * s + curve * s * s));
+            }
+        }
+    }
+    float lowX = polygon.front().x, highX = lowX, lowZ = polygon.front().y, highZ = lowZ;
+    for (const Ogre::Vector2& corner : polygon) {
+        lowX = std::min(lowX, corner.x);
+        highX = std::max(highX, corner.x);
+        lowZ = std::min(lowZ, corner.y);
+        highZ = std::max(highZ, corner.y);
+    }
+    const double last = double(samplesPerSide - 1);
+    const auto firstLine = [last](double low, double start, double spacing) {
+        return std::size_t(std::clamp(std::ceil((low - start) / spacing), 0.0, last + 1));
+    };
+    const auto lastLine = [last](double high, double start, double spacing) {
+        return std::clamp(std::floor((high - start) / spacing), -1.0, last);
+    };
+    for (std::size_t row = firstLine(lowZ, startZ, spacingZ); double(row) <= lastLine(highZ, startZ, spacingZ); ++row)
+        for (std::size_t column = firstLine(lowX, startX, spacingX); double(column) <= lastLine(highX, startX, spacingX);
+             ++column)
+            if (insideConvex(polygon, startX + column * spacingX, startZ + row * spacingZ)) keep(sample(column, row));
+    return best;
 }
 
 // Along the ray inside one cell the bilinear height is quadratic in t and the

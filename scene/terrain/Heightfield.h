@@ -36,6 +36,10 @@ public:
     // Empty outside the covered rectangle.
     std::optional<float> heightAt(float x, float z) const;
 
+    // The highest point of the surface over a convex polygon, its corners given
+    // in order around it as (x, z); empty where the polygon is off the surface.
+    std::optional<float> highestUnder(const std::vector<Ogre::Vector2>& polygon) const;
+
     // The nearest point at or after the ray's origin where it meets the surface.
     std::optional<Hit> intersect(const Ogre::Ray& ray) const;
 

@@ -41,6 +41,8 @@ public:
     Ogre::RaySceneQuery* createRayQuery(const Ogre::Ray& ray, Ogre::uint32 mask) override;
 
     bool hasTerrain() const { return terrain != nullptr; }
+    // The terrain's heights; null without a terrain.
+    const Heightfield* heightfield() const { return terrain.get(); }
     // Terrain height under (x, z); empty off the terrain or without one.
     std::optional<float> getHeightAt(float x, float z) const;
     std::optional<Heightfield::Hit> intersectTerrain(const Ogre::Ray& ray) const;

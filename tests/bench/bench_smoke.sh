@@ -31,6 +31,11 @@ for n in "40 items" "300 items" "120 items in a street"; do
     fail "$n: the picture is unlike the reference"
 done
 for n in 40 300; do
+  # The document's own figures, on the spread counts.
+  for figure in "problem check ms" "area overlaps found" "list built ms" "list filter" "list sort" \
+                "edit \+ list refresh"; do
+    grep -Eq "^\| $n items: $figure.*\| +-?[0-9]" "$data/out.txt" || fail "no '$figure' for $n items"
+  done
   # Picks over a scenario spread over the whole terrain meet the ground at least.
   hits=$(grep -E "^\| $n items: hits per pick" "$data/out.txt" | awk -F'|' '{gsub(/ /, "", $3); print $3}')
   awk -v h="$hits" 'BEGIN { exit !(h >= 0.5) }' || fail "$n items: $hits hits per pick"

@@ -40,8 +40,10 @@ xdotool windowfocus "$WID"
 sleep 3
 shot installed-opened
 
-# The scenario is open and the panels are unlocked: save at once.
+# The scenario is open and the panels are unlocked: save at once. The dialog
+# starts beside the opened file; the name typed over the offered one leads home.
 menu_item "$ITEM_KAYDET"
+type_text "~/save.zev"
 shot installed-save-dialog
 click $DIALOG_OK
 close_menu

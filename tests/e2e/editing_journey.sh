@@ -71,7 +71,7 @@ menu_item "$ITEM_AC"
 click $DIALOG_FIRST_ROW          # the listing: <..>, <.>, first.zev, save.zev
 sleep 0.5
 shot journey-8-open-dialog
-xdotool mousemove --window "$WID" 193 309 click 1; sleep 1   # save.zev, the fourth row
+xdotool mousemove --window "$WID" 193 329 click 1; sleep 1   # save.zev, the fourth row
 click $DIALOG_OK
 close_menu
 sleep 1

@@ -79,6 +79,7 @@ grep -q "Deneme bitti. Dogru cevap: 0 / 1, gorulen mesaj: 2 / 2" "$WORK/editor.e
 click $NOTICE_OK
 
 menu_item "$ITEM_KAYDET"
+type_text "save.zev"             # in place of the offered name of the opened file
 click $DIALOG_OK
 close_menu
 [ -f "$WORK/save.zev" ] || fail "nothing was saved"

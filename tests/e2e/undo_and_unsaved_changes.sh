@@ -54,6 +54,7 @@ place_man 350 500
 caption caption-edited
 title_is "Sahne - save.zev *"
 cmp -s "$WORK/caption-saved.png" "$WORK/caption-edited.png" && fail "the caption shows no unsaved mark after an edit"
+key Escape                       # gives up the new man's selection first
 key Escape
 shot undo-4-guard
 click $GUARD_CANCEL
@@ -81,6 +82,7 @@ sleep 1
 shot undo-6-opened-edited-saved
 [ "$(objects_in "$WORK/save.zev")" = 3 ] || fail "Ctrl+S after Open did not save the edit into the opened file"
 title_is "Sahne - save.zev"
+key Escape                       # gives up the new man's selection first
 key Escape
 wait_for_exit 20 && code=0 || code=$?
 [ "$code" = 0 ] || fail "exit code $code after a clean Escape"

@@ -32,7 +32,14 @@ std::vector<Item> lattice()
     return items;
 }
 
-Ogre::AxisAlignedBox boxOf(const Item& item) { return {item.x - 1, 0, item.z - 1, item.x + 1, 4, item.z + 1}; }
+// The box of a standing box item where the mirror places it (on the terrain).
+Ogre::AxisAlignedBox boxOf(const SceneMirror& mirror, const Item& item)
+{
+    const Placement& placed = *mirror.placement(item.id);
+    Ogre::AxisAlignedBox box(-1, 0, -1, 1, 4, 1);
+    box.transform(Ogre::Affine3(placed.position, placed.orientation, placed.scale));
+    return box;
+}
 
 struct Pose {
     Ogre::Vector3 from, to;
@@ -54,7 +61,7 @@ TEST_F(DrawingTest, EveryItemInViewWithin150UnitsIsDrawnAndNoItemOutOfView)
         EXPECT_EQ(drawn.size(), drawnOnce.size()) << "each once, from " << pose.from;
         std::size_t near = 0;
         for (const Item& item : document.items()) {
-            const Ogre::AxisAlignedBox box = boxOf(item);
+            const Ogre::AxisAlignedBox box = boxOf(mirror, item);
             const bool inView = camera.isVisible(box);
             if (inView && box.distance(pose.from) <= 150) {
                 ++near;
@@ -90,7 +97,7 @@ TEST_F(DrawingTest, FarItemsLeftOutAreHiddenWhollyBehindNearerOnes)
         drawFrame();
         const std::set<ItemId> drawnOnce(drawn.begin(), drawn.end());
         for (const Item& item : document.items()) {
-            const Ogre::AxisAlignedBox box = boxOf(item);
+            const Ogre::AxisAlignedBox box = boxOf(mirror, item);
             if (!camera.isVisible(box) || drawnOnce.count(item.id))
                 continue;
             ++leftOut;

@@ -103,11 +103,11 @@ void EditingScene::drawFrame()
 
 bool EditingScene::drawnNow(ItemId id) const { return std::find(drawn.begin(), drawn.end(), id) != drawn.end(); }
 
-void EditingScene::pressAt(const Ogre::Vector3& world)
+void EditingScene::pressAt(const Ogre::Vector3& world, bool adding)
 {
     // The user presses into a view that was drawn.
     drawFrame();
-    tools.press(viewOf(world));
+    tools.press(viewOf(world), adding);
 }
 
 void EditingScene::hoverAt(const Ogre::Vector3& world) { tools.hover(viewOf(world)); }

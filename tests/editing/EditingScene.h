@@ -44,8 +44,8 @@ protected:
     // are in drawn afterwards.
     void drawFrame();
     bool drawnNow(ItemId id) const;
-    // A left press (after a frame) or a hover where the camera sees the world point.
-    void pressAt(const Ogre::Vector3& world);
+    // A left press (after a frame; adding: with Shift) or a hover where the camera sees the world point.
+    void pressAt(const Ogre::Vector3& world, bool adding = false);
     void hoverAt(const Ogre::Vector3& world);
     // Where a ray through the world point from the camera meets the flat ground behind it.
     Ogre::Vector3 groundBehind(const Ogre::Vector3& world) const;

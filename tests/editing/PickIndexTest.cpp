@@ -10,6 +10,7 @@
 #include <OgreSceneQuery.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -102,6 +103,17 @@ void crowd(Document& document)
     for (int i = 0; i < 40; ++i)
         put(makeObject(id++, i % 2 ? "kup.mesh" : "testadam.mesh", static_cast<float>((i * 37) % 180 - 90),
                        static_cast<float>((i * 53) % 140 - 70)));
+    // Turned objects (long ones, whose boxes turning changes most) and roads at
+    // every angle, on the flat and on the slope.
+    for (int i = 0; i < 24; ++i) {
+        Item turned = makeObject(id++, i % 3 ? "yol.mesh" : "testadam.mesh", static_cast<float>((i * 41) % 300 - 150),
+                                 static_cast<float>((i * 29) % 160 - 80));
+        turned.turn = (i * 37) % 360;
+        put(turned);
+        const float angle = i * 15 * Ogre::Math::fDeg2Rad;
+        const float x = static_cast<float>((i * 23) % 280 - 140), z = static_cast<float>((i * 31) % 120 - 60);
+        put(makeRoad(id++, "yol.mesh", x, z, std::round(x + 30 * std::cos(angle)), std::round(z + 30 * std::sin(angle))));
+    }
 }
 
 TEST_F(PickIndexTest, PicksThroughTheIndexGiveTheFullQuerysAnswers)
@@ -119,7 +131,11 @@ TEST_F(PickIndexTest, PicksThroughTheIndexGiveTheFullQuerysAnswers)
     // terrain, straight down, and from underneath.
     const View views[] = {{{0, 120, 120}, {0, 0, 0}},     {{-150, 6, 30}, {150, 2, 10}}, {{260, 40, -220}, {0, 0, 0}},
                           {{10, 200, 10.5f}, {10, 0, 10}}, {{12, 80, 12}, {12, 0, 12.01f}}, {{0, -30, 0}, {40, 5, 40}}};
-    std::size_t compared = 0, withSeveralItems = 0, withTies = 0;
+    std::set<ItemId> turnedOrAngled;
+    for (const Item& item : document.items())
+        if (item.turn != 0 || (item.kind == ItemKind::Road && item.x1 != item.x2 && item.z1 != item.z2))
+            turnedOrAngled.insert(item.id);
+    std::size_t compared = 0, withSeveralItems = 0, withTies = 0, withTurned = 0;
     for (const View& view : views) {
         camera.setPosition(view.from);
         camera.lookAt(view.to);
@@ -133,8 +149,12 @@ TEST_F(PickIndexTest, PicksThroughTheIndexGiveTheFullQuerysAnswers)
                                                  << "\nindex:      " << describe(indexed);
                 ++compared;
                 std::size_t items = 0;
-                for (const PickHit& hit : full)
+                bool turnedHit = false;
+                for (const PickHit& hit : full) {
                     items += hit.item.has_value();
+                    turnedHit = turnedHit || (hit.item && turnedOrAngled.count(*hit.item));
+                }
+                withTurned += turnedHit;
                 withSeveralItems += items >= 2;
                 withTies += describe(full).find("item 10; item 8; item 9;") != std::string::npos;
             }
@@ -144,6 +164,8 @@ TEST_F(PickIndexTest, PicksThroughTheIndexGiveTheFullQuerysAnswers)
     // meet the three objects standing in one place at the same distance.
     EXPECT_GT(withSeveralItems, 300u);
     EXPECT_GT(withTies, 0u);
+    // ... and many meet turned objects and roads at an angle.
+    EXPECT_GT(withTurned, 300u);
 }
 
 TEST_F(PickIndexTest, EachEditShowsInTheNextPick)

@@ -56,7 +56,7 @@ TEST_F(PlacementTest, ObjectPressPlacesOneSelectedObjectOnTheWholeNumberGrid)
     EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(PlacementTest, PressOnAnObjectSelectsItAndMovesItToTheGroundBehind)
+TEST_F(PlacementTest, PressOnAnObjectSelectsItAndNothingElse)
 {
     tools.beginObjectPlacement("testadam");
     pressAt(gridPoint(20, 10));
@@ -64,17 +64,17 @@ TEST_F(PlacementTest, PressOnAnObjectSelectsItAndMovesItToTheGroundBehind)
     tools.cancel();
     ASSERT_FALSE(selection.selected());
 
-    const Ogre::Vector3 onObject(20, 2, 10);
-    const Ogre::Vector3 behind = cutToGrid(groundBehind(onObject), 0.1f);
-    ASSERT_NE(Ogre::Vector3(20, 0.1f, 10), behind);
-    pressAt(onObject);
+    pressAt({20, 2, 10});
 
     EXPECT_EQ(placed, selection.selected());
     ASSERT_EQ(1u, document.items().size());
-    EXPECT_EQ(behind.x, lastItem().x);
-    EXPECT_EQ(behind.z, lastItem().z);
-    expectVector(behind, nodeOf(placed).getPosition());
+    EXPECT_EQ(20, lastItem().x);
+    EXPECT_EQ(10, lastItem().z);
+    expectVector({20, 0, 10}, nodeOf(placed).getPosition());
     EXPECT_TRUE(nodeOf(placed).getShowBoundingBox());
+    // The last edit is still the placing: the press moved nothing.
+    ASSERT_EQ("", document.undo());
+    EXPECT_TRUE(document.items().empty());
 }
 
 TEST_F(PlacementTest, ObjectPressOnAnObjectPlacesTheNewOneBehindAndSelectsIt)
@@ -170,8 +170,9 @@ TEST_F(PlacementTest, RoadSegmentsChainAndACancelKeepsThem)
     EXPECT_EQ(3, first.x2);
     EXPECT_EQ(10, first.z2);
     ASSERT_TRUE(hasOwnEntity(first.id));
-    expectVector({2, 0.1f, 10.0f / 11}, nodeOf(first.id).getScale());
-    expectVector({1, 1, 5}, nodeOf(first.id).getPosition());
+    // From its start to its end: halfway, as long as the segment.
+    expectVector({2, 0.1f, std::sqrt(109.0f) / 11}, nodeOf(first.id).getScale());
+    expectVector({1.5f, 1, 5}, nodeOf(first.id).getPosition());
     EXPECT_EQ(first.id, selection.selected());
     EXPECT_EQ(Road, tools.mode());
     // The next segment starts where this one ended.
@@ -204,12 +205,12 @@ TEST_F(PlacementTest, ASelectedRoadDoesNotMove)
     const Item road = lastItem();
     tools.cancel();
 
-    pressAt({1, 1, 5});
+    pressAt({1.5f, 1, 5});
     EXPECT_EQ(road.id, selection.selected());
     pressAt(gridPoint(40, 40));
     EXPECT_EQ(road.id, selection.selected());
     EXPECT_EQ(road, lastItem());
-    expectVector({1, 1, 5}, nodeOf(road.id).getPosition());
+    expectVector({1.5f, 1, 5}, nodeOf(road.id).getPosition());
     // The last edit is still the segment's placing, not a move.
     ASSERT_EQ("", document.undo());
     EXPECT_TRUE(document.items().empty());
@@ -225,7 +226,7 @@ TEST_F(PlacementTest, ASelectedRoadShowsItsBoxThoughItDoesNotMove)
     tools.cancel();
 
     const Item before = lastItem();
-    pressAt({1, 1, 5});
+    pressAt({1.5f, 1, 5});
     ASSERT_EQ(road, selection.selected());
     EXPECT_TRUE(nodeOf(road).getShowBoundingBox());
     EXPECT_EQ(before, lastItem());
@@ -352,9 +353,10 @@ TEST_F(PlacementTest, RoadCursorShowsTheSegmentAPressWouldMake)
     pressAt(gridPoint(0, 0));
     hoverAt(gridPoint(-8, 2));
     Ogre::SceneNode* node = sceneManager.getSceneNode("mouseObjectNode");
-    expectVector({2, 0.1f, 8.0f / 11}, node->getScale());
+    expectVector({2, 0.1f, std::sqrt(68.0f) / 11}, node->getScale());
     expectVector({-4, 1, 1}, node->getPosition());
-    EXPECT_NEAR(90, node->getOrientation().getYaw().valueDegrees(), 1e-3);
+    // Turned from +z towards the end point.
+    EXPECT_NEAR(std::atan2(-8.0, 2.0) * 180 / M_PI, node->getOrientation().getYaw().valueDegrees(), 1e-3);
 }
 
 TEST_F(PlacementTest, PlacedItemsAreWrittenToTheFileAsPlaced)

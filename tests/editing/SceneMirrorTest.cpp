@@ -244,30 +244,20 @@ TEST(PlacementGeometry, PickPointsAreCutTowardZero)
     EXPECT_EQ(7.0f, truncateToWhole(7.0f));
 }
 
-TEST(PlacementGeometry, RoadsLieAlongTheLongerOffsetShiftedTowardTheEnd)
+// The road mesh is 11 long along z: its two ends must land on the segment's
+// start and end, however the segment runs, so chained segments meet.
+TEST(PlacementGeometry, RoadsRunFromTheirStartToTheirEndAtAnyAngle)
 {
-    const RoadShape alongZ = roadShape(0, 0, 3, 10);
-    EXPECT_FALSE(alongZ.alongX);
-    expectVector({2, 0.1f, 10.0f / 11}, alongZ.scale);
-    expectVector({1, 1, 5}, alongZ.position);
-
-    const RoadShape alongX = roadShape(0, 0, -8, 2);
-    EXPECT_TRUE(alongX.alongX);
-    expectVector({2, 0.1f, 8.0f / 11}, alongX.scale);
-    expectVector({-4, 1, 1}, alongX.position);
-
-    const RoadShape diagonal = roadShape(0, 0, 4, 4);
-    EXPECT_FALSE(diagonal.alongX);
-    expectVector({2, 0.1f, 4.0f / 11}, diagonal.scale);
-    expectVector({1, 1, 2}, diagonal.position);
-}
-
-TEST(PlacementGeometry, RoadShiftsToTheSideOfANegativeOffset)
-{
-    expectVector({4, 1, 0}, roadShape(5, 5, 2, -5).position);
-    const RoadShape alongX = roadShape(5, 5, 15, 1);
-    expectVector({10, 1, 4}, alongX.position);
-    EXPECT_FLOAT_EQ(10.0f / 11, alongX.scale.z);
+    const float segments[][4] = {{0, 0, 3, 10}, {0, 0, -8, 2}, {5, 5, 2, -5}, {-7, 3, -7, -20}, {10, -4, 40, -4}};
+    for (const auto& s : segments) {
+        const RoadShape shape = roadShape(s[0], s[1], s[2], s[3]);
+        const Ogre::Affine3 node(shape.position, shape.orientation, shape.scale);
+        expectVector({s[0], 1, s[1]}, node * Ogre::Vector3(0, 0, -5.5f));
+        expectVector({s[2], 1, s[3]}, node * Ogre::Vector3(0, 0, 5.5f));
+        // Two wide across and as thick as before.
+        EXPECT_NEAR(2.0f * 0.5f, (node * Ogre::Vector3(0.5f, 0, 0) - shape.position).length(), 1e-4f);
+        EXPECT_FLOAT_EQ(0.1f, shape.scale.y);
+    }
 }
 
 TEST(PlacementGeometry, AreaScaleIsHalfTheExtentInEitherCornerOrder)

@@ -2,6 +2,8 @@
 #include "tests/filedialog/FakeDirectoryHost.h"
 #include "tests/support/TestPaths.h"
 
+#include "platform/host/LinuxDirectoryHost.h"
+
 #include <CEGUI/CEGUI.h>
 
 #include <cstdlib>
@@ -24,11 +26,11 @@ TEST_F(DialogOpeningTest, StartsHiddenWithItsDrivesAndNothingListed) {
     EXPECT_EQ("<<", textOf("BackButton"));
     EXPECT_EQ((Texts{"A:", "C:"}), comboboxItems("DriveCombobox"));
     EXPECT_EQ("C:", textOf("DriveCombobox"));
-    EXPECT_EQ(CEGUI::String("C:"), dialog->currentDrive());
+    EXPECT_EQ("C:", dialog->browser().currentDrive());
     EXPECT_TRUE(listbox()->isSortEnabled());
     EXPECT_TRUE(listing().empty());
     EXPECT_TRUE(comboboxItems("ExtensionCombobox").empty());
-    EXPECT_EQ(CommonFileDialogResult::Closed, dialog->getResult().getState());
+    EXPECT_EQ(CommonFileDialogResult::State::Closed, dialog->getResult().state);
 }
 
 TEST_F(DialogOpeningTest, FirstDefaultShowListsTheWorkingDirectoryUnderAllFiles) {
@@ -64,12 +66,12 @@ TEST_F(DialogOpeningTest, AnUnmatchedPatternKeepsTheFilterNamedByTheText) {
     choose("ExtensionCombobox", "TXT (*.txt)");
     click("CancelButton");
 
-    request.setDefaultPattern("*.bmp");
+    request.defaultPattern = "*.bmp";
     dialog->show(request);
     EXPECT_EQ("TXT (*.txt)", textOf("ExtensionCombobox"));
     EXPECT_EQ((Texts{"<..>", "<.>", "<saves>"}), listing());
 
-    request.setFilter("First|*.a|Second|*.b|");
+    request.filter = "First|*.a|Second|*.b|";
     dialog->show(request);
     EXPECT_EQ("First", textOf("ExtensionCombobox"));
 }
@@ -83,7 +85,7 @@ TEST_F(DialogOpeningTest, AFilterStringWithoutFiltersKeepsTheTypesAndTheListing)
     fake.addFile("C:\\game\\bin", "new.zev");
 
     CommonFileDialogRequest request = openRequest();
-    request.setFilter("no filters here");
+    request.filter = "no filters here";
     dialog->show(request);
     EXPECT_EQ((Texts{"ZEVO (*.zev)", "All files"}), comboboxItems("ExtensionCombobox"));
     EXPECT_EQ((Texts{"<..>", "<.>", "<saves>", "scene.zev"}), listing());
@@ -92,8 +94,8 @@ TEST_F(DialogOpeningTest, AFilterStringWithoutFiltersKeepsTheTypesAndTheListing)
 TEST_F(DialogOpeningTest, EachModeSetsOnlyItsOwnPrompt) {
     makeDialog(makeGameHost());
     CommonFileDialogRequest load = openRequest();
-    load.setTitle("Senaryo");
-    load.setPromptText("Yok.");
+    load.title = "Senaryo";
+    load.promptText = "Yok.";
     dialog->show(load);
     click("CancelButton");
     dialog->show(saveRequest());
@@ -104,8 +106,8 @@ TEST_F(DialogOpeningTest, EachModeSetsOnlyItsOwnPrompt) {
     EXPECT_EQ("Yok.", textOf("PromptLoad/Text"));
 
     CommonFileDialogRequest quiet = saveRequest();
-    quiet.setPrompt(false);
-    quiet.setPromptText("unused");
+    quiet.prompt = false;
+    quiet.promptText = "unused";
     dialog->show(quiet);
     EXPECT_EQ("Varolan dosyayi degistirsin mi?", textOf("PromptSave/Text"));
 }
@@ -118,7 +120,34 @@ TEST_F(DialogOpeningTest, ReopensInTheDirectoryTheUserReached) {
     click("CancelButton");
     dialog->show(openRequest());
     EXPECT_EQ((Texts{"<..>", "<.>", "a.zev"}), listing());
-    EXPECT_EQ(CEGUI::String("C:\\game\\bin\\saves"), dialog->currentDriveRecord()->directory);
+    EXPECT_EQ("C:\\game\\bin\\saves", dialog->browser().directory());
+}
+
+// The first opening shows the start directory; a request's directory comes
+// before the one the user left, unless it cannot be listed.
+TEST_F(DialogOpeningTest, OpensInTheStartDirectoryThenInTheRequestedOne) {
+    makeDialog(makeGameHost(), "C:\\game");
+    dialog->show(openRequest());
+    EXPECT_EQ((Texts{"<..>", "<.>", "<bin>", "<data>"}), listing());
+    EXPECT_EQ("..\\", dialog->browser().relativeDirectory());
+    click("CancelButton");
+
+    CommonFileDialogRequest request = openRequest();
+    request.startDirectory = "C:\\game\\bin\\saves";
+    dialog->show(request);
+    EXPECT_EQ((Texts{"<..>", "<.>", "a.zev"}), listing());
+    EXPECT_EQ("C:\\game\\bin\\saves", textOf("klasorYolu"));
+    click("BackButton");
+    click("CancelButton");
+    request.startDirectory = "C:\\gone";
+    dialog->show(request);
+    EXPECT_EQ("C:\\game\\bin", dialog->browser().directory());
+    click("CancelButton");
+
+    request.startDirectory = "A:";
+    dialog->show(request);
+    EXPECT_EQ("A:", textOf("DriveCombobox"));
+    EXPECT_EQ((Texts{"disk.zev"}), listing());
 }
 
 // A layouts folder of its own, made the window manager's default for one test.
@@ -137,7 +166,6 @@ protected:
     void TearDown() override {
         CEGUI::WindowManager::setDefaultResourceGroup("layouts");
         std::filesystem::remove_all(folder);
-        CommonFileDialog::destroySingleton();
         DialogFixture::TearDown();
     }
     // The real layout without the named window.
@@ -158,26 +186,31 @@ protected:
 };
 
 TEST_F(BrokenLayoutTest, AMissingWindowEndsConstructionAndKeepsNothing) {
-    writeLayoutWithout("ExtensionCombobox");
-    const size_t before = windowCount();
-    EXPECT_THROW(CommonFileDialog::getSingleton(), CEGUI::UnknownObjectException);
-    CEGUI::WindowManager::getSingleton().cleanDeadPool();
-    EXPECT_EQ(before, windowCount());
-    EXPECT_THROW(CommonFileDialog::getSingleton(), CEGUI::UnknownObjectException);
+    for (const char* name : {"ExtensionCombobox", "klasorYolu"}) {
+        SCOPED_TRACE(name);
+        writeLayoutWithout(name);
+        const size_t before = windowCount();
+        EXPECT_THROW(CommonFileDialog(std::make_unique<host::LinuxDirectoryHost>()), CEGUI::UnknownObjectException);
+        CEGUI::WindowManager::getSingleton().cleanDeadPool();
+        EXPECT_EQ(before, windowCount());
+        EXPECT_THROW(CommonFileDialog(std::make_unique<host::LinuxDirectoryHost>()), CEGUI::UnknownObjectException);
+    }
 }
 
-TEST_F(BrokenLayoutTest, TheSingletonIsKeptUntilDestroyed) {
+// The interface the dialog was added to owns its windows: they outlive the
+// dialog and go with the interface, and the next dialog loads its own.
+TEST_F(BrokenLayoutTest, ADialogLeavesItsWindowsToTheInterface) {
     CEGUI::WindowManager::setDefaultResourceGroup("layouts");
-    CommonFileDialog* first = CommonFileDialog::getSingleton();
-    EXPECT_EQ(first, CommonFileDialog::getSingleton());
+    auto first = std::make_unique<CommonFileDialog>(std::make_unique<host::LinuxDirectoryHost>());
     CEGUI::Window* firstRoot = first->getRootWindow();
     EXPECT_EQ(CEGUI::String("CommonFileDialog"), firstRoot->getName());
-    CommonFileDialog::destroySingleton();
+    demoLayout->addChild(firstRoot);
+    first.reset();
+    ASSERT_TRUE(demoLayout->isChild(firstRoot));
     CEGUI::WindowManager::getSingleton().destroyWindow(firstRoot);
-    CommonFileDialog* second = CommonFileDialog::getSingleton();
-    ASSERT_NE(nullptr, second);
-    EXPECT_NE(firstRoot, second->getRootWindow());
-    CEGUI::WindowManager::getSingleton().destroyWindow(second->getRootWindow());
+    makeDialog(std::make_unique<host::LinuxDirectoryHost>());
+    EXPECT_NE(firstRoot, dialog->getRootWindow());
+    EXPECT_TRUE(demoLayout->isChild(dialog->getRootWindow()));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -17,8 +18,8 @@ using Texts = std::vector<std::string>;
 
 class DialogBrowsingTest : public DialogFixture {
 protected:
-    std::string directory() { return dialog->currentDriveRecord()->directory.c_str(); }
-    std::string relative() { return dialog->currentDriveRecord()->relativeDirectory.c_str(); }
+    std::string directory() { return dialog->browser().directory(); }
+    std::string relative() { return dialog->browser().relativeDirectory(); }
 };
 
 TEST_F(DialogBrowsingTest, ListsPunctuationThenDirectoriesThenLettersUppercaseFirst) {
@@ -36,8 +37,8 @@ TEST_F(DialogBrowsingTest, ListsPunctuationThenDirectoriesThenLettersUppercaseFi
 
     choose("ExtensionCombobox", "All files (*.*)");
     CommonFileDialogRequest zevOnly;
-    zevOnly.setFilter("ZEVO (*.zev)|*.zev|");
-    zevOnly.setDefaultPattern("*.zev");
+    zevOnly.filter = "ZEVO (*.zev)|*.zev|";
+    zevOnly.defaultPattern = "*.zev";
     dialog->show(zevOnly);
     EXPECT_EQ((Texts{" space.zev", "#x.zev", "-dash.zev", "1.zev", "<..>", "<.>", "<Data>", "<saves>", "Alpha.zev",
                      "_under.zev", "beta.zev", "~tilde.zev"}),
@@ -63,14 +64,9 @@ TEST_F(DialogBrowsingTest, ClickingAFileNamesItAndClickingADirectoryDoesNot) {
     EXPECT_EQ("C:\\game\\bin", directory());
 }
 
-TEST_F(DialogBrowsingTest, DoubleClicksEnterDirectoriesButNotFiles) {
+TEST_F(DialogBrowsingTest, DoubleClicksEnterDirectories) {
     makeDialog(makeGameHost());
     dialog->show(openRequest());
-    doubleClickListItem("scene.zev");
-    EXPECT_EQ("C:\\game\\bin", directory());
-    EXPECT_TRUE(visible(""));
-    EXPECT_TRUE(reported.empty());
-
     doubleClickListItem("<saves>");
     EXPECT_EQ("C:\\game\\bin\\saves", directory());
     EXPECT_EQ("saves", relative());
@@ -105,7 +101,7 @@ TEST_F(DialogBrowsingTest, AnotherDriveStartsAtItsRootAndEachDriveKeepsItsDirect
     doubleClickListItem("<saves>");
 
     choose("DriveCombobox", "A:");
-    EXPECT_EQ(CEGUI::String("A:"), dialog->currentDrive());
+    EXPECT_EQ("A:", dialog->browser().currentDrive());
     EXPECT_EQ("A:", directory());
     EXPECT_EQ((Texts{"disk.zev"}), listing());
     // Moving on a drive other than the working directory's keeps its relative text empty.
@@ -115,6 +111,19 @@ TEST_F(DialogBrowsingTest, AnotherDriveStartsAtItsRootAndEachDriveKeepsItsDirect
     choose("DriveCombobox", "C:");
     EXPECT_EQ("C:\\game\\bin\\saves", directory());
     EXPECT_EQ((Texts{"<..>", "<.>", "a.zev"}), listing());
+}
+
+TEST_F(DialogBrowsingTest, TheFolderFieldShowsTheListedDirectory) {
+    makeDialog(makeGameHost());
+    dialog->show(openRequest());
+    EXPECT_EQ("C:\\game\\bin", textOf("klasorYolu"));
+    doubleClickListItem("<saves>");
+    EXPECT_EQ("C:\\game\\bin\\saves", textOf("klasorYolu"));
+    click("BackButton");
+    click("BackButton");
+    EXPECT_EQ("C:\\game", textOf("klasorYolu"));
+    choose("DriveCombobox", "A:");
+    EXPECT_EQ("A:", textOf("klasorYolu"));
 }
 
 TEST_F(DialogBrowsingTest, ADirectoryThatCannotBeListedGivesAnEmptyListing) {
@@ -133,20 +142,20 @@ TEST_F(DialogBrowsingTest, ADirectoryThatCannotBeListedGivesAnEmptyListing) {
 TEST_F(DialogBrowsingTest, PickingAFilterWhileSavingRenamesTheExtension) {
     makeDialog(makeGameHost());
     CommonFileDialogRequest request = saveRequest();
-    request.setDefaultName("save.txt");
+    request.defaultName = "save.txt";
     dialog->show(request);
     choose("ExtensionCombobox", "ZEVO (*.zev)");
     EXPECT_EQ("save.zev", textOf("FileCombobox"));
     choose("ExtensionCombobox", "Truevision Targa (*.tga)");
     EXPECT_EQ("save.tga", textOf("FileCombobox"));
 
-    request.setDefaultName("archive.tar.gz");
+    request.defaultName = "archive.tar.gz";
     dialog->show(request);
     choose("ExtensionCombobox", "TXT (*.txt)");
     EXPECT_EQ("archive.tar.txt", textOf("FileCombobox"));
 
-    request.setFilter("All files|*.*|");
-    request.setDefaultName("save.zev");
+    request.filter = "All files|*.*|";
+    request.defaultName = "save.zev";
     dialog->show(request);
     choose("ExtensionCombobox", "All files");
     EXPECT_EQ("save.*", textOf("FileCombobox"));
@@ -155,12 +164,12 @@ TEST_F(DialogBrowsingTest, PickingAFilterWhileSavingRenamesTheExtension) {
 TEST_F(DialogBrowsingTest, ANameWithoutADotKeepsItselfAndAnEmptyNameStaysEmpty) {
     makeDialog(makeGameHost());
     CommonFileDialogRequest request = saveRequest();
-    request.setDefaultName("senaryo");
+    request.defaultName = "senaryo";
     dialog->show(request);
     choose("ExtensionCombobox", "ZEVO (*.zev)");
     EXPECT_EQ("senaryo.zev", textOf("FileCombobox"));
 
-    request.setDefaultName("");
+    request.defaultName = "";
     dialog->show(request);
     choose("ExtensionCombobox", "TXT (*.txt)");
     EXPECT_EQ("", textOf("FileCombobox"));
@@ -169,7 +178,7 @@ TEST_F(DialogBrowsingTest, ANameWithoutADotKeepsItselfAndAnEmptyNameStaysEmpty) 
 TEST_F(DialogBrowsingTest, PickingAFilterWhileOpeningLeavesTheName) {
     makeDialog(makeGameHost());
     CommonFileDialogRequest request = openRequest();
-    request.setDefaultName("save.txt");
+    request.defaultName = "save.txt";
     dialog->show(request);
     choose("ExtensionCombobox", "All files");
     EXPECT_EQ("save.txt", textOf("FileCombobox"));
@@ -187,25 +196,96 @@ protected:
         fs::create_directories(tree / "game" / "data");
         std::ofstream(tree / "game" / "bin" / "scene.zev") << "x";
         std::ofstream(tree / "game" / "data" / "t\xC3\xBCrk.zev") << "x";  // "türk.zev"
+        fs::create_directories(tree / "game" / "bin" / "alt");
+        std::ofstream(tree / "game" / "bin" / "alt" / "z.zev") << "x";
+        fs::create_directories(tree / "home");
+        std::ofstream(tree / "home" / "y.zev") << "x";
         previous = fs::current_path();
         fs::current_path(tree / "game" / "bin");
+        const char* home = std::getenv("HOME");
+        previousHome = home ? home : "";
+        setenv("HOME", (tree / "home").c_str(), 1);
         makeDialog(std::make_unique<host::LinuxDirectoryHost>());
     }
     void TearDown() override {
+        setenv("HOME", previousHome.c_str(), 1);
         fs::current_path(previous);
         fs::remove_all(tree);
         DialogBrowsingTest::TearDown();
     }
+    // Opens or saves under the typed name; the result when the dialog closed at once.
+    std::optional<CommonFileDialogResult> accepted(CommonFileDialogRequest request, const std::string& typed) {
+        request.defaultName = typed;
+        reported.clear();
+        dialog->show(request);
+        click("OkButton");
+        return reported.empty() ? std::nullopt : std::optional<CommonFileDialogResult>(reported[0]);
+    }
+    std::string inTree(const fs::path& path) { return (tree / path).string(); }
     fs::path tree;
     fs::path previous;
+    std::string previousHome;
 };
 
 TEST_F(LinuxBrowsingTest, StartsInTheWorkingDirectoryOnTheRootDrive) {
-    EXPECT_EQ((Texts{"/"}), comboboxItems("DriveCombobox"));
+    EXPECT_EQ((Texts{"/", inTree("home")}), comboboxItems("DriveCombobox"));
     EXPECT_EQ("/", textOf("DriveCombobox"));
     dialog->show(openRequest());
     EXPECT_EQ((tree / "game" / "bin").string(), directory());
-    EXPECT_EQ((Texts{"<..>", "<.>", "scene.zev"}), listing());
+    EXPECT_EQ((Texts{"<..>", "<.>", "<alt>", "scene.zev"}), listing());
+}
+
+// The drive list goes where its entry names: the home to its directory, the
+// drive in force to its root.
+TEST_F(LinuxBrowsingTest, TheDriveListGoesToTheRootAndToTheHome) {
+    dialog->show(openRequest());
+    choose("DriveCombobox", inTree("home"));
+    EXPECT_EQ(inTree("home"), directory());
+    EXPECT_EQ((Texts{"<..>", "<.>", "y.zev"}), listing());
+    choose("DriveCombobox", "/");
+    EXPECT_EQ("/", directory());
+    EXPECT_EQ("/", textOf("klasorYolu"));
+}
+
+// A typed path names the file it says, from the root, from the home directory
+// or from the shown directory; the dialog stays where it was.
+TEST_F(LinuxBrowsingTest, TypedPathsOpenAndSaveTheFilesTheyName) {
+    const std::string turk = "t\xC3\xBCrk.zev";
+    const std::vector<std::pair<std::string, std::string>> opened = {
+        {inTree("game/data/" + turk), inTree("game/data/" + turk)},
+        {"../data/./" + turk, inTree("game/data/" + turk)},
+        {"alt/z.zev", inTree("game/bin/alt/z.zev")},
+        {"~/y.zev", inTree("home/y.zev")}};
+    for (const auto& [typed, path] : opened) {
+        SCOPED_TRACE(typed);
+        const auto result = accepted(openRequest(), typed);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(path, result->path);
+        EXPECT_TRUE(result->fileExisted);
+    }
+    const auto saved = accepted(saveRequest(), "~/new.zev");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(inTree("home/new.zev"), saved->path);
+    EXPECT_EQ(inTree("home"), saved->directory);
+    EXPECT_EQ("new.zev", saved->fileName);
+    EXPECT_EQ("../../home", saved->relativeDirectory);
+    EXPECT_FALSE(saved->fileExisted);
+    EXPECT_EQ(inTree("game/bin"), directory());
+}
+
+TEST_F(LinuxBrowsingTest, TypedPathsKeepTheQuestions) {
+    EXPECT_FALSE(accepted(saveRequest(), inTree("home/y.zev")));
+    EXPECT_TRUE(visible("PromptSave"));
+    click("PromptSave/OkButton");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(inTree("home/y.zev"), reported[0].path);
+    EXPECT_TRUE(reported[0].fileExisted);
+
+    EXPECT_FALSE(accepted(openRequest(), "alt/missing.zev"));
+    EXPECT_TRUE(visible("PromptLoad"));
+    click("PromptLoad/OkButton");
+    EXPECT_FALSE(accepted(openRequest(), "../bin/alt"));
+    EXPECT_TRUE(visible("PromptLoad"));
 }
 
 TEST_F(LinuxBrowsingTest, WalksTheTreeWithRelativeDirectories) {
@@ -220,17 +300,17 @@ TEST_F(LinuxBrowsingTest, WalksTheTreeWithRelativeDirectories) {
     clickListItem("t\xC3\xBCrk.zev");
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
-    EXPECT_TRUE(reported[0].getFileExisted());
-    EXPECT_EQ((tree / "game" / "data" / "t\xC3\xBCrk.zev").string(), std::string(reported[0].getPath().c_str()));
-    EXPECT_EQ("../data", std::string(reported[0].getRelativeDirectory().c_str()));
-    EXPECT_EQ("/", std::string(reported[0].getDrive().c_str()));
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_TRUE(reported[0].fileExisted);
+    EXPECT_EQ((tree / "game" / "data" / "t\xC3\xBCrk.zev").string(), reported[0].path);
+    EXPECT_EQ("../data", reported[0].relativeDirectory);
+    EXPECT_EQ("/", reported[0].drive);
 }
 
 TEST_F(LinuxBrowsingTest, TheRootIsTheEndOfTheWayUpAndPathsThereHaveOneSlash) {
     CommonFileDialogRequest request = saveRequest();
-    request.setPrompt(false);
-    request.setDefaultName("x.zev");
+    request.prompt = false;
+    request.defaultName = "x.zev";
     dialog->show(request);
     for (int i = 0; i < 12; ++i)
         click("BackButton");
@@ -243,8 +323,8 @@ TEST_F(LinuxBrowsingTest, TheRootIsTheEndOfTheWayUpAndPathsThereHaveOneSlash) {
     EXPECT_EQ("/", directory());
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ("/x.zev", std::string(reported[0].getPath().c_str()));
-    EXPECT_EQ("/", std::string(reported[0].getDirectory().c_str()));
+    EXPECT_EQ("/x.zev", reported[0].path);
+    EXPECT_EQ("/", reported[0].directory);
 }
 
 }  // namespace

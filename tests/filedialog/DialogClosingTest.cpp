@@ -8,8 +8,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::string text(const CEGUI::String& value) { return value.c_str(); }
-
 class DialogClosingTest : public DialogFixture {
 protected:
     void SetUp() override {
@@ -32,7 +30,7 @@ protected:
     }
     void openWithName(const std::string& name) {
         CommonFileDialogRequest request = openRequest();
-        request.setDefaultName(name);
+        request.defaultName = name;
         dialog->show(request);
     }
 };
@@ -43,14 +41,14 @@ TEST_F(DialogClosingTest, OpeningAnExistingFileAcceptsIt) {
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
     const CommonFileDialogResult& result = reported[0];
-    EXPECT_EQ(CommonFileDialogResult::Accepted, result.getState());
-    EXPECT_EQ(1, result.getRequestId());
-    EXPECT_TRUE(result.getFileExisted());
-    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(result.getPath()));
-    EXPECT_EQ("C:\\game\\bin", text(result.getDirectory()));
-    EXPECT_EQ("", text(result.getRelativeDirectory()));
-    EXPECT_EQ("scene.zev", text(result.getFileName()));
-    EXPECT_EQ("C:", text(result.getDrive()));
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, result.state);
+    EXPECT_EQ(1, result.requestId);
+    EXPECT_TRUE(result.fileExisted);
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", result.path);
+    EXPECT_EQ("C:\\game\\bin", result.directory);
+    EXPECT_EQ("", result.relativeDirectory);
+    EXPECT_EQ("scene.zev", result.fileName);
+    EXPECT_EQ("C:", result.drive);
     expectClosedAndReset();
     EXPECT_EQ((Texts{"scene.zev"}), comboboxItems("FileCombobox"));
 }
@@ -80,7 +78,7 @@ TEST_F(DialogClosingTest, TheUserCorrectsTheNameAfterTheLoadPrompt) {
     clickListItem("scene.zev");
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(reported[0].getPath()));
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", reported[0].path);
 }
 
 TEST_F(DialogClosingTest, DisabledControlsUnderAPromptDoNothing) {
@@ -96,16 +94,16 @@ TEST_F(DialogClosingTest, SavingANewNameAcceptsAtOnce) {
     dialog->show(saveRequest());
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
-    EXPECT_EQ(2, reported[0].getRequestId());
-    EXPECT_FALSE(reported[0].getFileExisted());
-    EXPECT_EQ("C:\\game\\bin\\save.zev", text(reported[0].getPath()));
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_EQ(2, reported[0].requestId);
+    EXPECT_FALSE(reported[0].fileExisted);
+    EXPECT_EQ("C:\\game\\bin\\save.zev", reported[0].path);
     expectClosedAndReset();
 }
 
 TEST_F(DialogClosingTest, SavingOverAFileAsksFirst) {
     CommonFileDialogRequest request = saveRequest();
-    request.setDefaultName("scene.zev");
+    request.defaultName = "scene.zev";
     dialog->show(request);
     click("OkButton");
     expectPromptShown("PromptSave");
@@ -121,36 +119,73 @@ TEST_F(DialogClosingTest, SavingOverAFileAsksFirst) {
     expectPromptShown("PromptSave");
     click("PromptSave/OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
-    EXPECT_TRUE(reported[0].getFileExisted());
-    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(reported[0].getPath()));
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_TRUE(reported[0].fileExisted);
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", reported[0].path);
     expectClosedAndReset();
 }
 
 TEST_F(DialogClosingTest, WithoutPromptOkAcceptsInBothModes) {
     CommonFileDialogRequest load = openRequest();
-    load.setPrompt(false);
-    load.setDefaultName("missing.zev");
+    load.prompt = false;
+    load.defaultName = "missing.zev";
     dialog->show(load);
     click("OkButton");
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[0].getState());
-    EXPECT_FALSE(reported[0].getFileExisted());
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_FALSE(reported[0].fileExisted);
 
     CommonFileDialogRequest save = saveRequest();
-    save.setPrompt(false);
-    save.setDefaultName("scene.zev");
+    save.prompt = false;
+    save.defaultName = "scene.zev";
     dialog->show(save);
     click("OkButton");
     ASSERT_EQ(2u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Accepted, reported[1].getState());
-    EXPECT_TRUE(reported[1].getFileExisted());
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[1].state);
+    EXPECT_TRUE(reported[1].fileExisted);
 
-    save.setDefaultName("");
+    save.defaultName = "";
     dialog->show(save);
     click("OkButton");
     ASSERT_EQ(3u, reported.size());
-    EXPECT_EQ("C:\\game\\bin\\", text(reported[2].getPath()));
+    EXPECT_EQ("C:\\game\\bin\\", reported[2].path);
+}
+
+// The name field has the keys with the suggested name selected, so typing replaces it.
+TEST_F(DialogClosingTest, EnterInTheNameFieldActsAsOk) {
+    dialog->show(saveRequest());
+    headlessgui::typeText("new.zev");
+    pressKey(CEGUI::Key::Tab);
+    EXPECT_TRUE(reported.empty()) << "only Enter accepts";
+    pressKey(CEGUI::Key::Return);
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_EQ("C:\\game\\bin\\new.zev", reported[0].path);
+
+    dialog->show(openRequest());
+    headlessgui::typeText("missing.zev");
+    pressKey(CEGUI::Key::NumpadEnter);
+    expectPromptShown("PromptLoad", 1);
+    pressKey(CEGUI::Key::Return);
+    expectPromptShown("PromptLoad", 1);
+    // Dismissed, the prompt leaves the keys in the name field.
+    click("PromptLoad/OkButton");
+    EXPECT_FALSE(visible("PromptLoad"));
+    pressKey(CEGUI::Key::Return);
+    expectPromptShown("PromptLoad", 1);
+}
+
+TEST_F(DialogClosingTest, ADoubleClickOnAFileActsAsOk) {
+    dialog->show(openRequest());
+    doubleClickListItem("scene.zev");
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, reported[0].state);
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", reported[0].path);
+
+    dialog->show(saveRequest());
+    doubleClickListItem("scene.zev");
+    expectPromptShown("PromptSave", 1);
+    EXPECT_EQ("scene.zev", textOf("FileCombobox"));
 }
 
 TEST_F(DialogClosingTest, CancelReportsNoFile) {
@@ -160,13 +195,13 @@ TEST_F(DialogClosingTest, CancelReportsNoFile) {
     click("CancelButton");
     ASSERT_EQ(1u, reported.size());
     const CommonFileDialogResult& result = reported[0];
-    EXPECT_EQ(CommonFileDialogResult::Cancelled, result.getState());
-    EXPECT_EQ(1, result.getRequestId());
-    EXPECT_EQ("C:", text(result.getDrive()));
-    EXPECT_EQ("", text(result.getPath()));
-    EXPECT_EQ("", text(result.getDirectory()));
-    EXPECT_EQ("", text(result.getRelativeDirectory()));
-    EXPECT_EQ("", text(result.getFileName()));
+    EXPECT_EQ(CommonFileDialogResult::State::Cancelled, result.state);
+    EXPECT_EQ(1, result.requestId);
+    EXPECT_EQ("C:", result.drive);
+    EXPECT_EQ("", result.path);
+    EXPECT_EQ("", result.directory);
+    EXPECT_EQ("", result.relativeDirectory);
+    EXPECT_EQ("", result.fileName);
     expectClosedAndReset();
 }
 
@@ -174,9 +209,9 @@ TEST_F(DialogClosingTest, TheCloseButtonReportsClosedAlsoWhilePrompting) {
     dialog->show(saveRequest());
     clickCloseButton();
     ASSERT_EQ(1u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Closed, reported[0].getState());
-    EXPECT_EQ(2, reported[0].getRequestId());
-    EXPECT_EQ("", text(reported[0].getPath()));
+    EXPECT_EQ(CommonFileDialogResult::State::Closed, reported[0].state);
+    EXPECT_EQ(2, reported[0].requestId);
+    EXPECT_EQ("", reported[0].path);
     expectClosedAndReset();
 
     openWithName("missing.zev");
@@ -184,13 +219,13 @@ TEST_F(DialogClosingTest, TheCloseButtonReportsClosedAlsoWhilePrompting) {
     expectPromptShown("PromptLoad", 1);
     clickCloseButton();
     ASSERT_EQ(2u, reported.size());
-    EXPECT_EQ(CommonFileDialogResult::Closed, reported[1].getState());
+    EXPECT_EQ(CommonFileDialogResult::State::Closed, reported[1].state);
     expectClosedAndReset();
 }
 
 TEST_F(DialogClosingTest, AfterAnyCloseTheNextShowStartsClean) {
     CommonFileDialogRequest request = saveRequest();
-    request.setDefaultName("scene.zev");
+    request.defaultName = "scene.zev";
     dialog->show(request);
     click("OkButton");
     clickCloseButton();
@@ -204,7 +239,7 @@ TEST_F(DialogClosingTest, AfterAnyCloseTheNextShowStartsClean) {
 TEST_F(DialogClosingTest, TheHistoryKeepsTheTwelveNewestNamesNewestFirst) {
     CommonFileDialogRequest request = saveRequest();
     for (int i = 1; i <= 13; ++i) {
-        request.setDefaultName("name" + std::to_string(i) + ".zev");
+        request.defaultName = "name" + std::to_string(i) + ".zev";
         dialog->show(request);
         click("OkButton");
     }
@@ -215,7 +250,7 @@ TEST_F(DialogClosingTest, TheHistoryKeepsTheTwelveNewestNamesNewestFirst) {
     EXPECT_EQ(expected, comboboxItems("FileCombobox"));
 
     // A name accepted twice is listed twice.
-    request.setDefaultName("name13.zev");
+    request.defaultName = "name13.zev";
     dialog->show(request);
     click("OkButton");
     EXPECT_EQ("name13.zev", comboboxItems("FileCombobox")[0]);
@@ -235,15 +270,15 @@ TEST_F(DialogClosingTest, TheCompletionGetsTheResultOnceAfterTheDialogHid) {
     click("OkButton");
     ASSERT_EQ(1u, completed.size());
     EXPECT_TRUE(hiddenWhenCompleted);
-    EXPECT_EQ(CommonFileDialogResult::Accepted, completed[0].getState());
-    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(completed[0].getPath()));
+    EXPECT_EQ(CommonFileDialogResult::State::Accepted, completed[0].state);
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", completed[0].path);
 
     dialog->show(saveRequest(), completion);
     click("CancelButton");
     ASSERT_EQ(2u, completed.size());
     EXPECT_TRUE(hiddenWhenCompleted);
-    EXPECT_EQ(CommonFileDialogResult::Cancelled, completed[1].getState());
-    EXPECT_EQ(2, completed[1].getRequestId());
+    EXPECT_EQ(CommonFileDialogResult::State::Cancelled, completed[1].state);
+    EXPECT_EQ(2, completed[1].requestId);
 
     // A later close without a completion does not call the earlier one.
     dialog->show(openRequest());
@@ -265,8 +300,8 @@ TEST_F(DialogClosingTest, ACompletionCanShowTheDialogAgain) {
     clickListItem("scene.zev");
     click("OkButton");
     ASSERT_EQ(1u, second.size());
-    EXPECT_EQ(1, second[0].getRequestId());
-    EXPECT_EQ("C:\\game\\bin\\scene.zev", text(second[0].getPath()));
+    EXPECT_EQ(1, second[0].requestId);
+    EXPECT_EQ("C:\\game\\bin\\scene.zev", second[0].path);
     EXPECT_FALSE(visible(""));
 }
 

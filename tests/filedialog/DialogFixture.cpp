@@ -50,8 +50,9 @@ void DialogFixture::TearDown() {
     dialog.reset();
 }
 
-CommonFileDialog& DialogFixture::makeDialog(std::unique_ptr<host::DirectoryHost> host) {
-    dialog = std::make_unique<CommonFileDialog>(std::move(host));
+CommonFileDialog& DialogFixture::makeDialog(std::unique_ptr<host::DirectoryHost> host,
+                                            const std::string& startDirectory) {
+    dialog = std::make_unique<CommonFileDialog>(std::move(host), startDirectory);
     demoLayout->addChild(dialog->getRootWindow());
     dialog->getRootWindow()->subscribeEvent(CEGUI::Window::EventHidden, [this] {
         reported.push_back(dialog->getResult());
@@ -102,6 +103,11 @@ void DialogFixture::typeFileName(const std::string& text) {
     headlessgui::typeText(text);
 }
 
+void DialogFixture::pressKey(CEGUI::Key::Scan key) {
+    headlessgui::context().injectKeyDown(key);
+    headlessgui::context().injectKeyUp(key);
+}
+
 void DialogFixture::click(const std::string& namePath) { headlessgui::click(child(namePath)); }
 
 void DialogFixture::clickCloseButton() { headlessgui::click(child("__auto_closebutton__")); }
@@ -126,20 +132,20 @@ bool DialogFixture::controlsDisabled() const {
 
 CommonFileDialogRequest openRequest() {
     CommonFileDialogRequest request;
-    request.setRequestId(1);
-    request.setFilter("ZEVO (*.zev)|*.zev|All files|*.*|");
-    request.setLoadMode(true);
-    request.setDefaultPattern("*.zev");
+    request.requestId = 1;
+    request.filter = "ZEVO (*.zev)|*.zev|All files|*.*|";
+    request.loadMode = true;
+    request.defaultPattern = "*.zev";
     return request;
 }
 
 CommonFileDialogRequest saveRequest() {
     CommonFileDialogRequest request;
-    request.setRequestId(2);
-    request.setFilter(
-        "ZEVO (*.zev)|*.zev|TXT (*.txt)|*.txt|Portable Network Graphics (*.png)|*.png|Truevision Targa (*.tga)|*.tga|");
-    request.setLoadMode(false);
-    request.setDefaultPattern("*.zev");
-    request.setDefaultName("save.zev");
+    request.requestId = 2;
+    request.filter =
+        "ZEVO (*.zev)|*.zev|TXT (*.txt)|*.txt|Portable Network Graphics (*.png)|*.png|Truevision Targa (*.tga)|*.tga|";
+    request.loadMode = false;
+    request.defaultPattern = "*.zev";
+    request.defaultName = "save.zev";
     return request;
 }

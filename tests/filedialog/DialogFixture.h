@@ -3,6 +3,7 @@
 #include "filedialog/CommonFileDialog.h"
 #include "platform/host/DirectoryHost.h"
 
+#include <CEGUI/InputEvent.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -22,7 +23,7 @@ protected:
     void TearDown() override;
 
     // Builds the dialog on the host and records every result it reports when hidden.
-    CommonFileDialog& makeDialog(std::unique_ptr<host::DirectoryHost> host);
+    CommonFileDialog& makeDialog(std::unique_ptr<host::DirectoryHost> host, const std::string& startDirectory = {});
 
     CEGUI::Window* child(const std::string& namePath) const;
     CEGUI::Combobox* combobox(const std::string& name) const;
@@ -39,6 +40,8 @@ protected:
     // Opens the combobox's list with its button and clicks the entry.
     void choose(const std::string& comboboxName, const std::string& text);
     void typeFileName(const std::string& text);
+    // Presses and releases the key in the window that has the keys.
+    void pressKey(CEGUI::Key::Scan key);
     void click(const std::string& namePath);
     void clickCloseButton();
 

@@ -78,4 +78,38 @@ TEST(JoinPath, NeverDoublesTheSeparator) {
     EXPECT_EQ("/tmp/", dialogpaths::joinPath("/tmp", "", '/'));
 }
 
+TEST(FileTarget, APlainNameStaysAsTypedInTheShownDirectory) {
+    FakeDirectoryHost host;
+    const auto target = dialogpaths::fileTarget(host, "C:\\game", " a b.zev ");
+    EXPECT_EQ("C:\\game", target.directory);
+    EXPECT_EQ(" a b.zev ", target.name);
+    EXPECT_EQ("", dialogpaths::fileTarget(host, "C:\\game", "").name);
+}
+
+TEST(FileTarget, PathsStartAtTheRootTheHomeOrTheShownDirectory) {
+    FakeDirectoryHost host;
+    const auto expect = [&host](const std::string& typed, const std::string& directory, const std::string& name) {
+        const auto target = dialogpaths::fileTarget(host, "C:\\game\\bin", typed);
+        EXPECT_EQ(directory, target.directory) << typed;
+        EXPECT_EQ(name, target.name) << typed;
+    };
+    expect("A:\\x.zev", "A:", "x.zev");
+    expect("C:\\tmp\\..\\saves\\.\\x.zev", "C:\\saves", "x.zev");
+    expect("~\\x.zev", "C:\\home", "x.zev");
+    expect("alt\\x.zev", "C:\\game\\bin\\alt", "x.zev");
+    expect("..\\..\\..\\..\\x.zev", "C:", "x.zev");
+    expect("alt\\", "C:\\game\\bin\\alt", "");
+    expect("alt\\..", "C:\\game\\bin", "");
+    expect("~x\\y.zev", "C:\\game\\bin\\~x", "y.zev");
+    host.home.clear();
+    expect("~\\x.zev", "C:\\game\\bin\\~", "x.zev");
+}
+
+// Names without a directory are covered through the type list.
+TEST(WithExtensionOf, ChangesOnlyTheLastPartOfAPath) {
+    using dialogpaths::withExtensionOf;
+    EXPECT_EQ("../alt.d/senaryo.zev", withExtensionOf("../alt.d/senaryo", "*.zev", '/'));
+    EXPECT_EQ("alt.d/x.tga", withExtensionOf("alt.d/x.txt", "*.tga", '/'));
+}
+
 }  // namespace

@@ -11,6 +11,8 @@ class FakeDirectoryHost : public host::DirectoryHost {
 public:
     unsigned long mask = 0x4;  // C:
     std::string cwd = "C:\\game\\bin";
+    std::string home = "C:\\home";
+    std::vector<std::string> placeList;
     std::map<std::string, std::vector<host::DirectoryEntry>> directories;
 
     void addFile(const std::string& directory, const std::string& name) {
@@ -22,9 +24,12 @@ public:
 
     unsigned long driveMask() const override { return mask; }
     std::string driveName(int bit) const override { return std::string(1, char('A' + bit)) + ":"; }
+    std::vector<std::string> places() const override { return placeList; }
     std::string driveOf(const std::string& path) const override { return path.size() < 2 ? "" : path.substr(0, 2); }
+    bool isAbsolute(const std::string& path) const override { return path.size() >= 2 && path[1] == ':'; }
     char separator() const override { return '\\'; }
     std::string workingDirectory() const override { return cwd; }
+    std::string homeDirectory() const override { return home; }
     std::optional<std::vector<host::DirectoryEntry>> entries(const std::string& directory) const override {
         const auto found = directories.find(directory);
         if (found == directories.end())

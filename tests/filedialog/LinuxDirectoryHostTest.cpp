@@ -45,6 +45,20 @@ TEST_F(LinuxDirectoryHostTest, OneDriveForTheWholeFileSystem) {
     EXPECT_EQ('/', host.separator());
 }
 
+TEST_F(LinuxDirectoryHostTest, TheHomeIsAPlaceBesideTheRoot) {
+    const char* before = std::getenv("HOME");
+    const std::string previous = before ? before : "";
+    setenv("HOME", (root.string() + "/saves/").c_str(), 1);
+    EXPECT_EQ(root.string() + "/saves", host.homeDirectory());
+    EXPECT_EQ((std::vector<std::string>{root.string() + "/saves"}), host.places());
+    setenv("HOME", "/", 1);
+    EXPECT_TRUE(host.places().empty());
+    setenv("HOME", previous.c_str(), 1);
+    EXPECT_TRUE(host.isAbsolute("/tmp"));
+    EXPECT_FALSE(host.isAbsolute("tmp/x"));
+    EXPECT_FALSE(host.isAbsolute("~/x"));
+}
+
 TEST_F(LinuxDirectoryHostTest, WorkingDirectoryIsTheAbsolutePath) {
     const fs::path before = fs::current_path();
     fs::current_path(root / "saves");

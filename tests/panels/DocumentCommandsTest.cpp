@@ -1,15 +1,17 @@
 #include "tests/support/EditorFixture.h"
 
-#include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
+#include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
 #include <OgreSceneManager.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 using headlessgui::click;
 
@@ -17,7 +19,7 @@ namespace {
 
 CEGUI::Window* dialogWindow(const std::string& child = "")
 {
-    CEGUI::Window* root = CommonFileDialog::getSingleton()->getRootWindow();
+    CEGUI::Window* root = window("CommonFileDialog");
     return child.empty() ? root : root->getChild(child);
 }
 
@@ -208,6 +210,49 @@ TEST_F(DocumentCommands, OpenAndSaveWaitWhileAMessageIsBeingWritten)
         EXPECT_FALSE(window("TestWindowFrame")->isDisabled());
         EXPECT_NE(noticeText().find("mesaj"), std::string::npos) << noticeText();
     }
+}
+
+// An installed editor hands its dialog the home directory to start in.
+class DocumentCommandsWithStart : public DocumentCommands {
+protected:
+    std::string fileDialogStart() const override { return testpaths::mediaDir; }
+};
+
+TEST_F(DocumentCommandsWithStart, TheDialogStartsWhereTheEditorSays)
+{
+    enableEditor();
+    editor->documents.open();
+    EXPECT_EQ(dialogWindow("klasorYolu")->getText(), testpaths::mediaDir);
+    click(dialogWindow("CancelButton"));
+}
+
+// The dialog opens where the open document lies and Kaydet offers its name;
+// without a document it stays where it was and offers "save.zev".
+TEST_F(DocumentCommands, TheDialogStartsAtTheOpenDocument)
+{
+    char pattern[] = "/tmp/sahne_document_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string folder = pattern;
+    std::ofstream(folder + "/yol.zev") << "human kup.mesh 1 0 1";
+    enableEditor();
+    ASSERT_TRUE(editor->documents.openFile(folder + "/yol.zev"));
+
+    editor->documents.save();
+    EXPECT_EQ(dialogWindow("klasorYolu")->getText(), folder);
+    EXPECT_EQ(dialogWindow("FileCombobox")->getText(), "yol.zev");
+    click(dialogWindow("CancelButton"));
+    editor->documents.open();
+    EXPECT_EQ(dialogWindow("klasorYolu")->getText(), folder);
+    EXPECT_EQ(dialogWindow("FileCombobox")->getText(), "");
+    click(dialogWindow("CancelButton"));
+
+    editor->documents.newScenario();
+    editor->documents.save();
+    EXPECT_EQ(dialogWindow("klasorYolu")->getText(), folder);
+    EXPECT_EQ(dialogWindow("FileCombobox")->getText(), "save.zev");
+    click(dialogWindow("CancelButton"));
+    std::remove((folder + "/yol.zev").c_str());
+    rmdir(folder.c_str());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "tests/support/EditorFixture.h"
 
 #include "document/Commands.h"
-#include "filedialog/CommonFileDialog.h"
 #include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
@@ -53,21 +52,9 @@ protected:
     // A key press as the listener gets it, with Ctrl (and Shift) held.
     void ctrl(input::KeyCode key, bool shift = false)
     {
-        input.keyDown(input::KC_LCONTROL);
-        if (shift)
-            input.keyDown(input::KC_LSHIFT);
-        input.keyDown(key);
-        input.keyUp(key);
-        input.keyUp(input::KC_LSHIFT);
-        input.keyUp(input::KC_LCONTROL);
-        listener->eventProcessor->processEvents();
+        pressKey(key, input::CTRL_MASK | (shift ? input::SHIFT_MASK : 0));
     }
-    void press(input::KeyCode key)
-    {
-        input.keyDown(key);
-        input.keyUp(key);
-        listener->eventProcessor->processEvents();
-    }
+    void press(input::KeyCode key) { pressKey(key); }
     std::string caption() const { return window("TestWindowFrame")->getText().c_str(); }
     bool asking() const { return window("kaydetSorWindow")->isVisible(); }
     std::string saved() const
@@ -127,7 +114,7 @@ TEST_F(UndoAndUnsavedChanges, KeysUndoAndRedoButNotWhileTextIsTypedOrADialogIsOp
     click(window("mesajIptal"));
 
     editor->documents.save();
-    ASSERT_TRUE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+    ASSERT_TRUE(editor->fileDialog.getRootWindow()->isVisible());
     ctrl(input::KC_Z);
     EXPECT_EQ(editor->document.items().size(), 3u) << "nothing is undone while the file dialog is open";
 }
@@ -219,7 +206,7 @@ TEST_F(UndoAndUnsavedChanges, KaydetWithoutAFileGoesThroughTheDialogThenOn)
     choose("yeniPopupItem");
     ASSERT_TRUE(asking());
     click(window("kaydetSorEvet"));
-    CEGUI::Window* dialog = CommonFileDialog::getSingleton()->getRootWindow();
+    CEGUI::Window* dialog = editor->fileDialog.getRootWindow();
     ASSERT_TRUE(dialog->isVisible());
     dialog->getChild("FileCombobox")->setText("undo-test.zev");
     click(dialog->getChild("OkButton"));
@@ -236,12 +223,12 @@ TEST_F(UndoAndUnsavedChanges, CtrlSSavesToTheOpenedFileWithoutADialogAndCtrlShif
     const std::string before = saved();
     addObject();
     ctrl(input::KC_S);
-    EXPECT_FALSE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+    EXPECT_FALSE(editor->fileDialog.getRootWindow()->isVisible());
     EXPECT_NE(saved(), before);
     EXPECT_FALSE(editor->document.modified());
 
     ctrl(input::KC_S, true);
-    EXPECT_TRUE(CommonFileDialog::getSingleton()->getRootWindow()->isVisible());
+    EXPECT_TRUE(editor->fileDialog.getRootWindow()->isVisible());
 }
 
 }  // namespace

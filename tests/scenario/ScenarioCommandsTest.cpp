@@ -194,7 +194,8 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
     EXPECT_FALSE(items[3].message);
 
     const Placement* road = editor->mirror.placement(items[4].id);
-    EXPECT_EQ(road->position, Ogre::Vector3(1, 1, 16.5f));
+    // From its start (0, 0) to its end (0, 33): its middle, one above the ground.
+    EXPECT_EQ(road->position, Ogre::Vector3(0, 1, 16.5f));
     EXPECT_EQ(road->scale, Ogre::Vector3(2, 0.1f, 3));
 
     ASSERT_TRUE(save(path("out.zev")));

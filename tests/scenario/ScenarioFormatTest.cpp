@@ -221,6 +221,47 @@ TEST(ScenarioReader, AcceptsTheIntRangeAndSignedNumbers)
     EXPECT_EQ(parseError("human a.mesh 2147483648 0 0").line, 1);
 }
 
+// An object's turn is an optional fifth number on its own line, written only
+// when it is not 0, so files without turned objects stay as every reader takes them.
+TEST(ScenarioObjectTurn, IsWrittenOnlyWhenNotZeroAndReadFromTheObjectsOwnLine)
+{
+    EXPECT_EQ(writeScenario(fullExampleDocument()), fullExample);
+    ScenarioDocument turned = fullExampleDocument();
+    std::get<ScenarioObject>(turned.entries[0]).turn = 90;
+    const std::string written = writeScenario(turned);
+    EXPECT_EQ(written.substr(0, written.find('\n')), "human ev.mesh 10 0 -20 90");
+    EXPECT_EQ(written.substr(written.find('\n')), fullExample.substr(fullExample.find('\n')));
+    EXPECT_EQ(parsedOk(written), turned);
+
+    const ScenarioDocument read = parsedOk("human a.mesh 1 2 3 359\r\nhuman b.mesh 4 5 6\t\nhuman c.mesh 7 8 9 0");
+    ASSERT_EQ(read.entries.size(), 3u);
+    EXPECT_EQ(std::get<ScenarioObject>(read.entries[0]), (ScenarioObject{"a.mesh", 1, 2, 3, 359}));
+    EXPECT_EQ(std::get<ScenarioObject>(read.entries[1]).turn, 0);
+    EXPECT_EQ(std::get<ScenarioObject>(read.entries[2]).turn, 0);
+    EXPECT_THROW(writeScenario({{ScenarioObject{"a.mesh", 0, 0, 0, 360}}}), ScenarioWriteError);
+}
+
+TEST(ScenarioObjectTurn, IsRefusedOnAnotherLineOutOfRangeOrWhenNotANumber)
+{
+    // A number on the next line is no turn: it stands where the next entry's type should.
+    EXPECT_EQ(parseError("human a.mesh 1 2 3\n90").line, 2);
+    parseError("human a.mesh 1 2 3\n90\nhuman b.mesh 1 2 3");
+    EXPECT_EQ(parseError("human a.mesh 1 2 3\n\n 90").line, 3);
+    // Only objects turn: a number after a road ends the line's entry.
+    EXPECT_EQ(parseError("road yol.mesh 0 0 5 5 90").line, 1);
+
+    ScenarioError error = parseError("human a.mesh 1 2 3 45\nhuman b.mesh 1 2 3 360");
+    EXPECT_EQ(error.line, 2);
+    EXPECT_NE(error.description.find("360"), std::string::npos) << error.description;
+    EXPECT_EQ(parseError("human a.mesh 1 2 3 -15").line, 1);
+
+    error = parseError("human a.mesh 1 2 3 doksan");
+    EXPECT_NE(error.description.find("\"doksan\" bir tam sayi degil"), std::string::npos) << error.description;
+    error = parseError("human a.mesh 1 2 3 90 human b.mesh 1 2 3");
+    EXPECT_NE(error.description.find("\"human\""), std::string::npos) << error.description;
+    EXPECT_EQ(parseError("human a.mesh 1 2 3 90 5").line, 1);
+}
+
 TEST(ScenarioRoundTrip, WrittenFilesReadBackToTheSameDocumentAndBytes)
 {
     ScenarioDocument rich = fullExampleDocument();

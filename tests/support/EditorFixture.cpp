@@ -1,7 +1,6 @@
 #include "tests/support/EditorFixture.h"
 
 #include "document/Commands.h"
-#include "filedialog/CommonFileDialog.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
@@ -63,14 +62,13 @@ void EditorFixture::SetUp()
     camera->setNearClipDistance(5);
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
-    window("DemoLayout")->addChild(CommonFileDialog::getSingleton()->getRootWindow());
     defineCameraViewImages();
     disableEditingPanels();
     closeMenuPopups();
     window("mesajWindow")->setVisible(false);
 
     forgetCatalogPictures();
-    editor = std::make_unique<Editor>(*scene, *camera);
+    editor = std::make_unique<Editor>(*scene, *camera, fileDialogStart());
     editor->wire();
     listener = std::make_unique<EditorFrameListener>(scene, nullptr, camera, camera, nullptr);
     editor->connect(*listener);
@@ -100,8 +98,7 @@ void EditorFixture::TearDown()
     // As in the application: the editor's pieces go before the listener.
     editor.reset();
     listener.reset();
-    // The dialog's windows go with the interface they were added to.
-    CommonFileDialog::destroySingleton();
+    // The file dialog's windows go with the interface the editor added them to.
     headlessgui::resetRoot();
 }
 
@@ -110,6 +107,19 @@ bool EditorFixture::drawn(ItemId id) const
     std::vector<ItemId> items;
     editor->mirror.drawnFor(*camera, items);
     return std::find(items.begin(), items.end(), id) != items.end();
+}
+
+void EditorFixture::pressKey(input::KeyCode key, int modifiers)
+{
+    if (modifiers & input::CTRL_MASK)
+        input.keyDown(input::KC_LCONTROL);
+    if (modifiers & input::SHIFT_MASK)
+        input.keyDown(input::KC_LSHIFT);
+    input.keyDown(key);
+    input.keyUp(key);
+    input.keyUp(input::KC_LSHIFT);
+    input.keyUp(input::KC_LCONTROL);
+    listener->eventProcessor->processEvents();
 }
 
 void EditorFixture::frames(int count)

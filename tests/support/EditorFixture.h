@@ -16,9 +16,9 @@ namespace Ogre { class Camera; }
 // The editor on the real layout, without a display: the widgets run on the
 // null renderer, the scene on an engine without a render system, and the
 // editor's listener on scripted input. SetUp follows the editor's start-up:
-// layout loaded, file dialog added, panels locked, popups closed, then the
-// editor built over the scene and the camera "PlayerCam", wired (catalog from
-// the staged "objects.txt") and connected to the listener.
+// layout loaded, panels locked, popups closed, then the editor built over the
+// scene and the camera "PlayerCam", wired (file dialog added, catalog from the
+// staged "objects.txt") and connected to the listener.
 class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -27,6 +27,8 @@ protected:
     // Where the editor runs: the folder of "objects.txt" and the parent of the
     // pictures' "../media" folder.
     virtual std::string workDirectory() const;
+    // Where the editor's file dialog starts: empty, the working directory.
+    virtual std::string fileDialogStart() const { return {}; }
     // The scene the editor works in: empty, without terrain.
     virtual TerrainSceneManager& makeScene();
     // A scene on the editor's staged terrain, for fixtures whose makeScene wants one.
@@ -34,6 +36,9 @@ protected:
 
     // Runs the editor's per-frame step count times.
     void frames(int count);
+    // A key pressed and let go with the modifiers (input::KeyModifierMask) held,
+    // as the listener gets it.
+    void pressKey(input::KeyCode key, int modifiers = 0);
     // Whether the camera's view draws the item, as a rendered frame would
     // (the editor's own step draws nothing).
     bool drawn(ItemId id) const;

@@ -178,3 +178,59 @@ TEST(Heightfield, ObliqueRaysAgreeWithMarchingAlongTheRay) {
     EXPECT_GT(hits, 100);
     EXPECT_GT(misses, 5);
 }
+
+namespace {
+
+const int sampleSteps = 160;
+
+// The highest height over a convex polygon found by sampling it densely: slow,
+// a little low at worst, but obviously right.
+std::optional<float> sampledHighest(const Heightfield& field, const std::vector<Ogre::Vector2>& polygon) {
+    std::optional<float> best;
+    const int steps = sampleSteps;
+    // Points spread over the polygon (its corners 0 1 2 3 in order) by two blends.
+    for (int i = 0; i <= steps; ++i)
+        for (int j = 0; j <= steps; ++j) {
+            const float s = float(i) / steps, t = float(j) / steps;
+            const Ogre::Vector2 near = polygon[0] + (polygon[1] - polygon[0]) * s;
+            const Ogre::Vector2 far = polygon[3] + (polygon[2] - polygon[3]) * s;
+            const Ogre::Vector2 p = near + (far - near) * t;
+            if (const auto h = field.heightAt(p.x, p.y)) best = best ? std::max(*best, *h) : *h;
+        }
+    return best;
+}
+
+}  // namespace
+
+// Items stand on the highest ground under them: no point under a turned
+// rectangle may be higher than what is found, and what is found is there.
+TEST(Heightfield, HighestUnderATurnedRectangleAgreesWithSamplingIt) {
+    std::mt19937 random(99);
+    std::uniform_real_distribution<float> unit(0, 1);
+    const std::size_t size = 9;
+    std::vector<float> heights(size * size);
+    for (float& h : heights) h = 40 * unit(random);
+    const Heightfield field(size, 80, 80, heights);
+
+    int partlyOff = 0;
+    for (int i = 0; i < 150; ++i) {
+        const Ogre::Vector2 centre(100 * unit(random) - 50, 100 * unit(random) - 50);
+        const float angle = 6.3f * unit(random), length = 3 + 30 * unit(random), width = 1 + 8 * unit(random);
+        const Ogre::Vector2 along = Ogre::Vector2(std::cos(angle), std::sin(angle)) * (length / 2);
+        const Ogre::Vector2 across = Ogre::Vector2(-along.y, along.x) * (width / length);
+        const std::vector<Ogre::Vector2> rectangle{centre - along - across, centre + along - across,
+                                                   centre + along + across, centre - along + across};
+        SCOPED_TRACE("rectangle " + std::to_string(i));
+        const auto sampled = sampledHighest(field, rectangle);
+        const auto found = field.highestUnder(rectangle);
+        ASSERT_EQ(bool(sampled), bool(found));
+        if (!found) continue;
+        partlyOff += !field.heightAt(rectangle[0].x, rectangle[0].y) || !field.heightAt(rectangle[2].x, rectangle[2].y);
+        EXPECT_GE(*found + 1e-3f, *sampled);
+        // Samples this far apart on slopes of at most 4 * sqrt(2) can miss the top by this much.
+        EXPECT_LE(*found, *sampled + 6 * length / sampleSteps);
+    }
+    EXPECT_GT(partlyOff, 10);
+    // A rectangle wholly off the terrain has no height under it.
+    EXPECT_FALSE(field.highestUnder({{100, 100}, {110, 100}, {110, 110}, {100, 110}}));
+}
