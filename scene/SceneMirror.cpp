@@ -158,7 +158,11 @@ void SceneMirror::place(Placed& placed, const Item& item)
 {
     placed.placement = placementOf(item, groundOf(sceneManager));
     const Placement& where = placed.placement;
-    const Ogre::Affine3 transform(where.position, where.orientation, where.scale);
+    // The turn as a node holds it, normalised: batched copies, the item's own
+    // entity and its box then stand on the very same spot.
+    Ogre::Quaternion turn = where.orientation;
+    turn.normalise();
+    const Ogre::Affine3 transform(where.position, turn, where.scale);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 4; ++column)
             placed.rows[row * 4 + column] = transform[row][column];
