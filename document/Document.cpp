@@ -136,8 +136,8 @@ void Document::updateItems(const std::vector<Item>& items)
         changed.emplace_back(std::move(item), found->second);
         item = *found->second;
     }
-    for (const auto& [before, after] : changed)
-        notify([&](DocumentObserver& observer) { observer.itemChanged(before, *after); });
+    for (const auto& change : changed)
+        notify([&](DocumentObserver& observer) { observer.itemChanged(change.first, *change.second); });
 }
 
 std::vector<IndexedItem> Document::removeItems(const std::vector<ItemId>& ids)
