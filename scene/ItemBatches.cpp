@@ -144,9 +144,7 @@ void ItemBatches::_updateRenderQueue(Ogre::RenderQueue* queue)
             level.rows.clear();
     copies.clear();
     copiesFor(*camera, copies);
-    // How many pixels one unit spans at a distance of one unit.
-    const float viewHeight = camera->getViewport() ? static_cast<float>(camera->getViewport()->getActualHeight()) : 512;
-    const float pixelsPerUnit = viewHeight / (2 * std::tan(camera->getFOVy().valueRadians() / 2));
+    const float pixelsPerUnit = ItemBatches::pixelsPerUnit(*camera);
     const Ogre::Vector3& eye = camera->getDerivedPosition();
     const Ogre::Matrix4 view = camera->getViewMatrix(true);
     Ogre::Matrix4 projection = camera->getProjectionMatrixRS();
@@ -182,6 +180,12 @@ void ItemBatches::_updateRenderQueue(Ogre::RenderQueue* queue)
                 queue->addRenderable(part.get(), part->queue(solidQueue));
             }
         }
+}
+
+float ItemBatches::pixelsPerUnit(const Ogre::Camera& camera)
+{
+    const float viewHeight = camera.getViewport() ? static_cast<float>(camera.getViewport()->getActualHeight()) : 512;
+    return viewHeight / (2 * std::tan(camera.getFOVy().valueRadians() / 2));
 }
 
 void ItemBatches::upload(Level& level)

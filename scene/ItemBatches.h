@@ -38,6 +38,9 @@ public:
     // sphere spans fewer pixels across than this.
     static constexpr float farBelowPixels = 20;
 
+    // How many pixels of the camera's view one unit spans at a distance of one unit.
+    static float pixelsPerUnit(const Ogre::Camera& camera);
+
     ItemBatches(CopiesFor copiesFor, std::uint8_t solidQueue);
     ~ItemBatches() override;
 

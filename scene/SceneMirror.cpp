@@ -234,14 +234,17 @@ const std::vector<const SceneMirror::Placed*>& SceneMirror::batchedFor(const Ogr
     const float cellSpan = 2 * std::tan(camera.getFOVy().valueRadians() / 2) / ViewCover::cells;
     cover.begin(camera);
     batchedNow.clear();
+    // Below this diameter at a distance of one unit an item spans fewer pixels
+    // than the smallest drawn (its bounding sphere seen from the nearest point of its box).
+    const float smallest = smallestDrawnPixels / ItemBatches::pixelsPerUnit(camera);
     for (const auto& [squaredDistance, placed] : nearestFirst) {
-        if (squaredDistance > alwaysDrawnWithin * alwaysDrawnWithin && cover.hides(placed->box))
+        const float distance = std::sqrt(squaredDistance);
+        if (distance > alwaysDrawnWithin && (2 * placed->radius < smallest * distance || cover.hides(placed->box)))
             continue;
         // The highlighted ones are drawn by their entities.
         if (!placed->entity)
             batchedNow.push_back(placed);
         // Boxes too small to cover a cell whole cover none.
-        const float distance = std::sqrt(squaredDistance);
         for (std::size_t i = 0; i < placed->mesh->solid.size(); ++i)
             if (placed->mesh->solidSizes[i] * placed->scale > cellSpan * distance)
                 cover.cover(placed->mesh->solid[i], placed->rows);

@@ -40,8 +40,10 @@ public:
     // Placed entities carry this query flag; picks look only for it.
     static constexpr unsigned int placedItemFlag = 2;
     // Items this near the camera are drawn whenever they are in view; farther
-    // ones only when what is drawn nearer does not hide them wholly.
+    // ones only when what is drawn nearer does not hide them wholly and they
+    // span at least smallestDrawnPixels across.
     static constexpr float alwaysDrawnWithin = 150;
+    static constexpr float smallestDrawnPixels = 2;
     // The render queue of the items' solid parts: before the terrain's.
     static constexpr std::uint8_t solidItemQueue = Ogre::RENDER_QUEUE_2;
 

@@ -12,6 +12,7 @@
 #include <OgreSceneNode.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 
@@ -67,11 +68,45 @@ TEST_F(DrawingTest, EveryItemInViewWithin150UnitsIsDrawnAndNoItemOutOfView)
                 ++near;
                 EXPECT_TRUE(drawnOnce.count(item.id)) << "item at " << item.x << ", " << item.z << " from " << pose.from;
             }
-            if (!inView)
+            if (!inView) {
                 EXPECT_FALSE(drawnOnce.count(item.id)) << "item at " << item.x << ", " << item.z << " from " << pose.from;
+            }
         }
         EXPECT_GT(near, 100u) << pose.from;
     }
+}
+
+// A camera with no viewport draws a picture 512 pixels high: its field of
+// view is set so that the box item standing at the origin, seen from
+// (0, 2, distance), spans the given pixels across its bounding sphere.
+void seeOneItemAcross(Ogre::Camera& camera, float distance, float pixels)
+{
+    const float radius = Ogre::MeshManager::getSingleton().getByName("testadam.mesh")->getBoundingSphereRadius();
+    camera.setPosition(0, 2, distance);
+    camera.lookAt(0, 2, 0);
+    // The eye is 1 unit from the nearest point of the box.
+    const float pixelsPerUnit = pixels * (distance - 1) / (2 * radius);
+    camera.setFOVy(Ogre::Radian(2 * std::atan(512 / (2 * pixelsPerUnit))));
+}
+
+TEST_F(DrawingTest, AFarItemIsDrawnFromTwoPixelsAcrossAndANearOneHoweverSmall)
+{
+    ASSERT_EQ("", add(document, makeObject(0, "testadam.mesh", 0, 0)));
+    seeOneItemAcross(camera, 180, 2.1f);
+    drawFrame();
+    EXPECT_EQ(std::vector<ItemId>{0}, drawn);
+    seeOneItemAcross(camera, 180, 1.9f);
+    drawFrame();
+    EXPECT_TRUE(drawn.empty());
+    // Within 150 units it is drawn however small it looks.
+    seeOneItemAcross(camera, 140, 0.5f);
+    drawFrame();
+    EXPECT_EQ(std::vector<ItemId>{0}, drawn);
+    // Selected, it is drawn at any size.
+    seeOneItemAcross(camera, 180, 0.5f);
+    selection.select(0);
+    drawFrame();
+    EXPECT_EQ(std::vector<ItemId>{0}, drawn);
 }
 
 // Whether anything else stands between the eye and the point: the first box
