@@ -24,6 +24,9 @@ public:
     virtual ~ApplicationBase();
 
     virtual void run();
+
+protected:
+    // The start-up steps, in the order setup() takes them.
     virtual bool setup();
     virtual bool configure();
     virtual void chooseSceneManager();
@@ -35,17 +38,17 @@ public:
     virtual void setupResources();
     virtual void prepareResourceLoading() {}
     virtual void loadResources();
+    // Opens the window with the size and mode of the engine's configuration.
+    void createRenderWindow();
 
+    // The engine's pieces, made by the steps above and owned by the engine
+    // (the frame listener by this object).
     Ogre::Root* root = nullptr;
     Ogre::Camera* camera = nullptr;
     Ogre::Camera* secondCamera = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
     Ogre::FrameListener* frameListener = nullptr;
     Ogre::RenderWindow* window = nullptr;
-
-protected:
-    // Opens the window with the size and mode of the engine's configuration.
-    void createRenderWindow();
 
     Ogre::LogManager* logManager = nullptr;
     std::unique_ptr<platform::DisplayConnection> display;

@@ -9,8 +9,6 @@
 
 #include <cstdio>
 
-bool BaseFrameListener::showCameraDetails = false;
-
 namespace {
 
 Ogre::Overlay* findDebugOverlay()
@@ -32,13 +30,10 @@ Ogre::PolygonMode polygonModeFor(int detailLevelIndex)
 
 BaseFrameListener::BaseFrameListener(Ogre::RenderWindow* window, Ogre::Camera* camera,
                                      Ogre::Camera* secondCamera, bool bufferedKeys, bool bufferedMouse)
-    : camera(camera), secondCamera(secondCamera), window(window),
-      bufferedKeys(bufferedKeys), bufferedMouse(bufferedMouse),
-      usesEventProcessor(bufferedKeys || bufferedMouse)
+    : window(window), firstCamera(camera), secondCamera(secondCamera), controls(*camera),
+      bufferedKeys(bufferedKeys), bufferedMouse(bufferedMouse), usesEventProcessor(bufferedKeys || bufferedMouse)
 {
     debugOverlay = findDebugOverlay();
-    rotateSpeed = 36;
-    moveSpeed = 100;
     if (usesEventProcessor) {
         eventProcessor = new input::EventProcessor();
         eventProcessor->initialise(window);
@@ -75,25 +70,16 @@ bool BaseFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 
     const bool allBuffered = bufferedKeys && bufferedMouse;
     if (!allBuffered) {
-        if (toggleDelay >= 0)
-            toggleDelay -= evt.timeSinceLastFrame;
-        if (evt.timeSinceLastFrame == 0) {
-            moveScale = 1;
-            rotateScale = 0.1f;
-        } else {
-            moveScale = moveSpeed * evt.timeSinceLastFrame;
-            rotateScale = rotateSpeed * evt.timeSinceLastFrame;
-        }
-        yawAngle = 0;
-        pitchAngle = 0;
-        translation = Ogre::Vector3::ZERO;
+        if (toggleWait >= 0)
+            toggleWait -= evt.timeSinceLastFrame;
+        controls.beginFrame(evt.timeSinceLastFrame);
         if (!bufferedKeys && !handleKeys(evt))
             return false;
     }
-    if (!bufferedMouse && !handleMouse(evt))
-        return false;
+    if (!bufferedMouse)
+        handleMouse();
     if (!allBuffered)
-        moveCamera();
+        controls.endFrame();
     return true;
 }
 
@@ -103,89 +89,73 @@ bool BaseFrameListener::frameEnded(const Ogre::FrameEvent&)
     return true;
 }
 
-void BaseFrameListener::moveCamera()
+void BaseFrameListener::bufferKeys(bool buffered)
 {
-    camera->yaw(yawAngle);
-    camera->pitch(pitchAngle);
-    camera->moveRelative(translation);
+    bufferedKeys = buffered;
+    if (inputReader)
+        inputReader->setBufferedInput(bufferedKeys, bufferedMouse);
 }
 
 bool BaseFrameListener::handleKeys(const Ogre::FrameEvent&)
 {
     using namespace input;
-    // With Ctrl held a letter is a shortcut, not a camera key.
+    // With Ctrl held a letter is a shortcut, not a toggle.
     const bool chord = inputReader->modifiers() & CTRL_MASK;
     const auto letter = [&](KeyCode key) { return !chord && inputReader->isKeyDown(key); };
-    if (freeCamera) {
-        if (letter(KC_A))
-            translation.x = -moveScale;
-        if (letter(KC_D))
-            translation.x = moveScale;
-        if (inputReader->isKeyDown(KC_UP) || letter(KC_W))
-            translation.z = -moveScale;
-        if (inputReader->isKeyDown(KC_DOWN) || letter(KC_S))
-            translation.z = moveScale;
-        if (inputReader->isKeyDown(KC_PGUP))
-            translation.y = moveScale;
-        if (inputReader->isKeyDown(KC_PGDOWN))
-            translation.y = -moveScale;
-        if (inputReader->isKeyDown(KC_RIGHT))
-            camera->yaw(Ogre::Degree(-rotateScale));
-        if (inputReader->isKeyDown(KC_LEFT))
-            camera->yaw(Ogre::Degree(rotateScale));
-    }
+    if (cameraTakesKeys())
+        controls.steer(*inputReader);
     if (inputReader->isKeyDown(KC_ESCAPE) && escapeEndsRun())
         return false;
 
-    if (letter(KC_F) && toggleDelay <= 0) {
+    if (letter(KC_F) && toggleWait <= 0) {
         statisticsVisible = false;
         if (debugOverlay)
             debugOverlay->hide();
-        toggleDelay = 1;
+        toggleWait = 1;
     }
-    if (letter(KC_T) && toggleDelay <= 0) {
+    if (letter(KC_T) && toggleWait <= 0) {
         nextTextureFiltering();
-        toggleDelay = 1;
+        toggleWait = 1;
     }
-    if (inputReader->isKeyDown(KC_SYSRQ) && toggleDelay <= 0) {
+    if (inputReader->isKeyDown(KC_SYSRQ) && toggleWait <= 0) {
         writeScreenshot();
-        toggleDelay = 0.5f;
+        toggleWait = 0.5f;
     }
-    if (letter(KC_R) && toggleDelay <= 0) {
+    if (letter(KC_R) && toggleWait <= 0) {
         nextPolygonMode();
-        toggleDelay = 0.5f;
+        toggleWait = 0.5f;
     }
-    if (letter(KC_P) && toggleDelay <= 0) {
+    if (letter(KC_P) && toggleWait <= 0) {
         toggleCameraDetails();
-        toggleDelay = 0.5f;
+        toggleWait = 0.5f;
     }
-    if (showCameraDetails) {
-        debugText = "P: " + Ogre::StringConverter::toString(camera->getDerivedPosition()) + " " +
-                    "O: " + Ogre::StringConverter::toString(camera->getDerivedOrientation());
+    if (cameraDetailsShown) {
+        debugText = "P: " + Ogre::StringConverter::toString(firstCamera->getDerivedPosition()) + " " +
+                    "O: " + Ogre::StringConverter::toString(firstCamera->getDerivedOrientation());
     }
     return true;
 }
 
 void BaseFrameListener::nextTextureFiltering()
 {
-    switch (textureFiltering) {
+    switch (filtering) {
     case Ogre::TFO_BILINEAR:
-        textureFiltering = Ogre::TFO_TRILINEAR;
-        anisotropy = 1;
+        filtering = Ogre::TFO_TRILINEAR;
+        anisotropyLevel = 1;
         break;
     case Ogre::TFO_TRILINEAR:
-        textureFiltering = Ogre::TFO_ANISOTROPIC;
-        anisotropy = 8;
+        filtering = Ogre::TFO_ANISOTROPIC;
+        anisotropyLevel = 8;
         break;
     case Ogre::TFO_ANISOTROPIC:
-        textureFiltering = Ogre::TFO_BILINEAR;
-        anisotropy = 1;
+        filtering = Ogre::TFO_BILINEAR;
+        anisotropyLevel = 1;
         break;
     default:
         break;
     }
-    Ogre::MaterialManager::getSingleton().setDefaultTextureFiltering(textureFiltering);
-    Ogre::MaterialManager::getSingleton().setDefaultAnisotropy(anisotropy);
+    Ogre::MaterialManager::getSingleton().setDefaultTextureFiltering(filtering);
+    Ogre::MaterialManager::getSingleton().setDefaultAnisotropy(anisotropyLevel);
     showStatistics(statisticsVisible);
 }
 
@@ -216,32 +186,24 @@ void BaseFrameListener::writeWindowContents(const std::string& fileName)
 void BaseFrameListener::nextPolygonMode()
 {
     detailLevelIndex = (detailLevelIndex + 1) % 3;
-    camera->setPolygonMode(polygonModeFor(detailLevelIndex));
+    firstCamera->setPolygonMode(polygonModeFor(detailLevelIndex));
     secondCamera->setPolygonMode(polygonModeFor(detailLevelIndex));
 }
 
 void BaseFrameListener::toggleCameraDetails()
 {
-    showCameraDetails = !showCameraDetails;
-    if (!showCameraDetails)
+    cameraDetailsShown = !cameraDetailsShown;
+    if (!cameraDetailsShown)
         debugText.clear();
 }
 
-bool BaseFrameListener::handleMouse(const Ogre::FrameEvent&)
+void BaseFrameListener::handleMouse()
 {
-    // The reader reports motion relative to the window size; the factor is per pixel.
+    // The reader reports motion relative to the window size.
     const double width = window ? window->getWidth() : 1.0;
     const double height = window ? window->getHeight() : 1.0;
-    const double relX = inputReader->getMouseRelativeX() * width;
-    const double relY = inputReader->getMouseRelativeY() * height;
-    if (inputReader->getMouseButton(1)) {
-        translation.x += static_cast<float>(relX * 0.13);
-        translation.y -= static_cast<float>(relY * 0.13);
-    } else {
-        yawAngle = Ogre::Degree(static_cast<float>(-relX * 0.13));
-        pitchAngle = Ogre::Degree(static_cast<float>(-relY * 0.13));
-    }
-    return true;
+    controls.look(inputReader->getMouseRelativeX() * width, inputReader->getMouseRelativeY() * height,
+                  inputReader->getMouseButton(1));
 }
 
 void BaseFrameListener::showStatistics(bool show)

@@ -1,75 +1,103 @@
 #include "app/Editor.h"
 
+#include "app/CameraControls.h"
 #include "app/EditorFrameListener.h"
 #include "gui/Notice.h"
+#include "gui/WidgetKeys.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
+#include "panels/PanelLocking.h"
 #include "platform/host/LinuxDirectoryHost.h"
 #include "scene/MeshLoading.h"
 #include "scene/terrain/TerrainSceneManager.h"
 
 #include <CEGUI/Window.h>
 
-Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart)
+Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart,
+                     std::function<void()> quit)
     : mirror(sceneManager, document), cursor(sceneManager), picker(sceneManager, camera, mirror),
       tools(EditingContext{document, selection, picker, cursor, showNotice}),
       fileDialog(std::make_unique<host::LinuxDirectoryHost>(), fileDialogStart),
-      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, keys, fileDialog,
-                                          [this] {
-                                              if (quit)
-                                                  quit();
-                                          }}),
-      testRun(TestRunController::Parts{document, selection, mirror, cursor, cameraView, documents, camera,
+      documents(DocumentController::Parts{document, selection, tools, properties, messageEditor, mode, fileDialog,
+                                          std::move(quit)}),
+      testRun(TestRunController::Parts{document, selection, mirror, cursor, mode, camera,
                                        [&sceneManager](float x, float z) -> std::optional<float> {
-                                           auto* terrain = dynamic_cast<TerrainSceneManager*>(&sceneManager);
+                                           const TerrainSceneManager* terrain = terrainOf(sceneManager);
                                            return terrain ? terrain->getHeightAt(x, z) : std::nullopt;
                                        }})
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
+    tools.onPlacingChanged([this](Placing placing) { mode.setPlacing(placing != Placing::Nothing); });
+}
+
+Editor::Editor(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const std::string& fileDialogStart)
+    : parts(sceneManager, camera, fileDialogStart, [this] { quit(); })
+{
 }
 
 void Editor::wire()
 {
-    getWindow("DemoLayout")->addChild(fileDialog.getRootWindow());
-    properties.layout();
-    properties.wire();
-    toolbox.loadCatalog();
-    menuBar.wire();
-    messageEditor.wire();
-    cameraView.wire();
-    documents.wire();
-    edits.wire();
-    testRun.wire();
+    getWindow(mainnames::root)->addChild(parts.fileDialog.getRootWindow());
+    parts.properties.layout();
+    parts.properties.wire();
+    parts.toolbox.loadCatalog();
+    parts.menuBar.wire();
+    parts.messageEditor.wire();
+    parts.cameraView.wire();
+    parts.documents.wire();
+    parts.edits.wire();
+    parts.testRun.wire();
+    parts.recovery.wire();
+    lockPanelsByMode(parts.mode);
 }
 
-void Editor::connect(EditorFrameListener& listener)
+void Editor::connect(EditorFrameListener& frameListener)
 {
-    keys.connect([&listener](bool toWidgets) {
-        if (listener.bufferedKeys != toWidgets)
-            listener.toggleKeyboardBuffering();
-    });
-    quit = [&listener] { listener.quitRequested = true; };
-    listener.hooks.frame = [this, &listener] { frame(listener.frameSeconds); };
-    listener.hooks.scenePress = [this](float x, float y, bool right) { cameraView.press({x, y}, right); };
-    listener.hooks.key = [this](const input::KeyEvent& key, bool typing) {
-        return testRun.handleKey(key, typing) || edits.handleKey(key, typing) || documents.handleKey(key, typing);
-    };
-    listener.hooks.close = [this] {
-        // A run ends before the editor may ask to save.
-        testRun.finish();
-        documents.exit();
-    };
-    cameraView.setPointer([&listener] { return listener.buttonModifiers; },
-                          [&listener] { return listener.inputReader->getMouseButton(0); });
-    testRun.setKeyState([&listener](input::KeyCode key) { return listener.inputReader->isKeyDown(key); });
-    testRun.setRunningChanged([&listener](bool running) { listener.freeCamera = !running; });
+    listener = &frameListener;
+    frameListener.follow(parts.mode);
+    frameListener.setHooks(EditorFrameListener::Hooks{
+        [this](float seconds) { frame(seconds); },
+        [this](float x, float y, bool right) { parts.cameraView.press({x, y}, right); },
+        [this](const input::KeyEvent& key) { return offerKey(key); },
+        [this] {
+            // A run ends before the editor may ask to save.
+            parts.testRun.finish();
+            parts.documents.exit();
+        }});
+    parts.cameraView.setPointer([&frameListener] { return frameListener.buttonModifiers(); },
+                                [&frameListener] { return frameListener.input().getMouseButton(0); });
+    parts.testRun.setKeyState([&frameListener](input::KeyCode key) { return frameListener.input().isKeyDown(key); });
+}
+
+void Editor::quit()
+{
+    if (listener)
+        listener->requestQuit();
+}
+
+// The order in which a key is offered, each step as far as the mode allows it:
+// a modal window takes every key; a widget that has the keys gets them typed
+// (commands go on); a test run takes every key; then the menus' chords, the
+// tools' keys, the camera's keys, and last Escape asking to end the editor.
+bool Editor::offerKey(const input::KeyEvent& key)
+{
+    const Allowed allowed = parts.mode.allowed();
+    return parts.recovery.handleKey(key)
+        || parts.documents.unsavedChangesGuard().handleKey(key)
+        || (allowed.widgetKeys && typeIntoWidgets(key))
+        || parts.testRun.handleKey(key)
+        || (allowed.shortcuts && parts.shortcuts.handleChord(key))
+        || (allowed.toolKeys && parts.edits.handleToolKey(key))
+        || (allowed.cameraKeys && CameraControls::isCameraKey(key))
+        || (allowed.shortcuts && parts.shortcuts.leaveOnEscape(key));
 }
 
 void Editor::frame(float seconds)
 {
-    properties.animate();
-    menuBar.animate();
-    if (testRun.running())
-        testRun.frame(seconds);
-    else
-        cameraView.hover();
+    parts.properties.animate();
+    parts.menuBar.animate();
+    parts.cameraView.frame();
+    parts.recovery.frame();
+    if (parts.testRun.running())
+        parts.testRun.frame(seconds);
 }

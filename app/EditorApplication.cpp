@@ -59,14 +59,9 @@ void EditorApplication::createFrameListener()
     frameListener = listener;
     editor->connect(*listener);
     // The window manager and the task bar show what the frame's caption shows.
-    editor->documents.windowCaption().followWith(
+    editor->documents().windowCaption().followWith(
         [this](const std::string& caption) { nativeWindow->setTitle(caption); });
     root->addFrameListener(frameListener);
     guiClock = std::make_unique<GuiClock>();
     root->addFrameListener(guiClock.get());
-}
-
-EditorFrameListener* EditorApplication::editorListener() const
-{
-    return dynamic_cast<EditorFrameListener*>(frameListener);
 }

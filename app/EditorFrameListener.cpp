@@ -1,6 +1,6 @@
 #include "app/EditorFrameListener.h"
 
-#include "gui/WindowLookup.h"
+#include "gui/EditorMode.h"
 #include "scene/terrain/TerrainSceneManager.h"
 #include "sound/AudioStart.h"
 
@@ -18,51 +18,39 @@ CEGUI::GUIContext& guiContext() { return CEGUI::System::getSingleton().getDefaul
 // The camera never stays closer than this above the terrain under it.
 const float cameraClearance = 5.0f;
 
-bool typesCharacter(unsigned int codePoint) { return codePoint >= 32 && codePoint != 127; }
-
 }  // namespace
 
 EditorFrameListener::EditorFrameListener(Ogre::SceneManager* sceneManager, Ogre::RenderWindow* window,
                                          Ogre::Camera* camera, Ogre::Camera* secondCamera,
                                          CEGUI::Renderer* guiRenderer)
-    : BaseFrameListener(window, camera, secondCamera, false, true),
-      sceneManager(sceneManager), guiRenderer(guiRenderer)
+    : BaseFrameListener(window, camera, secondCamera, false, true), guiRenderer(guiRenderer),
+      terrain(terrainOf(*sceneManager))
 {
     // The base part has registered this object as key listener already.
-    eventProcessor->addMouseMotionListener(this);
-    eventProcessor->addMouseListener(this);
-    terrain = dynamic_cast<TerrainSceneManager*>(sceneManager);
-    if (debugOverlay)
-        debugOverlay->hide();
-    const SoundSources sources = startEditorSound();
-    clickSource = sources.click;
-    musicSource = sources.music;
+    events().addMouseMotionListener(this);
+    events().addMouseListener(this);
+    if (Ogre::Overlay* statistics = statisticsOverlay())
+        statistics->hide();
+    clickSource = startEditorSound().click;
 }
 
 EditorFrameListener::~EditorFrameListener() = default;
 
-void EditorFrameListener::toggleKeyboardBuffering()
+void EditorFrameListener::follow(EditorMode& editorMode)
 {
-    bufferedKeys = !bufferedKeys;
-    if (inputReader)
-        inputReader->setBufferedInput(bufferedKeys, bufferedMouse);
+    mode = &editorMode;
+    editorMode.follow([this](const EditorMode& now) { bufferKeys(now.allowed().widgetKeys); });
 }
+
+bool EditorFrameListener::cameraTakesKeys() const { return !mode || mode->allowed().cameraKeys; }
 
 bool EditorFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 {
-    frameSeconds = evt.timeSinceLastFrame;
-    CEGUI::Window* view = getWindow("windowFrame");
-    view->setVisible(false);
-    view->setVisible(true);
     const bool result = BaseFrameListener::frameStarted(evt);
-    CEGUI::MouseCursor& cursor = guiContext().getMouseCursor();
-    if (bufferedMouse)
-        cursor.show();
-    else
-        cursor.hide();
+    guiContext().getMouseCursor().show();
     keepCameraAboveTerrain();
     if (hooks.frame)
-        hooks.frame();
+        hooks.frame(evt.timeSinceLastFrame);
     return result;
 }
 
@@ -71,17 +59,17 @@ void EditorFrameListener::keepCameraAboveTerrain()
     // Straight from the heightfield: a scene query here would walk every object each frame.
     if (!terrain)
         return;
-    const Ogre::Vector3 position = camera->getPosition();
+    const Ogre::Vector3 position = camera().getPosition();
     if (const std::optional<float> ground = terrain->getHeightAt(position.x, position.z)) {
         const float height = *ground + cameraClearance;
         if (height > position.y)
-            camera->setPosition(position.x, height, position.z);
+            camera().setPosition(position.x, height, position.z);
     }
 }
 
 bool EditorFrameListener::frameEnded(const Ogre::FrameEvent&)
 {
-    if (quitRequested)
+    if (quit)
         return false;
     updateStatistics();
     return true;
@@ -107,13 +95,13 @@ void EditorFrameListener::mouseMoved(input::MouseEvent* e)
 void EditorFrameListener::mouseDragged(input::MouseEvent* e)
 {
     mouseMoved(e);
-    if (!leftButtonDown && rightButtonDown)
-        handleRightDrag(e);
+    if (!leftButtonDown && rightButtonDown && cameraTakesKeys())
+        cameraControls().turnByDrag(e->getRelX(), e->getRelY());
 }
 
 void EditorFrameListener::mousePressed(input::MouseEvent* e)
 {
-    buttonModifiers = e->getModifiers();
+    modifiersAtButton = e->getModifiers();
     if (guiContext().injectMouseButtonDown(toGuiButton(e->getButtonID()))) {
         e->consume();
         alSourcePlay(clickSource);
@@ -135,7 +123,7 @@ void EditorFrameListener::mousePressed(input::MouseEvent* e)
 
 void EditorFrameListener::mouseReleased(input::MouseEvent* e)
 {
-    buttonModifiers = e->getModifiers();
+    modifiersAtButton = e->getModifiers();
     guiContext().injectMouseButtonUp(toGuiButton(e->getButtonID()));
     e->consume();
     if (e->getButtonID() & input::BUTTON0_MASK)
@@ -144,39 +132,17 @@ void EditorFrameListener::mouseReleased(input::MouseEvent* e)
         rightButtonDown = false;
 }
 
-void EditorFrameListener::handleRightDrag(input::MouseEvent* e)
-{
-    if (!freeCamera)
-        return;
-    camera->yaw(Ogre::Radian(-(rotateSpeed * e->getRelX()) * 2 * Ogre::Math::fDeg2Rad));
-    camera->pitch(Ogre::Radian(-(rotateSpeed * e->getRelY()) * 2 * Ogre::Math::fDeg2Rad));
-}
-
 void EditorFrameListener::keyPressed(input::KeyEvent* e)
 {
-    // While the keys drive the camera, a key press acts on the scene; while they go to
-    // the widgets (a text field is being filled), it goes there. Escape and Delete
-    // never reach a text field, so a key meant for the text cannot end the run or
-    // delete the area whose message is being written.
-    const bool typing = bufferedKeys;
-    const bool command = hooks.key && hooks.key(*e, typing);
-    if (command || e->getKey() == input::KC_ESCAPE || e->getKey() == input::KC_DELETE) {
+    if (hooks.key && hooks.key(*e))
         e->consume();
-        return;
-    }
-    if (!typing)
-        return;
-    guiContext().injectKeyDown(static_cast<CEGUI::Key::Scan>(e->getKey()));
-    if (typesCharacter(e->getKeyChar()))
-        guiContext().injectChar(e->getKeyChar());
-    e->consume();
 }
 
 bool EditorFrameListener::closeEndsRun()
 {
     if (!hooks.close)
         return true;
-    inputReader->clearWindowClosed();
+    reader().clearWindowClosed();
     hooks.close();
     return false;
 }

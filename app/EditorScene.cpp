@@ -4,7 +4,7 @@
 #include "app/UserPaths.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "panels/Panels.h"
+#include "panels/MainWindowNames.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <CEGUI/CEGUI.h>
@@ -42,19 +42,15 @@ void EditorApplication::createScene()
 {
     startWidgetSystem();
 
-    fixFrame("TestWindowFrame");
-    fixFrame("tabFrameWindow");
-
-    fixFrame("windowFrame");
-    static_cast<CEGUI::FrameWindow*>(getWindow("windowFrame"))->setRollupEnabled(false);
+    using namespace mainnames;
+    fixFrame(mainFrame);
+    fixFrame(toolboxFrame);
+    fixFrame(cameraView);
+    static_cast<CEGUI::FrameWindow*>(getWindow(cameraView))->setRollupEnabled(false);
 
     buildCameraViewPictures();
-    disableEditingPanels();
-
     createLightsTerrainAndSky();
 
-    closeMenuPopups();
-    getWindow("mesajWindow")->setVisible(false);
     // The interface covers the whole window and shows the scene through the
     // camera view's picture: the window's own view of the scene would be drawn
     // every frame only to be painted over.
@@ -83,15 +79,14 @@ void EditorApplication::startWidgetSystem()
     // The widget system draws its own cursor.
     platform::hideSystemCursor();
 
-    guiSheet = CEGUI::WindowManager::getSingleton().loadLayoutFromFile("guiLayout800X600.layout", "");
-    context.setRootWindow(guiSheet);
+    context.setRootWindow(CEGUI::WindowManager::getSingleton().loadLayoutFromFile(mainnames::layoutFile, ""));
     wireNoticeWindow();
 }
 
 void EditorApplication::buildCameraViewPictures()
 {
     auto& renderer = *static_cast<CEGUI::OgreRenderer*>(guiRenderer);
-    CEGUI::Window* frameImage = getWindow("frameImage");
+    CEGUI::Window* frameImage = getWindow(mainnames::cameraPicture);
 
     defineWholeImage(renderer.createTexture("blankImageSet", "terrain.png", "General"), "blankImageSet",
                      "blankImage");

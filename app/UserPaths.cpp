@@ -1,9 +1,9 @@
 #include "app/UserPaths.h"
 
-#include <cerrno>
+#include "document/FileAccess.h"
+
 #include <cstdlib>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -44,24 +44,6 @@ bool isDirectory(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// mkdir -p; an empty string on success, else why not.
-std::string makeDirectories(const std::string& path)
-{
-    std::string partial;
-    std::size_t position = 0;
-    while (position != std::string::npos) {
-        position = path.find('/', position + 1);
-        partial = path.substr(0, position);
-        if (partial.empty() || isDirectory(partial))
-            continue;
-        if (mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
-            return std::strerror(errno);
-    }
-    if (access(path.c_str(), W_OK | X_OK) != 0)
-        return std::strerror(errno);
-    return {};
 }
 
 bool copyFile(const std::string& from, const std::string& to)
@@ -170,6 +152,7 @@ WritePlaces prepareUserPlaces(const UserEnvironment& environment, const std::str
     const std::string configDir = configDirectory(environment);
     const std::string userConfig = joined(configDir, "ogre.cfg");
     places.engineConfig = shippedConfig;
+    places.settings = joined(configDir, "sahne.cfg");
     if (const std::string why = makeDirectories(configDir); !why.empty())
         warnings << "sahne: ayar klasoru kullanilamiyor (" << configDir << ": " << why
                  << "); yerlesik ayarlar okunuyor.\n";
@@ -179,6 +162,7 @@ WritePlaces prepareUserPlaces(const UserEnvironment& environment, const std::str
         warnings << "sahne: " << userConfig << " yazilamadi; yerlesik ayarlar okunuyor.\n";
 
     const std::string stateDir = stateDirectory(environment);
+    places.recoveryDirectory = joined(stateDir, "recovery");
     if (const std::string why = makeDirectories(stateDir); !why.empty()) {
         warnings << "sahne: gunluk klasoru kullanilamiyor (" << stateDir << ": " << why
                  << "); gunlukler tutulmuyor.\n";

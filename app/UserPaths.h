@@ -8,6 +8,10 @@
 // directories instead.
 struct WritePlaces {
     std::string engineConfig = "ogre.cfg";  // read at start, written by the configuration dialog
+    std::string settings = "sahne.cfg";     // the editor's own settings, beside the engine's
+    // Autosaved copies of unsaved work: in the runtime tree's state folder beside
+    // the program's folder, out of the way of the file dialog that starts here.
+    std::string recoveryDirectory = "../state/recovery";
     std::string engineLog = "Ogre.log";
     bool engineLogToFile = true;
     std::string guiLog = "CEGUI.log";

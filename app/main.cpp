@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     if (early >= 0)
         return early;
     EditorApplication app;
-    app.scenarioAtStart = request.scenarioFile;
+    app.openAtStart(request.scenarioFile);
     std::set_terminate(reportAndAbort);
     try {
         app.run();

@@ -83,6 +83,13 @@ void Document::markSaved(const std::string& path)
     notifyState();
 }
 
+void Document::markRecovered(const std::string& path)
+{
+    filePath = path;
+    cleanPosition.reset();
+    notifyState();
+}
+
 void Document::addObserver(DocumentObserver* observer) { observers.push_back(observer); }
 
 void Document::removeObserver(DocumentObserver* observer)

@@ -51,6 +51,9 @@ public:
     bool modified() const { return !cleanPosition || *cleanPosition != position; }
     // The document was written to path: that is its file now and it is not modified.
     void markSaved(const std::string& path);
+    // The items came from a recovery copy of path's document: that is its file
+    // now, and the items are not what the file holds.
+    void markRecovered(const std::string& path);
 
     void addObserver(DocumentObserver* observer);
     void removeObserver(DocumentObserver* observer);

@@ -135,3 +135,20 @@ std::string replaceFileContents(const std::string& path, const std::string& cont
         syncFolder(folder);
     return error;
 }
+
+std::string makeDirectories(const std::string& path)
+{
+    std::size_t position = 0;
+    while (position != std::string::npos) {
+        position = path.find('/', position + 1);
+        const std::string partial = path.substr(0, position);
+        struct stat info;
+        if (partial.empty() || (stat(partial.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
+            continue;
+        if (mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
+            return systemError(partial);
+    }
+    if (access(path.c_str(), W_OK | X_OK) != 0)
+        return systemError(path);
+    return {};
+}

@@ -13,3 +13,7 @@ std::string readWholeFile(const std::string& path, std::string& contents);
 // An existing file's permissions are kept; a symbolic link stays a link and its
 // target gets the bytes, while a link that leads nowhere is refused.
 std::string replaceFileContents(const std::string& path, const std::string& contents);
+
+// Makes the folder and the folders above it that are missing (for this user
+// only), and checks that files can be made in it.
+std::string makeDirectories(const std::string& path);

@@ -61,13 +61,9 @@ std::unique_ptr<Command> turnGroup(const std::vector<Item>& items, int degrees)
 
 std::unique_ptr<Command> removeGroup(const std::vector<Item>& items)
 {
-    std::vector<ItemId> ids;
-    for (const Item& item : items)
-        if (isDeletable(item))
-            ids.push_back(item.id);
-    if (ids.empty())
+    if (items.empty())
         return nullptr;
-    return std::make_unique<RemoveItems>(std::move(ids));
+    return std::make_unique<RemoveItems>(idsOf(items));
 }
 
 std::vector<Item> copiesOf(const std::vector<Item>& items, ItemId firstId, int dx, int dz)

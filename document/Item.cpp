@@ -65,8 +65,6 @@ Item makeRoad(ItemId id, const std::string& mesh, float x1, float z1, float x2, 
 
 bool isMovable(const Item& item) { return item.kind == ItemKind::Object || item.kind == ItemKind::Area; }
 
-bool isDeletable(const Item& item) { return item.kind != ItemKind::Other; }
-
 Item movedTo(const Item& item, int x, int z)
 {
     Item moved = item;

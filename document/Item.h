@@ -38,10 +38,9 @@ Item makeObject(ItemId id, const std::string& mesh, float x, float z);
 Item makeArea(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2);
 Item makeRoad(ItemId id, const std::string& mesh, float x1, float z1, float x2, float z2);
 
-// Objects and areas can be moved and deleted; road segments only deleted;
-// other entries neither (they are shown, not kept in the file).
+// Objects and areas can be moved; road segments and other entries (shown, not
+// kept in the file) cannot. Every item can be deleted.
 bool isMovable(const Item& item);
-bool isDeletable(const Item& item);
 
 // The item moved to the whole-number ground point (x, z).
 Item movedTo(const Item& item, int x, int z);

@@ -41,3 +41,14 @@ std::string validateQuestionText(const std::string& question)
         return tooLong("Soru", question.size(), maxQuestionBytes);
     return {};
 }
+
+std::string validateQuestions(const std::array<std::string, 4>& questions)
+{
+    for (const std::string& question : questions)
+        if (question.find_first_not_of(" \t\v\f\r\n") == std::string::npos)
+            return "Dort soru da yazilmali.";
+    for (std::size_t k = 0; k < questions.size(); ++k)
+        if (const std::string problem = validateQuestionText(questions[k]); !problem.empty())
+            return "Soru " + std::to_string(k + 1) + ": " + problem;
+    return {};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -15,3 +16,7 @@ constexpr std::size_t maxQuestionBytes = 49;
 std::string validateMessageText(const std::string& text);
 // The same for a question: one line within the limit (an empty one is fine).
 std::string validateQuestionText(const std::string& question);
+// Empty when a quiz can be asked with these four questions, else what is wrong:
+// the trainee chooses among four buttons, so none may be blank, and each must
+// be a valid question ("Soru N: " names the first faulty one).
+std::string validateQuestions(const std::array<std::string, 4>& questions);

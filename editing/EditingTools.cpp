@@ -1,7 +1,7 @@
 #include "editing/EditingTools.h"
 
 #include "document/Document.h"
-#include "editing/EditingTool.h"
+#include "editing/Tool.h"
 #include "editing/Selection.h"
 #include "scene/CursorPreview.h"
 #include "scene/PlacementGeometry.h"
@@ -21,7 +21,7 @@ EditingTools::EditingTools(EditingContext context) : context(std::move(context))
 
 EditingTools::~EditingTools() = default;
 
-PlacementMode EditingTools::mode() const { return tool->mode(); }
+Placing EditingTools::placing() const { return tool->placing(); }
 
 bool EditingTools::hasAnchor() const { return tool->hasAnchor(); }
 
@@ -60,9 +60,8 @@ void EditingTools::press(ViewPoint at, bool adding)
     context.cursor.remove();
     for (const PickHit& hit : context.picker.pick(at)) {
         // A tool that ends itself hands the rest of the walk to the next one.
-        EditingTool& current = *tool;
-        const EditingTool::Walk walk = hit.item ? current.onItem(*hit.item, adding) : current.onGround(*hit.ground, adding);
-        if (walk != EditingTool::Walk::Continue)
+        Tool& current = *tool;
+        if ((hit.item ? current.onItem(*hit.item, adding) : current.onGround(*hit.ground, adding)) == Tool::Hit::Used)
             break;
     }
     retired.reset();
@@ -70,7 +69,7 @@ void EditingTools::press(ViewPoint at, bool adding)
 
 void EditingTools::hover(ViewPoint at)
 {
-    const bool showsCursor = mode() == Object || hasAnchor();
+    const bool showsCursor = placing() == Placing::Object || hasAnchor();
     if (!showsCursor)
         return;
     if (const std::optional<Ogre::Vector3> ground = context.picker.groundAt(at))
@@ -79,7 +78,7 @@ void EditingTools::hover(ViewPoint at)
 
 bool EditingTools::beginBand(ViewPoint at, bool adding)
 {
-    if (mode() != None)
+    if (placing() != Placing::Nothing)
         return false;
     rubberBand = RubberBand{at, at, adding};
     return true;
@@ -104,7 +103,7 @@ void EditingTools::endBand(ViewPoint at)
         context.selection.selectOnly(inside);
 }
 
-bool EditingTools::canCancel() const { return mode() != None || rubberBand || !context.selection.empty(); }
+bool EditingTools::canCancel() const { return placing() != Placing::Nothing || rubberBand || !context.selection.empty(); }
 
 void EditingTools::cancel()
 {
@@ -125,8 +124,10 @@ void EditingTools::turn(int degrees)
         selectionEdits.turn(degrees);
 }
 
-void EditingTools::use(std::unique_ptr<EditingTool> next)
+void EditingTools::use(std::unique_ptr<Tool> next)
 {
     retired = std::move(tool);
     tool = std::move(next);
+    if (placingChanged && retired->placing() != tool->placing())
+        placingChanged(tool->placing());
 }

@@ -13,7 +13,8 @@ class Document;
 struct Item;
 class Selection;
 
-enum PlacementMode { None = 0, Object = 1, Area = 2, Road = 3 };
+// What the tool in use places; Nothing while selecting.
+enum class Placing { Nothing, Object, Area, Road };
 
 // What the editing tools work with.
 struct EditingContext {
@@ -28,7 +29,7 @@ struct EditingContext {
     bool placeable(const Item& item) const;
 };
 
-class EditingTool;
+class Tool;
 
 // A rubber band: the rectangle between the press and the pointer, in view points.
 struct RubberBand {
@@ -45,7 +46,9 @@ public:
     explicit EditingTools(EditingContext context);
     ~EditingTools();
 
-    PlacementMode mode() const;
+    Placing placing() const;
+    // Told whenever the tool in use comes to place something else (or nothing).
+    void onPlacingChanged(std::function<void(Placing)> changed) { placingChanged = std::move(changed); }
     // The first point of an area or a road has been set.
     bool hasAnchor() const;
 
@@ -80,12 +83,13 @@ public:
     bool deleteSelected() { return selectionEdits.deleteAll(); }
 
 private:
-    void use(std::unique_ptr<EditingTool> tool);
+    void use(std::unique_ptr<Tool> tool);
 
     EditingContext context;
     SelectionEdits selectionEdits{context};
-    std::unique_ptr<EditingTool> tool;
+    std::unique_ptr<Tool> tool;
     // A tool that ended itself during a press lives until the press is over.
-    std::unique_ptr<EditingTool> retired;
+    std::unique_ptr<Tool> retired;
     std::optional<RubberBand> rubberBand;
+    std::function<void(Placing)> placingChanged;
 };

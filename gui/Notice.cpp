@@ -1,6 +1,7 @@
 #include "gui/Notice.h"
 
 #include "gui/NoticeLayout.h"
+#include "gui/NoticeNames.h"
 #include "gui/WindowLookup.h"
 
 #include <CEGUI/CEGUI.h>
@@ -11,20 +12,23 @@ namespace {
 
 bool hideNotice(const CEGUI::EventArgs&)
 {
-    if (CEGUI::Window* notice = findWindow("uyariWindow"))
+    if (CEGUI::Window* notice = findWindow(noticenames::window))
         notice->setVisible(false);
     return true;
 }
 
 }  // namespace
 
-void showNotice(const std::string& text)
+void showNotice(const std::string& text) { showCaptionedNotice(noticenames::warningCaption, text); }
+
+void showCaptionedNotice(const std::string& caption, const std::string& text)
 {
     std::fprintf(stderr, "sahne: %s\n", text.c_str());
-    CEGUI::Window* notice = findWindow("uyariWindow");
-    CEGUI::Window* noticeText = findWindow("uyariText");
+    CEGUI::Window* notice = findWindow(noticenames::window);
+    CEGUI::Window* noticeText = findWindow(noticenames::text);
     if (!notice || !noticeText)
         return;
+    notice->setText(reinterpret_cast<const CEGUI::utf8*>(caption.c_str()));
     noticeText->setText(reinterpret_cast<const CEGUI::utf8*>(text.c_str()));
     fitNoticeToText(*notice, *noticeText, text);
     notice->setVisible(true);
@@ -34,10 +38,10 @@ void showNotice(const std::string& text)
 
 void wireNoticeWindow()
 {
-    if (CEGUI::Window* notice = findWindow("uyariWindow")) {
+    if (CEGUI::Window* notice = findWindow(noticenames::window)) {
         notice->setVisible(false);
         notice->subscribeEvent(CEGUI::FrameWindow::EventCloseClicked, CEGUI::Event::Subscriber(&hideNotice));
     }
-    if (CEGUI::Window* ok = findWindow("uyariTamam"))
+    if (CEGUI::Window* ok = findWindow(noticenames::okButton))
         ok->subscribeEvent(CEGUI::PushButton::EventClicked, CEGUI::Event::Subscriber(&hideNotice));
 }

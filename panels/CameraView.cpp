@@ -1,8 +1,10 @@
 #include "panels/CameraView.h"
 
 #include "editing/EditingTools.h"
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
-#include "panels/Panels.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MenuPopups.h"
 #include "panels/ViewCoordinates.h"
 #include "platform/input/InputEvents.h"
 
@@ -12,7 +14,9 @@
 
 namespace {
 
-CEGUI::Window* view() { return getWindow("windowFrame"); }
+using namespace mainnames;
+
+CEGUI::Window* view() { return getWindow(cameraView); }
 
 ViewPoint viewPointOf(const CEGUI::Vector2f& screenPosition)
 {
@@ -45,20 +49,20 @@ const CEGUI::MouseEventArgs& mouseArgs(const CEGUI::EventArgs& args)
 
 void CameraView::wire()
 {
-    subscribeWindow("windowFrame", CEGUI::Window::EventMouseButtonDown, [this](const CEGUI::EventArgs& args) {
+    subscribeWindow(cameraView, CEGUI::Window::EventMouseButtonDown, [this](const CEGUI::EventArgs& args) {
         const auto& down = mouseArgs(args);
         bandEnded = false;
         return down.button == CEGUI::LeftButton && beginBand(down.position);
     });
-    subscribeWindow("windowFrame", CEGUI::Window::EventMouseMove, [this](const CEGUI::EventArgs&) {
+    subscribeWindow(cameraView, CEGUI::Window::EventMouseMove, [this](const CEGUI::EventArgs&) {
         drawBand();
         return false;
     });
-    subscribeWindow("windowFrame", CEGUI::Window::EventMouseButtonUp, [this](const CEGUI::EventArgs& args) {
+    subscribeWindow(cameraView, CEGUI::Window::EventMouseButtonUp, [this](const CEGUI::EventArgs& args) {
         const auto& up = mouseArgs(args);
         return up.button == CEGUI::LeftButton && endBand(up.position);
     });
-    subscribeWindow("windowFrame", CEGUI::Window::EventMouseClick, [this](const CEGUI::EventArgs& args) {
+    subscribeWindow(cameraView, CEGUI::Window::EventMouseClick, [this](const CEGUI::EventArgs& args) {
         const auto& click = mouseArgs(args);
         if (!bandEnded)
             press(click.position, click.button == CEGUI::RightButton);
@@ -66,11 +70,28 @@ void CameraView::wire()
         closeMenuPopups();
         return true;
     });
+    mode.follow([](const EditorMode& now) { getWindow(startHint)->setVisible(!now.started()); });
+}
+
+bool CameraView::takesClicks() const { return mode.allowed().viewClicks; }
+
+void CameraView::frame()
+{
+    // Shown anew, the picture of the camera is drawn again.
+    view()->setVisible(false);
+    view()->setVisible(true);
+    if (takesClicks())
+        hover();
+}
+
+void CameraView::setFullWidth(bool full)
+{
+    view()->setWidth(CEGUI::UDim(full ? cameraViewFullWidth : cameraViewWidth, 0));
 }
 
 void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
 {
-    if (isLocked)
+    if (!takesClicks())
         return;
     if (right)
         tools.cancel();
@@ -81,8 +102,6 @@ void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)
 
 void CameraView::hover()
 {
-    if (isLocked)
-        return;
     // A band whose release the view did not see (the pointer had left it) ends now.
     if (tools.band() && !(leftHeld && leftHeld()))
         endBand(mousePosition());
@@ -98,7 +117,7 @@ bool CameraView::beginBand(const CEGUI::Vector2f& screenPosition)
 {
     const int held = modifiers ? modifiers() : 0;
     const bool adding = held & input::SHIFT_MASK;
-    if (isLocked || !(held & input::CTRL_MASK) || !tools.beginBand(viewPointOf(screenPosition), adding))
+    if (!takesClicks() || !(held & input::CTRL_MASK) || !tools.beginBand(viewPointOf(screenPosition), adding))
         return false;
     drawBand();
     return true;
@@ -116,7 +135,7 @@ bool CameraView::endBand(const CEGUI::Vector2f& screenPosition)
 
 void CameraView::drawBand()
 {
-    CEGUI::Window* frame = getWindow("secimCercevesi");
+    CEGUI::Window* frame = getWindow(rubberBand);
     const std::optional<RubberBand>& band = tools.band();
     if (band)
         tools.dragBand(viewPointOf(mousePosition()));

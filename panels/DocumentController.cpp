@@ -5,11 +5,11 @@
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "filedialog/CommonFileDialog.h"
-#include "gui/KeyboardSwitch.h"
+#include "gui/EditorMode.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
 #include "panels/MessageEditor.h"
-#include "panels/Panels.h"
 #include "panels/PropertiesTab.h"
 
 #include <CEGUI/CEGUI.h>
@@ -27,55 +27,60 @@ const char* const suggestedName = "save.zev";
 constexpr int openRequestId = 1;
 constexpr int saveRequestId = 2;
 
+const char* const messageFirst = "Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.";
+
 // The camera view shows the live picture once there is a scenario to edit.
-void showLiveCameraPicture() { getWindow("frameImage")->setProperty("Image", "cameraImageSet/cameraImage"); }
+void showLiveCameraPicture()
+{
+    getWindow(mainnames::cameraPicture)->setProperty("Image", "cameraImageSet/cameraImage");
+}
 
 }  // namespace
 
 DocumentController::DocumentController(Parts parts)
-    : parts(std::move(parts)), guard(this->parts.document, this->parts.keys), caption(this->parts.document)
+    : parts(std::move(parts)), guard(this->parts.document, this->parts.mode), caption(this->parts.document)
 {
 }
 
 void DocumentController::wire()
 {
-    onWindowEvent("acPopupItem", CEGUI::PushButton::EventClicked, [this] { open(); });
-    onWindowEvent("kaydetPopupItem", CEGUI::PushButton::EventClicked, [this] { save(); });
-    onWindowEvent("yeniPopupItem", CEGUI::PushButton::EventClicked, [this] { newScenario(); });
-    onWindowEvent("cikisPopupItem", CEGUI::PushButton::EventClicked, [this] { exit(); });
-    onWindowEvent("silPopupItem", CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });
-    onWindowEvent("geriAlPopupItem", CEGUI::PushButton::EventClicked, [this] { undo(); });
-    onWindowEvent("yinelePopupItem", CEGUI::PushButton::EventClicked, [this] { redo(); });
-    onWindowEvent("TestWindowFrame", CEGUI::FrameWindow::EventCloseClicked, [this] { exit(); });
+    using namespace mainnames;
+    onWindowEvent(openItem, CEGUI::PushButton::EventClicked, [this] { open(); });
+    onWindowEvent(saveItem, CEGUI::PushButton::EventClicked, [this] { save(); });
+    onWindowEvent(newItem, CEGUI::PushButton::EventClicked, [this] { newScenario(); });
+    onWindowEvent(exitItem, CEGUI::PushButton::EventClicked, [this] { exit(); });
+    onWindowEvent(deleteItem, CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });
+    onWindowEvent(undoItem, CEGUI::PushButton::EventClicked, [this] { undo(); });
+    onWindowEvent(redoItem, CEGUI::PushButton::EventClicked, [this] { redo(); });
+    onWindowEvent(mainFrame, CEGUI::FrameWindow::EventCloseClicked, [this] { exit(); });
     guard.wire([this](std::function<void()> saved) { saveThen(true, std::move(saved)); });
     caption.show();
 }
 
-bool DocumentController::busy() const { return dialogOpen || parts.messageEditor.isOpen() || guard.isOpen(); }
-
 void DocumentController::newScenario()
 {
-    if (!dialogOpen)
+    if (!parts.mode.isOn(Activity::FileDialog))
         guard.proceed([this] { startNew(); });
 }
 
 void DocumentController::startNew()
 {
-    // A message being written belongs to an area that is about to go.
-    parts.messageEditor.cancel();
+    // A message being written belongs to an area that is about to go; what the
+    // fields kept belongs to the old scenario.
+    parts.messageEditor.reset();
     parts.selection.clear();
     parts.properties.hide();
     parts.tools.endPlacement();
     parts.document.replaceAll({}, "");
-    enableEditor();
+    parts.mode.startScenario();
     showLiveCameraPicture();
 }
 
 void DocumentController::open()
 {
-    if (busy()) {
-        if (parts.messageEditor.isOpen())
-            showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
+    if (!parts.mode.allowed().commands) {
+        if (parts.mode.isOn(Activity::MessageEditor))
+            showNotice(messageFirst);
         return;
     }
     guard.proceed([this] {
@@ -111,7 +116,7 @@ bool DocumentController::deleteSelected()
 
 void DocumentController::undo()
 {
-    if (busy())
+    if (!parts.mode.allowed().commands)
         return;
     const std::string problem = parts.document.undo();
     if (!problem.empty())
@@ -120,7 +125,7 @@ void DocumentController::undo()
 
 void DocumentController::redo()
 {
-    if (busy())
+    if (!parts.mode.allowed().commands)
         return;
     const std::string problem = parts.document.redo();
     if (!problem.empty())
@@ -129,14 +134,26 @@ void DocumentController::redo()
 
 void DocumentController::exit()
 {
-    if (!dialogOpen)
+    if (!parts.mode.isOn(Activity::FileDialog))
         guard.proceed(parts.quit);
 }
 
 void DocumentController::openAtStart(const std::string& path)
 {
+    // A recovered document may be open by now: the guard asks first.
+    guard.proceed([this, path] {
+        startNew();
+        openFile(path);
+    });
+}
+
+bool DocumentController::openRecovered(const std::string& copy, const std::string& originalPath)
+{
     startNew();
-    openFile(path);
+    if (!openFile(copy))
+        return false;
+    parts.document.markRecovered(originalPath);
+    return true;
 }
 
 bool DocumentController::openFile(const std::string& path)
@@ -172,23 +189,20 @@ CommonFileDialogRequest DocumentController::scenarioRequest(bool loading) const
     return request;
 }
 
-// Open and Save lock the editor and hand the keys to the dialog while it is
-// open; a second click meanwhile changes nothing.
+// Open and Save hand the editor to the dialog while it is open; a second click
+// meanwhile changes nothing.
 void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
                                         std::function<void(const std::string& path)> accepted)
 {
-    if (busy()) {
-        if (parts.messageEditor.isOpen())
-            showNotice("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
+    if (!parts.mode.allowed().commands) {
+        if (parts.mode.isOn(Activity::MessageEditor))
+            showNotice(messageFirst);
         return;
     }
-    dialogOpen = true;
-    disableEditor();
-    parts.keys.hold();
+    parts.mode.begin(Activity::FileDialog);
     parts.fileDialog.show(request, [this, accepted](const CommonFileDialogResult& result) {
-        dialogOpen = false;
-        enableEditor();
-        parts.keys.release();
+        parts.mode.end(Activity::FileDialog);
+        parts.mode.startScenario();
         if (result.state == CommonFileDialogResult::State::Accepted)
             accepted(result.path);
     });

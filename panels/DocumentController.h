@@ -6,19 +6,19 @@
 #include <functional>
 #include <string>
 
-namespace input { class KeyEvent; }
 class CommonFileDialog;
 struct CommonFileDialogRequest;
 class Document;
 class EditingTools;
-class KeyboardSwitch;
+class EditorMode;
 class MessageEditor;
 class PropertiesTab;
 class Selection;
 
 // New, Open, Save, Undo, Redo, Delete and Exit, from the menu and the keys. Open
-// and Save go through the file dialog, which locks the editor while it is open;
-// New, Open and Exit ask first when there are unsaved changes.
+// and Save go through the file dialog, which has the editor while it is open
+// and leaves the panels unlocked when it closes, as New does; New, Open and
+// Exit ask first when there are unsaved changes.
 class DocumentController {
 public:
     struct Parts {
@@ -27,7 +27,7 @@ public:
         EditingTools& tools;
         PropertiesTab& properties;
         MessageEditor& messageEditor;
-        KeyboardSwitch& keys;
+        EditorMode& mode;
         CommonFileDialog& fileDialog;
         std::function<void()> quit;
     };
@@ -45,20 +45,18 @@ public:
     void undo();
     void redo();
     void exit();
-    // The editor's keys: shortcuts, Escape and Delete. True when the key was one.
-    bool handleKey(const input::KeyEvent& key, bool typing);
 
     // A scenario given at start: opened as Open opens it, in an editor unlocked as after New.
     void openAtStart(const std::string& path);
+    // A recovery copy of originalPath's document (empty: an unnamed one), opened in
+    // its place as unsaved changes; false (with a notice shown) when nothing was loaded.
+    bool openRecovered(const std::string& copy, const std::string& originalPath);
     // Reads and shows the scenario file; false (with a notice shown) when nothing was loaded.
     bool openFile(const std::string& path);
     // Writes the scenario; false (with a notice shown) when nothing was written.
     bool saveFile(const std::string& path);
 
-    bool fileDialogOpen() const { return dialogOpen; }
-    // A dialog or the message editor has the input: no edit and no file command now.
-    bool busy() const;
-    const UnsavedChangesGuard& unsavedChangesGuard() const { return guard; }
+    UnsavedChangesGuard& unsavedChangesGuard() { return guard; }
     WindowCaption& windowCaption() { return caption; }
 
 private:
@@ -73,5 +71,4 @@ private:
     Parts parts;
     UnsavedChangesGuard guard;
     WindowCaption caption;
-    bool dialogOpen = false;
 };

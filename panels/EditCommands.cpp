@@ -1,7 +1,9 @@
 #include "panels/EditCommands.h"
 
 #include "editing/EditingTools.h"
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
 #include "panels/CameraView.h"
 #include "platform/input/InputEvents.h"
 #include "platform/sdl/SdlClipboard.h"
@@ -10,45 +12,42 @@
 
 void EditCommands::wire()
 {
-    const std::pair<const char*, void (EditCommands::*)()> items[] = {{"kesPopupItem", &EditCommands::cut},
-                                                                      {"kopyalaPopupItem", &EditCommands::copy},
-                                                                      {"yapistirPopupItem", &EditCommands::paste},
-                                                                      {"cogaltPopupItem", &EditCommands::duplicate},
-                                                                      {"tumunuSecPopupItem", &EditCommands::selectAll}};
+    using namespace mainnames;
+    const std::pair<const char*, void (EditCommands::*)()> items[] = {{cutItem, &EditCommands::cut},
+                                                                      {copyItem, &EditCommands::copy},
+                                                                      {pasteItem, &EditCommands::paste},
+                                                                      {duplicateItem, &EditCommands::duplicate},
+                                                                      {selectAllItem, &EditCommands::selectAll}};
     for (const auto& [name, command] : items)
         onWindowEvent(name, CEGUI::PushButton::EventClicked, [this, command = command] {
-            if (!parts.busy())
+            if (parts.mode.allowed().commands)
                 (this->*command)();
         });
 }
 
-bool EditCommands::handleKey(const input::KeyEvent& key, bool typing)
+bool EditCommands::handleToolKey(const input::KeyEvent& key)
 {
     using namespace input;
-    if (typing || parts.busy())
-        return false;
-    if (key.getKey() == KC_ESCAPE) {
+    switch (key.getKey()) {
+    case KC_ESCAPE:
         // Only an Escape with nothing to give up goes on to end the editor.
         if (!parts.tools.canCancel())
             return false;
         parts.tools.cancel();
         return true;
-    }
-    if (!key.isCtrlDown()) {
+    case KC_DELETE:
+        parts.tools.deleteSelected();
+        return true;
+    case KC_Q:
+    case KC_E: {
+        if (key.isCtrlDown())
+            return false;
         const int step = key.isShiftDown() ? quarterTurn : turnStep;
-        switch (key.getKey()) {
-        case KC_Q: parts.tools.turn(-step); return true;
-        case KC_E: parts.tools.turn(step); return true;
-        default: return false;
-        }
+        parts.tools.turn(key.getKey() == KC_Q ? -step : step);
+        return true;
     }
-    switch (key.getKey()) {
-    case KC_A: selectAll(); return true;
-    case KC_C: copy(); return true;
-    case KC_X: cut(); return true;
-    case KC_V: paste(); return true;
-    case KC_D: duplicate(); return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <functional>
-
 namespace input { class KeyEvent; }
 namespace platform { class SdlClipboard; }
 class CameraView;
 class EditingTools;
+class EditorMode;
 
-// Duzenle's edits of the selection and their keys: Q and E turn (with Shift a
-// quarter turn), Ctrl+A selects all, Ctrl+C copies to the desktop's clipboard
-// as scenario text, Ctrl+X cuts, Ctrl+V pastes under the mouse, Ctrl+D
-// duplicates; Escape gives up what is in progress. None of them acts while a
-// dialog, the message editor or the guard is open.
+// Duzenle's edits of the selection and the keys of the tools: Escape gives up
+// what is in progress, Delete deletes the selection, Q and E turn (with Shift a
+// quarter turn); Kes, Kopyala, Yapistir, Cogalt and Tumunu Sec cut and copy to
+// the desktop's clipboard as scenario text, paste under the mouse, duplicate
+// and select all. None of the menu's edits acts while a window has the editor.
 class EditCommands {
 public:
     static constexpr int turnStep = 15;
@@ -21,14 +20,13 @@ public:
         EditingTools& tools;
         CameraView& view;
         platform::SdlClipboard& clipboard;
-        // A dialog, the message editor or the guard has the input.
-        std::function<bool()> busy;
+        const EditorMode& mode;
     };
 
-    explicit EditCommands(Parts parts) : parts(std::move(parts)) {}
+    explicit EditCommands(Parts parts) : parts(parts) {}
     void wire();
-    // True when the key was one of these and is used up.
-    bool handleKey(const input::KeyEvent& key, bool typing);
+    // Escape, Delete, Q and E. True when the key was used.
+    bool handleToolKey(const input::KeyEvent& key);
 
     void cut();
     void copy();

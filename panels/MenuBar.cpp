@@ -1,8 +1,11 @@
 #include "panels/MenuBar.h"
 
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
+#include "panels/CameraView.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MenuPopups.h"
 #include "panels/PanelSlides.h"
-#include "panels/Panels.h"
 
 #include <CEGUI/CEGUI.h>
 
@@ -10,15 +13,14 @@
 
 namespace {
 
-const char* const toolboxWindows[] = {"insanTab", "yollarveisaretlerTab", "araclarTab", "ozelTab",
-                                      "cevreTab", "ozelliklerTab", "tabFrameWindow"};
+using namespace mainnames;
 
 // The buttons that open popups, and their popups.
-const std::pair<const char*, const char*> menuPopups[] = {{"dosya", "dosyaPopup"},
-                                                         {"duzenle", "duzenlePopup"},
-                                                         {"gorunum", "gorunumPopup"},
-                                                         {"yardim", "yardimPopup"},
-                                                         {"hakkindaPopupItem", "hakkindaicerik"}};
+const std::pair<const char*, const char*> menuPopups[] = {{fileMenu, fileMenuPopup},
+                                                         {editMenu, editMenuPopup},
+                                                         {viewMenu, viewMenuPopup},
+                                                         {helpMenu, helpMenuPopup},
+                                                         {aboutItem, aboutWindow}};
 
 // At most one popup is open: a click on the button of the open one closes it.
 void togglePopup(const char* popupName)
@@ -33,41 +35,60 @@ void togglePopup(const char* popupName)
     }
 }
 
-void showArrowButtons(bool shown)
+}  // namespace
+
+void closeMenuPopups()
 {
-    getWindow("tabButtonLeft")->setVisible(shown);
-    getWindow("tabButtonRight")->setVisible(shown);
+    for (const char* name : popups)
+        getWindow(name)->setVisible(false);
+    getWindow(toolboxItem)->activate();
 }
 
-}  // namespace
+// The arrows show while the toolbox does and no slide is under way.
+void MenuBar::showArrowButtons(bool shown) const
+{
+    for (const char* arrow : tabArrows)
+        getWindow(arrow)->setVisible(shown && !hidden && !testRunOn);
+}
 
 void MenuBar::wire()
 {
     using CEGUI::FrameWindow;
     using CEGUI::PushButton;
 
+    closeMenuPopups();
     homeX = tabX(1);
     for (int tab = 2; tab <= 5; ++tab)
         placeTab(tab, homeX + slideWidth);
 
     for (const auto& [button, popupName] : menuPopups)
         onWindowEvent(button, PushButton::EventClicked, [popupName = popupName] { togglePopup(popupName); });
-    onWindowEvent("arackutusu", PushButton::EventClicked, [this] { toggleToolbox(); });
-    onWindowEvent("hakkindaicerik", FrameWindow::EventCloseClicked, [] {
-        if (getWindow("hakkindaicerik")->isEffectiveVisible())
+    onWindowEvent(toolboxItem, PushButton::EventClicked, [this] { toggleToolbox(); });
+    onWindowEvent(aboutWindow, FrameWindow::EventCloseClicked, [] {
+        if (getWindow(aboutWindow)->isEffectiveVisible())
             closeMenuPopups();
     });
-    onWindowEvent("tabButtonLeft", PushButton::EventClicked, [this] { scrollToolTabs(-1); });
-    onWindowEvent("tabButtonRight", PushButton::EventClicked, [this] { scrollToolTabs(+1); });
+    onWindowEvent(tabArrowLeft, PushButton::EventClicked, [this] { scrollToolTabs(-1); });
+    onWindowEvent(tabArrowRight, PushButton::EventClicked, [this] { scrollToolTabs(+1); });
+    mode.follow([this](const EditorMode& now) {
+        testRunOn = now.isOn(Activity::TestRun);
+        showToolbox();
+    });
 }
 
 void MenuBar::toggleToolbox()
 {
-    const bool show = hidden;
-    for (const char* name : toolboxWindows)
-        getWindow(name)->setVisible(show);
-    hidden = !show;
-    getWindow("windowFrame")->setWidth(CEGUI::UDim(show ? 0.8f : 1.0f, 0));
+    hidden = !hidden;
+    showToolbox();
+}
+
+void MenuBar::showToolbox()
+{
+    const bool shown = !hidden && !testRunOn;
+    for (const char* name : toolPanels)
+        getWindow(name)->setVisible(shown);
+    showArrowButtons(!slideLeft && !slideRight);
+    view.setFullWidth(!shown);
 }
 
 void MenuBar::scrollToolTabs(int direction)

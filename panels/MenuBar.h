@@ -1,12 +1,16 @@
 #pragma once
 
-#include <functional>
+class CameraView;
+class EditorMode;
 
-// The menu bar's popups, the toolbox with its tab strip and its arrows.
+// The menu bar's popups, the toolbox with its tab strip and its arrows. The
+// toolbox shows unless Gorunum > Arac Kutusu hid it or a test run is on; the
+// camera view takes the room it leaves.
 class MenuBar {
 public:
-    // Lays the tool tabs out (the first on view, the others parked to its
-    // right) and connects the menu buttons, the toolbox button and the arrows.
+    MenuBar(CameraView& view, EditorMode& mode) : view(view), mode(mode) {}
+    // Closes the popups, lays the tool tabs out (the first on view, the others
+    // parked to its right) and connects the menu buttons, the toolbox item and the arrows.
     void wire();
     // One frame of a tab strip slide.
     void animate();
@@ -16,13 +20,18 @@ public:
 
 private:
     void toggleToolbox();
+    void showToolbox();
     // Starts a slide of the tab strip by one tab; the arrows stay hidden until it ends.
     void scrollToolTabs(int direction);
+    void showArrowButtons(bool shown) const;
 
+    CameraView& view;
+    EditorMode& mode;
     int currentTab = 1;
     bool slideLeft = false;
     bool slideRight = false;
     int slideStep = 0;
     bool hidden = false;
+    bool testRunOn = false;
     float homeX = 0;
 };

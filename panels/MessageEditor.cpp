@@ -4,19 +4,20 @@
 #include "document/Document.h"
 #include "document/MessageRules.h"
 #include "editing/Selection.h"
+#include "gui/EditorMode.h"
 #include "gui/GuiText.h"
-#include "gui/KeyboardSwitch.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MessageEditorNames.h"
 
 #include <CEGUI/CEGUI.h>
 
 namespace {
 
-const char* const questionFields[] = {"soru1Text", "soru2Text", "soru3Text", "soru4Text"};
-const char* const answerButtons[] = {"soru1", "soru2", "soru3", "soru4"};
+using namespace messagenames;
 
-CEGUI::Window* editorWindow() { return getWindow("mesajWindow"); }
+CEGUI::Window* editorWindow() { return getWindow(window); }
 
 std::string fieldText(const char* name) { return toUtf8(getWindow(name)->getText()); }
 
@@ -37,37 +38,34 @@ int markedAnswer()
 ScenarioMessage readFields(const std::optional<ScenarioMessage>& old, std::string& problem)
 {
     ScenarioMessage message = old.value_or(ScenarioMessage{});
-    message.text = fieldText("mesajIcerik");
+    message.text = fieldText(text);
     message.answerIndex = markedAnswer();
     message.hasQuestions = message.answerIndex != -1;
     problem = validateMessageText(message.text);
     if (!message.hasQuestions)
         return message;
-    for (int k = 1; k <= 4; ++k) {
-        message.questions[k - 1] = fieldText(questionFields[k - 1]);
-        const std::string questionProblem = validateQuestionText(message.questions[k - 1]);
-        if (problem.empty() && !questionProblem.empty())
-            problem = "Soru " + std::to_string(k) + ": " + questionProblem;
-    }
+    for (int k = 0; k < 4; ++k)
+        message.questions[k] = fieldText(questionFields[k]);
+    if (problem.empty())
+        problem = validateQuestions(message.questions);
     return message;
 }
 
 }  // namespace
 
-MessageEditor::MessageEditor(Document& document, Selection& selection, KeyboardSwitch& keys)
-    : document(document), selection(selection), keys(keys)
+MessageEditor::MessageEditor(Document& document, Selection& selection, EditorMode& mode)
+    : document(document), selection(selection), mode(mode)
 {
 }
 
 void MessageEditor::wire()
 {
-    onWindowEvent("mesajWindow", CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
-    onWindowEvent("mesajIptal", CEGUI::PushButton::EventClicked, [this] { cancel(); });
-    onWindowEvent("mesajEkle", CEGUI::PushButton::EventClicked, [this] { store(); });
-    onWindowEvent("mesajYaz", CEGUI::Window::EventMouseClick, [this] { open(); });
+    editorWindow()->setVisible(false);
+    onWindowEvent(window, CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
+    onWindowEvent(cancelButton, CEGUI::PushButton::EventClicked, [this] { cancel(); });
+    onWindowEvent(storeButton, CEGUI::PushButton::EventClicked, [this] { store(); });
+    onWindowEvent(mainnames::writeMessageButton, CEGUI::Window::EventMouseClick, [this] { open(); });
 }
-
-bool MessageEditor::isOpen() const { return editorWindow()->isVisible(); }
 
 void MessageEditor::open()
 {
@@ -75,12 +73,12 @@ void MessageEditor::open()
     if (isOpen() || !area || area->kind != ItemKind::Area)
         return;
     editorWindow()->setVisible(true);
-    keys.hold();
+    mode.begin(Activity::MessageEditor);
     areaId = area->id;
     if (area->message) {
         for (int k = 0; k < 4; ++k)
             getWindow(questionFields[k])->setText(fromUtf8(area->message->questions[k]));
-        getWindow("mesajIcerik")->setText(fromUtf8(area->message->text));
+        getWindow(text)->setText(fromUtf8(area->message->text));
     }
 }
 
@@ -114,7 +112,20 @@ void MessageEditor::cancel()
     if (!isOpen())
         return;
     close();
-    getWindow("mesajIcerik")->setText("");
+    emptyTexts();
+}
+
+void MessageEditor::reset()
+{
+    if (isOpen())
+        close();
+    emptyTexts();
+    static_cast<CEGUI::ToggleButton*>(getWindow(noQuestions))->setSelected(true);
+}
+
+void MessageEditor::emptyTexts()
+{
+    getWindow(text)->setText("");
     for (const char* field : questionFields)
         getWindow(field)->setText("");
 }
@@ -123,5 +134,5 @@ void MessageEditor::close()
 {
     editorWindow()->setVisible(false);
     areaId.reset();
-    keys.release();
+    mode.end(Activity::MessageEditor);
 }

@@ -1,9 +1,13 @@
-#include "panels/Panels.h"
+#include "panels/PanelLocking.h"
 
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MessageEditorNames.h"
 
-#include <CEGUI/CEGUI.h>
+#include <CEGUI/Window.h>
 
+#include <cstddef>
 #include <initializer_list>
 
 namespace {
@@ -14,37 +18,26 @@ void setEnabled(std::initializer_list<const char*> names, bool enabled)
         getWindow(name)->setEnabled(enabled);
 }
 
+template <std::size_t count>
+void setEnabled(const char* const (&names)[count], bool enabled)
+{
+    for (const char* name : names)
+        getWindow(name)->setEnabled(enabled);
+}
+
+void lock(const Allowed& allowed)
+{
+    using namespace mainnames;
+    setEnabled(toolPanels, allowed.panels);
+    setEnabled({aboutWindow}, allowed.panels);
+    setEnabled({mainFrame, cameraView, messagenames::window}, allowed.frame);
+    setEnabled(menuButtons, allowed.menus);
+    setEnabled({mainFrameCloseButton}, allowed.menus);
+}
+
 }  // namespace
 
-void closeMenuPopups()
+void lockPanelsByMode(EditorMode& mode)
 {
-    for (const char* name : {"dosyaPopup", "duzenlePopup", "gorunumPopup", "yardimPopup", "hakkindaicerik"})
-        getWindow(name)->setVisible(false);
-    getWindow("arackutusu")->activate();
-}
-
-void disableEditingPanels()
-{
-    setEnabled({"tabFrameWindow", "insanTab", "ozelTab", "ozelliklerTab", "cevreTab", "araclarTab",
-                "yollarveisaretlerTab", "hakkindaicerik"},
-               false);
-}
-
-void disableEditor()
-{
-    setEnabled({"TestWindowFrame", "windowFrame"}, false);
-    disableEditingPanels();
-    getWindow("mesajWindow")->setEnabled(false);
-}
-
-void enableEditor()
-{
-    setEnabled({"TestWindowFrame", "windowFrame", "tabFrameWindow", "insanTab", "ozelTab", "ozelliklerTab",
-                "cevreTab", "araclarTab", "yollarveisaretlerTab", "hakkindaicerik", "mesajWindow"},
-               true);
-}
-
-bool editingPanelsEnabled()
-{
-    return !getWindow("tabFrameWindow")->isDisabled() && !getWindow("windowFrame")->isDisabled();
+    mode.follow([](const EditorMode& now) { lock(now.allowed()); });
 }

@@ -1,22 +1,20 @@
 #include "panels/PanelSlides.h"
 
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
 
 #include <CEGUI/CEGUI.h>
+
+#include <iterator>
 
 namespace {
 
 const char* tabWindowName(int tabIndex)
 {
-    switch (tabIndex) {
-    case 1: return "insanTab";
-    case 2: return "yollarveisaretlerTab";
-    case 3: return "araclarTab";
-    case 4: return "cevreTab";
-    case 5: return "ozelTab";
-    case propertiesTabIndex: return "ozelliklerTab";
-    default: return nullptr;
-    }
+    if (tabIndex == propertiesTabIndex)
+        return mainnames::propertiesTab;
+    const int count = static_cast<int>(std::size(mainnames::toolTabs));
+    return tabIndex >= 1 && tabIndex <= count ? mainnames::toolTabs[tabIndex - 1] : nullptr;
 }
 
 float relativeX(const CEGUI::Window* window)

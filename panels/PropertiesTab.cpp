@@ -3,10 +3,11 @@
 #include "document/Document.h"
 #include "document/GroupEdits.h"
 #include "editing/EditingTools.h"
+#include "gui/EditorMode.h"
 #include "gui/GuiText.h"
-#include "gui/KeyboardSwitch.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
 #include "panels/PanelSlides.h"
 #include "scene/PlacementGeometry.h"
 #include "scene/SceneMirror.h"
@@ -19,7 +20,9 @@
 
 namespace {
 
-const char* const positionFields[] = {"xPosition", "yPosition"};
+using namespace mainnames;
+
+const char* const positionFields[] = {xField, zField};
 
 std::string formatCoordinate(float value)
 {
@@ -51,8 +54,8 @@ void showField(const char* name, bool shown)
 }  // namespace
 
 PropertiesTab::PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror,
-                             EditingTools& tools, KeyboardSwitch& keys)
-    : document(document), selection(selection), mirror(mirror), tools(tools), keys(keys)
+                             EditingTools& tools, EditorMode& mode)
+    : document(document), selection(selection), mirror(mirror), tools(tools), mode(mode)
 {
     selection.addObserver(this);
     document.addObserver(this);
@@ -90,7 +93,7 @@ void PropertiesTab::selectionChanged(const std::vector<ItemId>& previous, Select
         showSelection();
     else if (change == SelectionChange::Cleared && !previous.empty())
         hide();
-    else
+    else if (change != SelectionChange::Silent)
         writeSelection();
 }
 
@@ -119,19 +122,19 @@ void PropertiesTab::writeSelection()
         position = Ogre::Vector3(centre.x, 0, centre.z);
     }
     if (position) {
-        getWindow("xPosition")->setText(formatCoordinate(position->x));
-        getWindow("yPosition")->setText(formatCoordinate(position->z));
+        getWindow(xField)->setText(formatCoordinate(position->x));
+        getWindow(zField)->setText(formatCoordinate(position->z));
     }
     const bool movable = items.size() > 1 || (single && isMovable(*single));
     for (const char* field : positionFields)
         static_cast<CEGUI::Editbox*>(getWindow(field))->setReadOnly(!movable);
 
     const bool turnable = single && isTurnable(*single);
-    getWindow("yonText")->setText(turnable ? std::to_string(single->turn) : "");
-    showField("yonText", turnable);
-    showField("yonEtiket", turnable);
-    getWindow("secimSayisi")->setText(items.size() > 1 ? std::to_string(items.size()) + " oge secili" : "");
-    showField("secimSayisi", items.size() > 1);
+    getWindow(turnField)->setText(turnable ? std::to_string(single->turn) : "");
+    showField(turnField, turnable);
+    showField(turnLabel, turnable);
+    getWindow(selectionCount)->setText(items.size() > 1 ? std::to_string(items.size()) + " oge secili" : "");
+    showField(selectionCount, items.size() > 1);
 }
 
 void PropertiesTab::showSelection()
@@ -170,9 +173,9 @@ void PropertiesTab::typing(bool started)
         return;
     holdsKeys = started;
     if (started)
-        keys.hold();
+        mode.begin(Activity::Typing);
     else
-        keys.release();
+        mode.end(Activity::Typing);
 }
 
 // The tab slides in until it is in and out until it is out, one step a frame,
@@ -181,7 +184,7 @@ void PropertiesTab::typing(bool started)
 void PropertiesTab::animate()
 {
     const Item* selected = selection.selectedItem();
-    getWindow("mesajYaz")->setVisible(selected && selected->kind == ItemKind::Area);
+    getWindow(writeMessageButton)->setVisible(selected && selected->kind == ItemKind::Area);
     if (slideIn) {
         if (outSteps == 0) {
             slideIn = false;

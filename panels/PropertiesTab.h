@@ -3,7 +3,7 @@
 #include "editing/Selection.h"
 
 class EditingTools;
-class KeyboardSwitch;
+class EditorMode;
 class SceneMirror;
 
 // The properties tab: it slides in when something gets selected and out when
@@ -14,7 +14,7 @@ class SceneMirror;
 class PropertiesTab : public SelectionObserver, public DocumentObserver {
 public:
     PropertiesTab(Document& document, Selection& selection, const SceneMirror& mirror, EditingTools& tools,
-                  KeyboardSwitch& keys);
+                  EditorMode& mode);
     ~PropertiesTab() override;
 
     // Takes the tab's place from the layout; the tab then slides out of view.
@@ -46,7 +46,7 @@ private:
     Selection& selection;
     const SceneMirror& mirror;
     EditingTools& tools;
-    KeyboardSwitch& keys;
+    EditorMode& mode;
     bool isShown = false;
     bool slideIn = false;
     bool slideOut = true;

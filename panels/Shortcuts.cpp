@@ -1,31 +1,33 @@
-#include "panels/DocumentController.h"
+#include "panels/Shortcuts.h"
 
+#include "panels/DocumentController.h"
+#include "panels/EditCommands.h"
 #include "platform/input/InputEvents.h"
 
-bool DocumentController::handleKey(const input::KeyEvent& key, bool typing)
+bool Shortcuts::handleChord(const input::KeyEvent& key)
 {
     using namespace input;
-    // While the guard asks, it alone takes the keys; Escape there means Vazgec.
-    if (guard.isOpen()) {
-        if (key.getKey() == KC_ESCAPE)
-            guard.cancel();
-        return true;
-    }
-    if (typing || dialogOpen)
-        return false;
-    switch (key.getKey()) {
-    case KC_ESCAPE: exit(); return true;
-    case KC_DELETE: deleteSelected(); return true;
-    default: break;
-    }
     if (!key.isCtrlDown())
         return false;
     switch (key.getKey()) {
-    case KC_N: newScenario(); return true;
-    case KC_O: open(); return true;
-    case KC_S: key.isShiftDown() ? save() : saveToFile(); return true;
-    case KC_Z: key.isShiftDown() ? redo() : undo(); return true;
-    case KC_Y: redo(); return true;
+    case KC_N: documents.newScenario(); return true;
+    case KC_O: documents.open(); return true;
+    case KC_S: key.isShiftDown() ? documents.save() : documents.saveToFile(); return true;
+    case KC_Z: key.isShiftDown() ? documents.redo() : documents.undo(); return true;
+    case KC_Y: documents.redo(); return true;
+    case KC_A: edits.selectAll(); return true;
+    case KC_C: edits.copy(); return true;
+    case KC_X: edits.cut(); return true;
+    case KC_V: edits.paste(); return true;
+    case KC_D: edits.duplicate(); return true;
     default: return false;
     }
+}
+
+bool Shortcuts::leaveOnEscape(const input::KeyEvent& key)
+{
+    if (key.getKey() != input::KC_ESCAPE)
+        return false;
+    documents.exit();
+    return true;
 }

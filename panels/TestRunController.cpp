@@ -2,12 +2,14 @@
 
 #include "document/Document.h"
 #include "editing/Selection.h"
+#include "gui/EditorMode.h"
 #include "gui/GuiText.h"
 #include "gui/Notice.h"
+#include "gui/NoticeNames.h"
 #include "gui/WindowLookup.h"
-#include "panels/CameraView.h"
-#include "panels/DocumentController.h"
-#include "panels/Panels.h"
+#include "panels/MainWindowNames.h"
+#include "panels/MenuPopups.h"
+#include "panels/TestRunNames.h"
 #include "platform/input/InputEvents.h"
 #include "scene/CursorPreview.h"
 #include "scene/SceneMirror.h"
@@ -18,20 +20,11 @@
 
 namespace {
 
-const char* const answerButtons[] = {"denemeCevap1", "denemeCevap2", "denemeCevap3", "denemeCevap4"};
+using namespace testrunnames;
 
-// Made invisible for the run: the toolbox with its tabs and arrows, the properties tab.
-const char* const hiddenDuringRun[] = {"tabFrameWindow", "insanTab", "yollarveisaretlerTab", "araclarTab",
-                                       "ozelTab", "cevreTab", "ozelliklerTab", "tabButtonLeft",
-                                       "tabButtonRight", "mesajYaz"};
-// The menu bar and the frame's close button take no clicks during the run: nothing
-// there may edit or save (the close button would offer to save unsaved changes).
-// (The close button is the frame's own child, named by the widget library.)
-const char* const menuButtons[] = {"dosya", "duzenle", "gorunum", "yardim", "TestWindowFrame/__auto_closebutton__"};
+CEGUI::Window* messageWindow() { return getWindow(window); }
 
-CEGUI::Window* messageWindow() { return getWindow("denemeWindow"); }
-
-void setTopLine(bool shown) { getWindow("denemeUstSatir")->setVisible(shown); }
+void setTopLine(bool shown) { getWindow(topLine)->setVisible(shown); }
 
 }  // namespace
 
@@ -47,54 +40,38 @@ void TestRunController::wire()
             return true;
         });
     };
-    on("denePopupItem", [this] {
+    on(mainnames::testRunItem, [this] {
         closeMenuPopups();
         start();
     });
     for (int k = 1; k <= 4; ++k)
         on(answerButtons[k - 1], [this, k] { answer(k); });
-    on("denemeDevam", [this] { proceed(); });
-    on("denemeBitir", [this] { finish(); });
+    on(proceedButton, [this] { proceed(); });
+    on(finishButton, [this] { finish(); });
     messageWindow()->setVisible(false);
     setTopLine(false);
 }
 
 bool TestRunController::start()
 {
-    if (running() || !editingPanelsEnabled() || parts.documents.busy())
+    if (running() || !parts.mode.started() || !parts.mode.idle())
         return false;
     closeMenuPopups();
     // A notice still open from before would lie over the message window and take its clicks.
-    if (CEGUI::Window* notice = findWindow("uyariWindow"))
+    if (CEGUI::Window* notice = findWindow(noticenames::window))
         notice->setVisible(false);
 
     saved = Saved{};
-    for (const char* name : hiddenDuringRun) {
-        CEGUI::Window* window = getWindow(name);
-        saved.visible.emplace_back(name, window->isVisible());
-        window->setVisible(false);
-    }
-    for (const char* name : menuButtons) {
-        CEGUI::Window* window = getWindow(name);
-        saved.enabled.emplace_back(name, !window->isDisabled());
-        window->setEnabled(false);
-    }
-    CEGUI::Window* view = getWindow("windowFrame");
-    saved.viewWidth = view->getWidth();
-    view->setWidth(CEGUI::UDim(1, 0));
-
     saved.cameraPosition = parts.camera.getPosition();
     saved.cameraOrientation = parts.camera.getOrientation();
     parts.cursor.node().setVisible(false);
     for (const Item& selected : parts.selection.items())
         parts.mirror.highlight(selected.id, false);
-    parts.cameraView.setLocked(true);
 
     run = std::make_unique<TestRun>(parts.document.items());
     hideMessage();
     setTopLine(true);
-    if (runningChanged)
-        runningChanged(true);
+    parts.mode.begin(Activity::TestRun);
     return true;
 }
 
@@ -107,20 +84,13 @@ void TestRunController::finish()
     hideMessage();
     setTopLine(false);
 
-    for (const auto& [name, visible] : saved.visible)
-        getWindow(name)->setVisible(visible);
-    for (const auto& [name, enabled] : saved.enabled)
-        getWindow(name)->setEnabled(enabled);
-    getWindow("windowFrame")->setWidth(saved.viewWidth);
     parts.camera.setPosition(saved.cameraPosition);
     parts.camera.setOrientation(saved.cameraOrientation);
     parts.cursor.node().setVisible(true);
     for (const Item& selected : parts.selection.items())
         parts.mirror.highlight(selected.id, true);
-    parts.cameraView.setLocked(false);
-    if (runningChanged)
-        runningChanged(false);
-    showNotice(summary);
+    parts.mode.end(Activity::TestRun);
+    showCaptionedNotice(summaryCaption, summary);
 }
 
 void TestRunController::frame(float seconds)
@@ -150,10 +120,10 @@ void TestRunController::frame(float seconds)
         showMessage(*shown);
 }
 
-bool TestRunController::handleKey(const input::KeyEvent& key, bool typing)
+bool TestRunController::handleKey(const input::KeyEvent& key)
 {
     if (!running()) {
-        if (key.getKey() != input::KC_F5 || typing)
+        if (key.getKey() != input::KC_F5)
             return false;
         start();
         return true;
@@ -171,10 +141,10 @@ void TestRunController::answer(int choice)
     const std::string verdict = run->answer(choice);
     if (verdict.empty())
         return;
-    getWindow("denemeSonuc")->setText(verdict);
+    getWindow(testrunnames::verdict)->setText(verdict);
     for (const char* name : answerButtons)
         getWindow(name)->setEnabled(false);
-    getWindow("denemeDevam")->setEnabled(true);
+    getWindow(proceedButton)->setEnabled(true);
 }
 
 void TestRunController::proceed()
@@ -186,15 +156,15 @@ void TestRunController::proceed()
 void TestRunController::showMessage(const TestRun::Shown& shown)
 {
     const ScenarioMessage& message = shown.message;
-    getWindow("denemeMetin")->setText(fromUtf8(message.text));
-    getWindow("denemeSonuc")->setText("");
+    getWindow(text)->setText(fromUtf8(message.text));
+    getWindow(testrunnames::verdict)->setText("");
     for (int k = 0; k < 4; ++k) {
         CEGUI::Window* button = getWindow(answerButtons[k]);
         button->setText(fromUtf8(message.questions[k]));
         button->setVisible(message.hasQuestions);
         button->setEnabled(message.hasQuestions);
     }
-    getWindow("denemeDevam")->setEnabled(!message.hasQuestions);
+    getWindow(proceedButton)->setEnabled(!message.hasQuestions);
     messageWindow()->setVisible(true);
     messageWindow()->activate();
 }

@@ -4,7 +4,6 @@
 #include "playtest/Walk.h"
 #include "platform/input/KeyCodes.h"
 
-#include <CEGUI/UDim.h>
 #include <OgreQuaternion.h>
 #include <OgreVector.h>
 
@@ -12,22 +11,20 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace input { class KeyEvent; }
 namespace Ogre { class Camera; }
-class CameraView;
 class CursorPreview;
 class Document;
-class DocumentController;
+class EditorMode;
 class SceneMirror;
 class Selection;
 
 // "Dene": the author walks through the scenario as the trainee will. The panels
 // give way to the camera view, the keys walk the camera over the terrain, and
 // the blue areas show their messages and quizzes in "denemeWindow". Ending the
-// run brings the editor back as it was; the document is only read.
+// run brings the editor back as it was and sums the run up in a notice
+// captioned "Deneme Sonucu"; the document is only read.
 class TestRunController {
 public:
     struct Parts {
@@ -35,8 +32,7 @@ public:
         const Selection& selection;
         SceneMirror& mirror;
         CursorPreview& cursor;
-        CameraView& cameraView;
-        const DocumentController& documents;
+        EditorMode& mode;
         Ogre::Camera& camera;
         GroundHeight ground;
     };
@@ -47,10 +43,8 @@ public:
 
     // Whether a key is held now (the keys are polled while the run walks).
     void setKeyState(std::function<bool(input::KeyCode)> keyDown) { keyIsDown = std::move(keyDown); }
-    // Told when the run starts (true) and ends (false): the camera's own keys rest meanwhile.
-    void setRunningChanged(std::function<void(bool)> changed) { runningChanged = std::move(changed); }
 
-    // Starts a run; false when the editor is locked or busy (a dialog, the message editor).
+    // Starts a run; false unless a scenario is being edited and no window has the editor.
     bool start();
     // Ends the run with the summary notice and the editor as it was.
     void finish();
@@ -60,7 +54,7 @@ public:
     // Once a frame of seconds while running: walk, then look for an area's message.
     void frame(float seconds);
     // F5 starts a run; during one every key is the run's (Escape ends it). True when used up.
-    bool handleKey(const input::KeyEvent& key, bool typing);
+    bool handleKey(const input::KeyEvent& key);
 
     // The buttons of "denemeWindow".
     void answer(int choice);
@@ -72,16 +66,12 @@ private:
     bool messageOpen() const;
 
     struct Saved {
-        std::vector<std::pair<std::string, bool>> visible;
-        std::vector<std::pair<std::string, bool>> enabled;
-        CEGUI::UDim viewWidth;
         Ogre::Vector3 cameraPosition;
         Ogre::Quaternion cameraOrientation;
     };
 
     Parts parts;
     std::function<bool(input::KeyCode)> keyIsDown;
-    std::function<void(bool)> runningChanged;
     std::unique_ptr<TestRun> run;
     Saved saved;
 };

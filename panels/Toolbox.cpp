@@ -4,6 +4,7 @@
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "gui/GuiText.h"
+#include "panels/MainWindowNames.h"
 #include "panels/ObjectCatalog.h"
 
 #include <CEGUI/CEGUI.h>
@@ -20,7 +21,7 @@ namespace {
 
 const char* const catalogFile = "objects.txt";
 const char* const pictureFolder = "../media/materials/textures/";
-const char* const roadButton = "yol";
+using mainnames::roadButton;
 
 // The picture file decoded into a new widget texture. The file is read by its
 // path from the working directory, whatever resource groups the toolkit's file
@@ -70,7 +71,7 @@ void Toolbox::loadCatalog()
         showNotice(warning);
 
     for (const CatalogEntry& entry : catalog.entries) {
-        CEGUI::Window* imageWindow = findWindow(entry.name + "Image");
+        CEGUI::Window* imageWindow = findWindow(entry.name + mainnames::imageSuffix);
         CEGUI::Window* button = entry.name == roadButton ? nullptr : findWindow(entry.name);
         if (!imageWindow || (!button && entry.name != roadButton)) {
             showNotice(std::string(catalogFile) + " dosyasi \"" + entry.name + "\" nesnesini listeliyor, ama arac "
@@ -92,8 +93,9 @@ void Toolbox::loadCatalog()
                           [this, name = entry.name] { tools.beginObjectPlacement(name, true); });
         }
     }
-    onWindowEvent("bluearea", CEGUI::PushButton::EventClicked, [this] { tools.beginAreaPlacement(); });
-    onWindowEvent("bluearea", CEGUI::Window::EventMouseDoubleClick, [this] { tools.beginAreaPlacement(true); });
+    using mainnames::areaButton;
+    onWindowEvent(areaButton, CEGUI::PushButton::EventClicked, [this] { tools.beginAreaPlacement(); });
+    onWindowEvent(areaButton, CEGUI::Window::EventMouseDoubleClick, [this] { tools.beginAreaPlacement(true); });
     // Road drawing has its own button; it is no catalog object.
     onWindowEvent(roadButton, CEGUI::PushButton::EventClicked, [this] { tools.beginRoadPlacement(); });
 }

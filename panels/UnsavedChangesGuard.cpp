@@ -1,9 +1,11 @@
 #include "panels/UnsavedChangesGuard.h"
 
 #include "document/Document.h"
-#include "gui/KeyboardSwitch.h"
+#include "gui/EditorMode.h"
 #include "gui/WindowLookup.h"
-#include "panels/Panels.h"
+#include "panels/GuardNames.h"
+#include "panels/MenuPopups.h"
+#include "platform/input/InputEvents.h"
 
 #include <CEGUI/CEGUI.h>
 
@@ -11,7 +13,9 @@
 
 namespace {
 
-CEGUI::Window* guardWindow() { return getWindow("kaydetSorWindow"); }
+using namespace guardnames;
+
+CEGUI::Window* guardWindow() { return getWindow(window); }
 
 }  // namespace
 
@@ -19,15 +23,15 @@ void UnsavedChangesGuard::wire(Save saveDocument)
 {
     save = std::move(saveDocument);
     guardWindow()->setVisible(false);
-    onWindowEvent("kaydetSorEvet", CEGUI::PushButton::EventClicked, [this] { saveAndGoOn(); });
-    onWindowEvent("kaydetSorHayir", CEGUI::PushButton::EventClicked, [this] { goOn(); });
-    onWindowEvent("kaydetSorIptal", CEGUI::PushButton::EventClicked, [this] { cancel(); });
-    onWindowEvent("kaydetSorWindow", CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
+    onWindowEvent(saveButton, CEGUI::PushButton::EventClicked, [this] { saveAndGoOn(); });
+    onWindowEvent(discardButton, CEGUI::PushButton::EventClicked, [this] { goOn(); });
+    onWindowEvent(cancelButton, CEGUI::PushButton::EventClicked, [this] { cancel(); });
+    onWindowEvent(window, CEGUI::FrameWindow::EventCloseClicked, [this] { cancel(); });
 }
 
 void UnsavedChangesGuard::proceed(std::function<void()> action)
 {
-    if (isOpen())
+    if (asking)
         return;
     if (!document.modified()) {
         action();
@@ -35,19 +39,27 @@ void UnsavedChangesGuard::proceed(std::function<void()> action)
     }
     pending = std::move(action);
     closeMenuPopups();
-    CEGUI::Window* window = guardWindow();
-    window->setVisible(true);
-    window->setEnabled(true);
-    window->moveToFront();
-    window->setModalState(true);
-    keys.hold();
+    CEGUI::Window* shown = guardWindow();
+    shown->setVisible(true);
+    shown->setEnabled(true);
+    shown->moveToFront();
+    shown->setModalState(true);
+    asking = true;
+    mode.begin(Activity::Guard);
 }
 
-bool UnsavedChangesGuard::isOpen() const { return guardWindow()->isVisible(); }
+bool UnsavedChangesGuard::handleKey(const input::KeyEvent& key)
+{
+    if (!asking)
+        return false;
+    if (key.getKey() == input::KC_ESCAPE)
+        cancel();
+    return true;
+}
 
 void UnsavedChangesGuard::cancel()
 {
-    if (!isOpen())
+    if (!asking)
         return;
     close();
     pending = nullptr;
@@ -55,15 +67,16 @@ void UnsavedChangesGuard::cancel()
 
 void UnsavedChangesGuard::close()
 {
-    CEGUI::Window* window = guardWindow();
-    window->setModalState(false);
-    window->setVisible(false);
-    keys.release();
+    CEGUI::Window* shown = guardWindow();
+    shown->setModalState(false);
+    shown->setVisible(false);
+    asking = false;
+    mode.end(Activity::Guard);
 }
 
 void UnsavedChangesGuard::saveAndGoOn()
 {
-    if (!isOpen())
+    if (!asking)
         return;
     close();
     save(std::exchange(pending, nullptr));
@@ -71,7 +84,7 @@ void UnsavedChangesGuard::saveAndGoOn()
 
 void UnsavedChangesGuard::goOn()
 {
-    if (!isOpen())
+    if (!asking)
         return;
     close();
     if (std::function<void()> action = std::exchange(pending, nullptr))

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "gui/GuiText.h"
 #include "gui/WindowLookup.h"
+#include "panels/MainWindowNames.h"
 
 #include <CEGUI/Window.h>
 
@@ -21,7 +22,7 @@ WindowCaption::~WindowCaption() { document.removeObserver(this); }
 void WindowCaption::show()
 {
     const std::string caption = captionFor(document.path(), document.modified());
-    getWindow("TestWindowFrame")->setText(fromUtf8(caption));
+    getWindow(mainnames::mainFrame)->setText(fromUtf8(caption));
     if (follower)
         follower(caption);
 }

@@ -12,7 +12,7 @@
 #include <string>
 
 ScenePicker::ScenePicker(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, const SceneMirror& mirror)
-    : camera(camera), mirror(mirror), terrain(dynamic_cast<TerrainSceneManager*>(&sceneManager))
+    : camera(camera), mirror(mirror), terrain(terrainOf(sceneManager))
 {
 }
 

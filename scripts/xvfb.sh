@@ -5,6 +5,8 @@
 EDITOR_WINDOW='^Sahne( - .*)?$'
 
 start_xvfb() {
+  # One display at a time: a display started before by this shell goes first.
+  stop_xvfb
   # Xvfb picks a free display number itself and tells it through a file descriptor.
   local fifo n
   fifo=$(mktemp -u /tmp/sahne-xvfb-XXXXXX)
@@ -22,7 +24,11 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+  fi
 }
 
 # wait_for_window NAME SECONDS: waits until a window of that name exists.

@@ -161,8 +161,8 @@ public:
         // Without start times of fresh processes, this one's start counts.
         if (startTimes.empty())
             startTimes.push_back(firstFrame);
-        Editor& parts = *editorParts();
-        parts.documents.newScenario();
+        Editor& parts = editorParts();
+        parts.documents().newScenario();
         home = Pose{"start", camera->getPosition(), camera->getPosition() + camera->getDirection() * 100};
         poses = {home, Pose{"overview", {0, 120, 300}, {0, 0, 0}}, above("street", {25, 12, -60}, {-30, 0, -240})};
         for (int i = 0; i < 20; ++i)
@@ -178,11 +178,11 @@ public:
         // The reference drawings last: their entities would swell the memory
         // measured for the scenarios after them.
         for (std::size_t i = 0; i < files.size(); ++i) {
-            parts.documents.openFile(files[i]);
+            parts.documents().openFile(files[i]);
             results[i].differing = fidelity(std::filesystem::path(files[i]).stem().string());
             results[i].worstDiffering = *std::max_element(results[i].differing.begin(), results[i].differing.end());
         }
-        parts.documents.newScenario();
+        parts.documents().newScenario();
         report(results, empty, emptyMemory);
     }
 
@@ -240,8 +240,8 @@ private:
     // reference drawing. The sky is left out of both: its clouds drift.
     std::vector<double> fidelity(const std::string& label)
     {
-        Editor& parts = *editorParts();
-        ReferenceItems reference(*sceneManager, parts.document, parts.mirror);
+        Editor& parts = editorParts();
+        ReferenceItems reference(*sceneManager, parts.document(), parts.mirror());
         sceneManager->setSkyDomeEnabled(false);
         std::vector<double> result;
         for (const Pose& pose : poses) {
@@ -268,8 +268,8 @@ private:
     // view: placing, moving, moving an item of the file, deleting and undoing.
     double worstEditFrame(const std::string& file)
     {
-        Editor& parts = *editorParts();
-        Document& document = parts.document;
+        Editor& parts = editorParts();
+        Document& document = parts.document();
         look(home);
         for (int i = 0; i < 3; ++i)
             root->renderOneFrame();
@@ -286,7 +286,7 @@ private:
                 case 0:
                     placed = document.peekId();
                     document.execute(std::make_unique<AddItem>(makeObject(placed, "polis.mesh", x, z)));
-                    parts.selection.select(placed);
+                    parts.selection().select(placed);
                     break;
                 case 1:
                     document.execute(std::make_unique<ChangeItem>(*document.find(placed), movedTo(*document.find(placed), x, z)));
@@ -298,7 +298,7 @@ private:
                     }
                     break;
                 case 3:
-                    parts.selection.clear();
+                    parts.selection().clear();
                     document.execute(std::make_unique<RemoveItem>(placed));
                     break;
                 default:
@@ -309,7 +309,7 @@ private:
             });
             worst = std::max(worst, took);
         }
-        parts.selection.clear();
+        parts.selection().clear();
         // As if saved: New then goes ahead without asking.
         document.markSaved(file);
         return worst;
@@ -317,18 +317,18 @@ private:
 
     Figures measure(const std::string& file, double emptyMemory)
     {
-        Editor& parts = *editorParts();
+        Editor& parts = editorParts();
         Figures figures;
         figures.items = itemCount(file);
         figures.street = std::filesystem::path(file).filename().string().rfind("street_", 0) == 0;
         std::cerr << "bench: " << file << " (" << figures.items << " items)" << std::endl;
 
-        figures.firstOpen = timed([&] { parts.documents.openFile(file); });
+        figures.firstOpen = timed([&] { parts.documents().openFile(file); });
         root->renderOneFrame();
         // Open over the same scenario: the clear of the loaded scene and the build.
         std::vector<double> reopens, memories;
         for (int i = 0; i < 3; ++i) {
-            reopens.push_back(timed([&] { parts.documents.openFile(file); }));
+            reopens.push_back(timed([&] { parts.documents().openFile(file); }));
             root->renderOneFrame();
             memories.push_back(heapInUseMegabytes());
         }
@@ -341,7 +341,7 @@ private:
         for (int row = 0; row < 10; ++row)
             for (int column = 0; column < 10; ++column) {
                 const ViewPoint at{0.05f + 0.1f * static_cast<float>(column), 0.05f + 0.1f * static_cast<float>(row)};
-                picks.push_back(timed([&] { hits += parts.picker.pick(at).size(); }));
+                picks.push_back(timed([&] { hits += parts.picker().pick(at).size(); }));
             }
         figures.pick = median(picks);
         figures.hitsPerPick = static_cast<double>(hits) / 100.0;
@@ -349,7 +349,7 @@ private:
         const std::string saved = "/tmp/sahne-bench-save.zev";
         std::vector<double> saves;
         for (int i = 0; i < 5; ++i)
-            saves.push_back(timed([&] { saveScenario(parts.document, saved); }));
+            saves.push_back(timed([&] { saveScenario(parts.document(), saved); }));
         figures.save = median(saves);
         std::remove(saved.c_str());
 
@@ -369,7 +369,7 @@ private:
         std::vector<std::vector<double>> ratios(poses.size());
         for (int round = 0; round < 2; ++round) {
             if (round > 0)
-                parts.documents.openFile(file);
+                parts.documents().openFile(file);
             const std::vector<double> loaded = frameTimes(label);
             if (round == 0) {
                 figures.frames = loaded;
@@ -377,7 +377,7 @@ private:
                 figures.memory = residentMegabytes();
                 figures.worstEditFrame = worstEditFrame(file);
             }
-            parts.documents.newScenario();
+            parts.documents().newScenario();
             const std::vector<double> emptyNow = frameTimes("empty");
             for (std::size_t pose = 0; pose < poses.size(); ++pose)
                 ratios[pose].push_back(loaded[pose] / emptyNow[pose]);

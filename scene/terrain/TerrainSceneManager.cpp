@@ -144,3 +144,10 @@ void registerTerrainSceneManager(Ogre::Root& root) {
     });
     if (!registered) root.addSceneManagerFactory(factory);
 }
+
+TerrainSceneManager* terrainOf(Ogre::SceneManager& scene) { return dynamic_cast<TerrainSceneManager*>(&scene); }
+
+const TerrainSceneManager* terrainOf(const Ogre::SceneManager& scene)
+{
+    return dynamic_cast<const TerrainSceneManager*>(&scene);
+}

@@ -79,3 +79,8 @@ protected:
 // the whole process, so it outlives every Root (which needs its factory until
 // the Root's destructor has destroyed the scene managers).
 void registerTerrainSceneManager(Ogre::Root& root);
+
+// The scene's terrain manager when the scene is one (the editor's always is);
+// null for any other kind of scene. The one way the rest of the editor reaches it.
+TerrainSceneManager* terrainOf(Ogre::SceneManager& scene);
+const TerrainSceneManager* terrainOf(const Ogre::SceneManager& scene);

@@ -64,7 +64,6 @@ protected:
         camera = Engine::scene->createCamera("first" + id);
         second = Engine::scene->createCamera("second" + id);
         listener = std::make_unique<ScreenshotRecorder>(nullptr, camera, second, false, false);
-        BaseFrameListener::showCameraDetails = false;
     }
 
     // One frame with these keys held (all others released).
@@ -116,14 +115,14 @@ TEST_F(BaseFrameListenerTest, EscapeAndAClosedWindowEndTheLoop)
 TEST_F(BaseFrameListenerTest, OnlyTheFirstToggleKeyActsAndTheDelayGatesTheNext)
 {
     ASSERT_TRUE(frame(0.1f, {KC_F, KC_T}));
-    EXPECT_FALSE(listener->statisticsVisible);
-    EXPECT_EQ(Ogre::TFO_BILINEAR, listener->textureFiltering);
-    EXPECT_FLOAT_EQ(1.0f, listener->toggleDelay);
+    EXPECT_FALSE(listener->statisticsShown());
+    EXPECT_EQ(Ogre::TFO_BILINEAR, listener->textureFiltering());
+    EXPECT_FLOAT_EQ(1.0f, listener->toggleDelay());
 
     ASSERT_TRUE(frame(0.6f, {KC_T}));
-    EXPECT_EQ(Ogre::TFO_BILINEAR, listener->textureFiltering) << "T is still blocked";
+    EXPECT_EQ(Ogre::TFO_BILINEAR, listener->textureFiltering()) << "T is still blocked";
     ASSERT_TRUE(frame(0.6f, {KC_T}));
-    EXPECT_EQ(Ogre::TFO_TRILINEAR, listener->textureFiltering);
+    EXPECT_EQ(Ogre::TFO_TRILINEAR, listener->textureFiltering());
 }
 
 TEST_F(BaseFrameListenerTest, FilteringCyclesTrilinearAnisotropicBilinear)
@@ -133,13 +132,13 @@ TEST_F(BaseFrameListenerTest, FilteringCyclesTrilinearAnisotropicBilinear)
         {Ogre::TFO_TRILINEAR, 1}, {Ogre::TFO_ANISOTROPIC, 8}, {Ogre::TFO_BILINEAR, 1}};
     for (const auto& step : expected) {
         ASSERT_TRUE(frame(1.1f, {KC_T}));
-        EXPECT_EQ(step.first, listener->textureFiltering);
-        EXPECT_EQ(step.second, listener->anisotropy);
+        EXPECT_EQ(step.first, listener->textureFiltering());
+        EXPECT_EQ(step.second, listener->anisotropy());
         EXPECT_EQ(step.second, static_cast<int>(materials.getDefaultAnisotropy()));
         EXPECT_EQ(step.first == Ogre::TFO_ANISOTROPIC ? Ogre::FO_ANISOTROPIC : Ogre::FO_LINEAR,
                   materials.getDefaultTextureFiltering(Ogre::FT_MIN));
     }
-    EXPECT_TRUE(listener->statisticsVisible) << "F was never pressed";
+    EXPECT_TRUE(listener->statisticsShown()) << "F was never pressed";
 }
 
 TEST_F(BaseFrameListenerTest, PolygonModeCyclesWireframePointsSolidOnBothCameras)
@@ -189,7 +188,7 @@ TEST_F(BaseFrameListenerTest, WithBufferedMouseTheKeysStillMoveButMotionDoesNotT
     auto buffered = std::make_unique<BaseFrameListener>(nullptr, camera, second, false, true);
     source.moveTo(0.9f, 0.9f);
     source.keyDown(KC_W);
-    buffered->eventProcessor->processEvents();
+    buffered->processEvents();
     ASSERT_TRUE(buffered->frameStarted(Ogre::FrameEvent{0, 0.1f}));
     EXPECT_NEAR(-10.0f, camera->getPosition().z, 1e-4);
     EXPECT_NEAR(0.0f, camera->getOrientation().getYaw().valueDegrees(), 1e-5);

@@ -94,6 +94,8 @@ TEST_F(UserPlaces, MakesTheDirectoriesAndSeedsTheConfiguration)
     EXPECT_TRUE(places.engineLogToFile);
     EXPECT_EQ(places.guiLog, home + "/.local/state/sahne/CEGUI.log");
     EXPECT_TRUE(fs::is_directory(home + "/.local/state/sahne"));
+    EXPECT_EQ(places.settings, home + "/.config/sahne/sahne.cfg");
+    EXPECT_EQ(places.recoveryDirectory, home + "/.local/state/sahne/recovery");
     // No pictures folder here: screenshots go to the home directory, as does the dialog.
     EXPECT_EQ(places.screenshotDirectory, home);
     EXPECT_EQ(places.dialogStartDirectory, home);
@@ -112,6 +114,8 @@ TEST_F(UserPlaces, KeepsTheUsersOwnConfiguration)
     EXPECT_EQ(places.engineConfig, home + "/ayar/sahne/ogre.cfg");
     EXPECT_EQ(contentsOf(places.engineConfig), "kendi ayarim\n");
     EXPECT_EQ(places.engineLog, home + "/durum/sahne/Ogre.log");
+    EXPECT_EQ(places.settings, home + "/ayar/sahne/sahne.cfg");
+    EXPECT_EQ(places.recoveryDirectory, home + "/durum/sahne/recovery");
     EXPECT_EQ(warnings.str(), "");
 }
 

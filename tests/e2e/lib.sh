@@ -24,17 +24,46 @@ fail() {
   exit 1
 }
 
+# start_editor [ARGUMENT...]: the editor on a new virtual display, with its window in front.
 start_editor() {
   start_xvfb
-  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne >editor.out 2>editor.err) &
+  launch_editor "$@"
+}
+
+# launch_editor [ARGUMENT...]: the editor on the display started before.
+launch_editor() {
+  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
   EDITOR_PID=$!
-  wait_for_window "$EDITOR_WINDOW" 60 || fail "the editor window did not open"
-  WID=$(xdotool search --name "$EDITOR_WINDOW" | head -1)
+  # This editor's window: one of an editor killed just before may linger a moment.
+  WID=$(window_of "$EDITOR_PID" 60) || fail "the editor window did not open"
+  started "$WID" 60 || fail "the editor did not finish its start"
   sleep 2
   # Without a window manager nobody gives the window the keyboard: take it.
   xdotool windowfocus "$WID"
   # Let the first frames render and the properties tab finish its slide.
   sleep 3
+}
+
+# window_of PID SECONDS: the window of the editor with that process id, once it is there.
+window_of() {
+  local i id
+  for i in $(seq 1 $(($2 * 10))); do
+    id=$(xdotool search --pid "$1" --name "$EDITOR_WINDOW" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# started WINDOW SECONDS: waits until the editor's start-up has ended, with what
+# comes first (the recovery window) up: its title names the scenario ("Sahne - NAME").
+started() {
+  local i
+  for i in $(seq 1 $(($2 * 10))); do
+    case "$(xdotool getwindowname "$1" 2>/dev/null || true)" in "Sahne - "*) return 0 ;; esac
+    sleep 0.1
+  done
+  return 1
 }
 
 # click X Y [BUTTON]: a click at window pixel X, Y.

@@ -6,12 +6,14 @@
 # under a second name: the two files must hold the same bytes. The editor must
 # live through all of it and end only when told to. SOAK_MINUTES (default 1) and
 # SOAK_SEED (default: the clock) choose the run; the same seed draws the same
-# actions.
+# actions. With SOAK_KILL=1 the editor is also killed every so often and its
+# unsaved work recovered at the next start (see kill_cycle).
 source "$(dirname "$0")/lib.sh"
 
 MINUTES=${SOAK_MINUTES:-1}
 SEED=${SOAK_SEED:-$(($(date +%s) % 100000))}
-SAVE_EVERY=${SOAK_SAVE_EVERY:-40}
+KILL=${SOAK_KILL:-0}
+if [ "$KILL" = 1 ]; then SAVE_EVERY=${SOAK_SAVE_EVERY:-90}; else SAVE_EVERY=${SOAK_SAVE_EVERY:-40}; fi
 RANDOM=$SEED
 RESULTS=${SOAK_RESULTS:-$E2E_TMP/results}
 mkdir -p "$RESULTS"
@@ -60,6 +62,10 @@ report() {
   echo "soak: seed $SEED, $MINUTES min, $actions actions, $saves saves ($roundtrips read back identical," \
     "$refused refused by the editor, $skipped skipped), $escapes Escape presses," \
     "$held presses held back as unsafe, $deaths deaths"
+  [ "$KILL" = 1 ] && echo "soak: $kills kills ($recoveries recoveries, $documents_lost documents lost," \
+    "$nothing_unsaved with nothing to recover, $unverified recovered but not saved for the comparison);" \
+    "autosave every $AUTOSAVE s"
+  return 0
 }
 
 died() {
@@ -76,7 +82,8 @@ died() {
 
 check_alive() { alive || died; }
 
-at() { xdotool mousemove --window "$WID" "$1" "$2"; }
+# A window gone with its editor is told as the death it is.
+at() { xdotool mousemove --window "$WID" "$1" "$2" 2>/dev/null || check_alive; }
 tap() { at "$1" "$2"; sleep 0.1; xdotool click "${3:-1}"; sleep 0.25; }
 
 # --- What is on the screen, read from a few pixels of one capture -------------
@@ -112,6 +119,12 @@ message_open() {
   local p
   read -r -a p <<<"$(pixels 75,300 200,420 300,460 420,263 420,383)"
   is_body "${p[0]}" && is_body "${p[1]}" && is_body "${p[2]}" && is_white "${p[3]}" && is_white "${p[4]}"
+}
+# "kurtarWindow": its first row chosen (light blue) above the list's white, Ac's face below.
+recovery_open() {
+  local p
+  read -r -a p <<<"$(pixels 400,265 400,335 225,401)"
+  [ "${p[0]}" = 153,191,255 ] && is_white "${p[1]}" && is_grey "${p[2]}"
 }
 # "kaydetSorWindow": three like button faces in a row, the body between and beside them.
 guard_open() {
@@ -470,21 +483,144 @@ save_cycle() {
   log_action "save cycle $n: $(wc -c <"$RESULTS/$name") bytes read back identical"
 }
 
+# --- Killing and recovering (SOAK_KILL=1) ------------------------------------------
+# Every KILL_MIN to KILL_MAX seconds the editor is killed with SIGKILL at a random
+# moment and started again. The newest recovery copy left behind is then offered,
+# Ac opens it and a save through the dialog must give the copy's bytes. An unsaved
+# change that the title showed longer than one autosave interval and a write
+# before the kill must be in the copy (written after the change). Anything else
+# counts as a document lost.
+AUTOSAVE=${SOAK_AUTOSAVE_SECONDS:-4}
+KILL_MIN=${SOAK_KILL_MIN:-15}
+KILL_MAX=${SOAK_KILL_MAX:-45}
+RECOVERY=$WORK/../state/recovery
+kills=0 recoveries=0 documents_lost=0 nothing_unsaved=0 unverified=0
+# When unsaved changes began, as far as the title tells: the look before the one
+# that first saw " *" (dirty_from) and that one (dirty_seen); "recovered" while the
+# document is a recovered one whose changes the title cannot tell apart.
+dirty_from= dirty_seen= last_look=$(date +%s)
+
+watch_title() {
+  local now
+  now=$(date +%s)
+  if unsaved; then
+    [ -n "$dirty_seen" ] || { dirty_from=$last_look; dirty_seen=$now; }
+  else
+    dirty_from= dirty_seen=
+  fi
+  last_look=$now
+}
+
+lose() {
+  documents_lost=$((documents_lost + 1))
+  log_action "kill $1: DOCUMENT LOST: $2"
+  echo "soak: kill $1: document lost: $2" >&2
+}
+
+kill_cycle() {
+  local n=$1 killed_at copy copy_time snapshot=$RESULTS/kill-$1-copy.zev
+  watch_title
+  # A random moment, whatever the editor is busy with (an autosave may be under way).
+  rnd 2000; sleep "$(printf '%d.%03d' $((R / 1000)) $((R % 1000)))"
+  killed_at=$(date +%s)
+  kill -9 "$EDITOR_PID"
+  wait "$EDITOR_PID" 2>/dev/null || true
+  EDITOR_PID=
+  kills=$((kills + 1))
+  copy=$(ls -t "$RECOVERY"/*.zev 2>/dev/null | head -1 || true)
+  log_action "kill $n: $([ -n "$copy" ] && basename "$copy" || echo "no copy"), unsaved since ${dirty_seen:-never}"
+  [ -z "$copy" ] || cp "$copy" "$snapshot"
+  if [ -n "$dirty_seen" ] && [ "$dirty_seen" != recovered ] && [ $((killed_at - dirty_seen)) -gt $((AUTOSAVE + 3)) ]; then
+    if [ -z "$copy" ]; then
+      lose "$n" "unsaved changes for $((killed_at - dirty_seen)) s and no recovery copy"
+    else
+      copy_time=$(sed -n 's/^time=//p' "${copy%.zev}.bilgi" 2>/dev/null || true)
+      [ -n "$copy_time" ] && [ "$copy_time" -ge "$dirty_from" ] ||
+        lose "$n" "the copy was written at ${copy_time:-?}, before the change seen at $dirty_seen"
+    fi
+  fi
+
+  launch_editor
+  exit_asked=0
+  if [ -z "$copy" ]; then
+    nothing_unsaved=$((nothing_unsaved + 1))
+    capture
+    if recovery_open; then lose "$n" "a recovery window without a copy"; tap 529 401; fi
+    tap 45 41; tap 71 72; tap 45 41   # New unlocks the tools
+  elif ! await recovery_open 20; then
+    lose "$n" "the copy $(basename "$copy") was not offered"
+    skip_picture "kill-$n-no-offer"
+    report
+    fail "a recovery copy was not offered after kill $n (seed $SEED)"
+  else
+    tap 269 401   # Ac: the first row, the newest copy
+    sleep 1
+    capture
+    if recovery_open || ! unsaved; then
+      lose "$n" "Ac did not open $(basename "$copy") as unsaved work"
+      skip_picture "kill-$n-not-opened"
+      report
+      fail "Ac did not open the recovery copy after kill $n (seed $SEED)"
+    else
+      touch "$E2E_TMP/cycle-start"
+      sleep 1
+      if save_as "kill-$SEED-$n.zev" && [ -n "$SAVED" ]; then
+        if cmp -s "$SAVED" "$snapshot"; then
+          recoveries=$((recoveries + 1))
+          log_action "kill $n: recovered $(wc -c <"$snapshot") bytes identical"
+        else
+          cp "$SAVED" "$RESULTS/kill-$n-saved.zev"
+          lose "$n" "the recovered scenario differs from the copy (see $RESULTS/kill-$n-*)"
+        fi
+        rm -f "$SAVED"
+      else
+        unverified=$((unverified + 1))
+        tidy_up
+        log_action "kill $n: recovered, but the save for the comparison did not happen"
+      fi
+    fi
+  fi
+  dirty_from= dirty_seen=
+  unsaved && dirty_seen=recovered
+  last_look=$(date +%s)
+  place_someone
+  watch_title
+}
+
+# One sure edit after each start, so that most kills find unsaved work: a man from
+# the first tool tab on the ground ahead.
+place_someone() {
+  rnd 450; local x=$((100 + R)); rnd 150
+  log_action "place a man at $x $((400 + R))"
+  tap 748 139; tap "$x" $((400 + R))
+}
+
+next_kill_in() { rnd $((KILL_MAX - KILL_MIN + 1)); next_kill=$((SECONDS + KILL_MIN + R)); }
+
 # --- The run ---------------------------------------------------------------------
 echo "soak: seed $SEED for $MINUTES min; actions logged in $ACTIONS_LOG"
+[ "$KILL" = 1 ] && echo "autosave_seconds=$AUTOSAVE" >"$WORK/sahne.cfg"
 start_editor
 tap 45 41; tap 71 72; tap 45 41     # New, so that the tools are open from the start
+[ "$KILL" = 1 ] && place_someone
 end=$((SECONDS + MINUTES * 60))
 next_save=$((SECONDS + SAVE_EVERY))
+next_kill_in
 cycle=0
 while [ "$SECONDS" -lt "$end" ]; do
   random_action
   check_alive
+  [ "$KILL" = 1 ] && watch_title
   if [ "$SECONDS" -ge "$next_save" ]; then
     cycle=$((cycle + 1))
     save_cycle "$cycle"
     check_alive
     next_save=$((SECONDS + SAVE_EVERY))
+  fi
+  if [ "$KILL" = 1 ] && [ "$SECONDS" -ge "$next_kill" ]; then
+    kill_cycle $((kills + 1))
+    check_alive
+    next_kill_in
   fi
 done
 cycle=$((cycle + 1))
@@ -497,16 +633,21 @@ check_alive
 # second and a third try.
 for attempt in 1 2 3; do
   tidy_up
-  log_action "Escape to end"
-  xdotool key Escape
-  escapes=$((escapes + 1))
-  for _ in 1 2 3 4 5 6 7 8 9 10; do
-    alive || break
-    capture
-    if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; break; fi
-    sleep 0.3
+  # The tidy-up's taps may have selected an item, which a first Escape only gives up.
+  for press in 1 2; do
+    log_action "Escape to end"
+    xdotool key Escape
+    escapes=$((escapes + 1))
+    guard_seen=0
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+      alive || break
+      capture
+      if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; guard_seen=1; break; fi
+      sleep 0.3
+    done
+    sleep 1
+    alive && [ "$guard_seen" = 0 ] || break
   done
-  sleep 1
   alive || break
 done
 wait_for_exit 20 && code=0 || code=$?
@@ -514,4 +655,10 @@ report
 [ "$saves" -gt 0 ] || fail "no save reached the dialog"
 [ "$roundtrips" -gt 0 ] || fail "no save was read back"
 [ "$code" = 0 ] || fail "exit code $code at the end"
+if [ "$KILL" = 1 ]; then
+  [ "$kills" -gt 0 ] || fail "no kill happened"
+  [ "$documents_lost" = 0 ] || fail "$documents_lost documents lost; see $ACTIONS_LOG"
+  left=$(find "$RECOVERY" -name '*.zev' 2>/dev/null | wc -l)
+  [ "$left" = 0 ] || fail "$left recovery copies left after the clean end: $(ls "$RECOVERY")"
+fi
 echo "PASS"

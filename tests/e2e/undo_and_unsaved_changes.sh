@@ -67,7 +67,7 @@ wait_for_exit 20 && code=0 || code=$?
 [ "$code" = 0 ] || fail "Kaydetme: exit code $code"
 [ "$(objects_in "$WORK/save.zev")" = 2 ] || fail "Kaydetme changed the file"
 
-start_editor
+launch_editor                    # on the same display
 menu_item "$ITEM_AC"
 click $DIALOG_FIRST_ROW          # the listing: <..>, <.>, save.zev
 sleep 0.5

@@ -1,4 +1,6 @@
 #include "app/EditorFrameListener.h"
+#include "gui/EditorMode.h"
+#include "gui/WidgetKeys.h"
 #include "tests/editing/EditingScene.h"
 #include "tests/support/FakeInputSource.h"
 #include "tests/support/HeadlessGui.h"
@@ -18,7 +20,9 @@ struct ScenePress {
 // The editor's listener over the test scene with scripted input and a headless
 // 800x600 interface: the camera view "windowFrame" covers the left 80% and lets
 // presses through, a button sits at (720..800, 60..120) and nothing covers the
-// rest, so presses there reach the scene. The hooks record what they are given.
+// rest, so presses there reach the scene. The hooks record what they are given;
+// the key hook takes a key as the editor does first: a command (a window that
+// takes every key), else typed into the widgets while the mode types.
 class ListenerTest : public EditingScene {
 protected:
     ListenerTest()
@@ -40,13 +44,16 @@ protected:
         root->addChild(edit);
 
         listener = std::make_unique<EditorFrameListener>(&sceneManager, nullptr, &camera, nullptr, nullptr);
-        listener->hooks.frame = [this] { ++frames; };
-        listener->hooks.scenePress = [this](float x, float y, bool right) { presses.push_back({x, y, right}); };
-        listener->hooks.key = [this](const input::KeyEvent& key, bool typing) {
-            keys.push_back({key.getKey(), key.getModifiers(), typing});
-            return commands;
-        };
-        listener->hooks.close = [this] { ++closes; };
+        listener->follow(mode);
+        listener->setHooks(EditorFrameListener::Hooks{
+            [this](float) { ++frames; },
+            [this](float x, float y, bool right) { presses.push_back({x, y, right}); },
+            [this](const input::KeyEvent& key) {
+                const bool typing = mode.allowed().widgetKeys;
+                keys.push_back({key.getKey(), key.getModifiers(), typing});
+                return commands || (typing && typeIntoWidgets(key));
+            },
+            [this] { ++closes; }});
     }
     ~ListenerTest() override
     {
@@ -54,7 +61,15 @@ protected:
         headlessgui::resetRoot();
     }
 
-    void process() { listener->eventProcessor->processEvents(); }
+    void process() { listener->processEvents(); }
+    // The keys go to the widgets (a text field has them) or back to the camera.
+    void typing(bool typed)
+    {
+        if (typed)
+            mode.begin(Activity::Typing);
+        else
+            mode.end(Activity::Typing);
+    }
     void moveTo(float x, float y)
     {
         input.moveTo(x, y);
@@ -83,6 +98,7 @@ protected:
     }
 
     FakeInputSource input;
+    EditorMode mode;
     CEGUI::Window* button = nullptr;
     CEGUI::Window* edit = nullptr;
     std::unique_ptr<EditorFrameListener> listener;
@@ -139,10 +155,10 @@ TEST_F(ListenerTest, PressesNoWidgetTakesGoToTheSceneAtTheirScreenPixels)
     EXPECT_NEAR(240, presses[0].x, 1e-3);
     EXPECT_NEAR(150, presses[0].y, 1e-3);
     EXPECT_FALSE(presses[0].right);
-    EXPECT_TRUE(listener->leftButtonDown);
+    EXPECT_TRUE(listener->leftButtonHeldInScene());
     input.button(input::BUTTON0_MASK, false);
     process();
-    EXPECT_FALSE(listener->leftButtonDown);
+    EXPECT_FALSE(listener->leftButtonHeldInScene());
 
     moveTo(0.95f, 0.8f);
     input.button(input::BUTTON1_MASK, true);
@@ -151,10 +167,10 @@ TEST_F(ListenerTest, PressesNoWidgetTakesGoToTheSceneAtTheirScreenPixels)
     EXPECT_NEAR(760, presses[1].x, 1e-3);
     EXPECT_NEAR(480, presses[1].y, 1e-3);
     EXPECT_TRUE(presses[1].right);
-    EXPECT_TRUE(listener->rightButtonDown);
+    EXPECT_TRUE(listener->rightButtonHeldInScene());
     input.button(input::BUTTON1_MASK, false);
     process();
-    EXPECT_FALSE(listener->rightButtonDown);
+    EXPECT_FALSE(listener->rightButtonHeldInScene());
 
     click(input::BUTTON2_MASK);
     EXPECT_EQ(2u, presses.size()) << "the middle button does nothing in the scene";
@@ -171,7 +187,7 @@ TEST_F(ListenerTest, APressTakenByAWidgetStaysThere)
     click(input::BUTTON0_MASK);
     EXPECT_EQ(1, clicked);
     EXPECT_TRUE(presses.empty());
-    EXPECT_FALSE(listener->leftButtonDown);
+    EXPECT_FALSE(listener->leftButtonHeldInScene());
 }
 
 TEST_F(ListenerTest, MouseMotionMovesTheWidgetCursorByTheDisplaySize)
@@ -219,7 +235,7 @@ TEST_F(ListenerTest, KeysReachTheEditorWithTheirModifiersAndWhetherTextIsBeingTy
     input.keyDown(input::KC_LSHIFT);
     input.keyDown(input::KC_Z);
     process();
-    listener->toggleKeyboardBuffering();
+    typing(true);
     input.keyUp(input::KC_LSHIFT);
     input.keyUp(input::KC_LCONTROL);
     input.keyDown(input::KC_Y);
@@ -241,25 +257,26 @@ TEST_F(ListenerTest, KeysReachTheEditorWithTheirModifiersAndWhetherTextIsBeingTy
 TEST_F(ListenerTest, EscapeAndDeleteNeverReachATextFieldNorEndTheRunByThemselves)
 {
     focusText();
-    listener->toggleKeyboardBuffering();
-    EXPECT_TRUE(press(input::KC_ESCAPE, 27));
-    EXPECT_TRUE(press(input::KC_DELETE, 127));
+    typing(true);
+    // Not typed: they go on to the editor, whose mode decides what they do.
+    press(input::KC_ESCAPE, 27);
+    press(input::KC_DELETE, 127);
     EXPECT_EQ("abc", editText());
-    EXPECT_FALSE(listener->quitRequested);
+    EXPECT_FALSE(listener->quitRequested());
 
     // The polled Escape leaves the decision to the editor too.
-    listener->toggleKeyboardBuffering();
+    typing(false);
     input.keyDown(input::KC_ESCAPE);
     EXPECT_TRUE(listener->frameStarted({0, 0}));
     EXPECT_TRUE(listener->frameEnded({0, 0}));
-    listener->quitRequested = true;
+    listener->requestQuit();
     EXPECT_FALSE(listener->frameEnded({0, 0}));
 }
 
 TEST_F(ListenerTest, ACommandKeyIsUsedUpAndNotTypedIntoTheFocusedField)
 {
     focusText();
-    listener->toggleKeyboardBuffering();
+    typing(true);
     commands = true;
     EXPECT_TRUE(press(input::KC_X, 'x'));
     EXPECT_EQ("abc", editText());
@@ -285,7 +302,7 @@ TEST_F(ListenerTest, ClosingTheWindowAsksTheEditorAndTheRunGoesOnUntilItQuits)
 TEST_F(ListenerTest, WhileTypingKeysGoToTheFocusedWidget)
 {
     focusText();
-    listener->toggleKeyboardBuffering();
+    typing(true);
     EXPECT_TRUE(press(input::KC_X, 'x'));
     EXPECT_EQ("xabc", editText());
     press(input::KC_END, 0);

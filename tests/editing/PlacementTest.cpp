@@ -23,7 +23,7 @@ Ogre::Vector3 cutToGrid(const Ogre::Vector3& point, float y) { return {std::trun
 TEST_F(PlacementTest, CatalogEntryShowsTheCursorObjectOutsideTheDocument)
 {
     tools.beginObjectPlacement("testadam");
-    EXPECT_EQ(Object, tools.mode());
+    EXPECT_EQ(Placing::Object, tools.placing());
     ASSERT_TRUE(sceneManager.hasEntity("mouseObjectEntity"));
     Ogre::Entity* preview = sceneManager.getEntity("mouseObjectEntity");
     EXPECT_EQ("testadam.mesh", preview->getMesh()->getName());
@@ -51,7 +51,7 @@ TEST_F(PlacementTest, ObjectPressPlacesOneSelectedObjectOnTheWholeNumberGrid)
     EXPECT_EQ(item.id, selection.selected());
     EXPECT_TRUE(nodeOf(item.id).getShowBoundingBox());
 
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
     EXPECT_TRUE(notices.empty());
 }
@@ -121,7 +121,7 @@ TEST_F(PlacementTest, TwoCornersMakeABlueArea)
     expectVector({3, 0.1f, 2}, nodeOf(area.id).getScale());
     expectVector({3, 1, 2}, nodeOf(area.id).getPosition());
     EXPECT_EQ(area.id, selection.selected());
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(tools.hasAnchor());
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
 }
@@ -174,7 +174,7 @@ TEST_F(PlacementTest, RoadSegmentsChainAndACancelKeepsThem)
     expectVector({2, 0.1f, std::sqrt(109.0f) / 11}, nodeOf(first.id).getScale());
     expectVector({1.5f, 1, 5}, nodeOf(first.id).getPosition());
     EXPECT_EQ(first.id, selection.selected());
-    EXPECT_EQ(Road, tools.mode());
+    EXPECT_EQ(Placing::Road, tools.placing());
     // The next segment starts where this one ended.
     ASSERT_TRUE(sceneManager.hasEntity("mouseObjectEntity"));
     expectVector({3, 0, 10}, sceneManager.getSceneNode("mouseObjectNode")->getPosition());
@@ -192,7 +192,7 @@ TEST_F(PlacementTest, RoadSegmentsChainAndACancelKeepsThem)
     EXPECT_TRUE(drawnNow(first.id));
     EXPECT_TRUE(drawnNow(lastItem().id));
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(tools.hasAnchor());
     EXPECT_FALSE(selection.selected());
 }
@@ -280,7 +280,7 @@ TEST_F(PlacementTest, AMeshThatCannotBeLoadedChangesNothingAndIsNamed)
     tools.beginObjectPlacement("missing");
     ASSERT_EQ(1u, notices.size());
     EXPECT_NE(std::string::npos, notices[0].find("missing.mesh")) << notices[0];
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
 
     // A catalog entry whose mesh is gone by the time of the press (a name of its
@@ -296,7 +296,7 @@ TEST_F(PlacementTest, AMeshThatCannotBeLoadedChangesNothingAndIsNamed)
     box.convertToMesh(vanished + ".mesh");
     selection.select(placed);
     tools.beginObjectPlacement(vanished);
-    ASSERT_EQ(Object, tools.mode());
+    ASSERT_EQ(Placing::Object, tools.placing());
     Ogre::MeshManager::getSingleton().remove(vanished + ".mesh", Ogre::RGN_DEFAULT);
     notices.clear();
     pressAt(gridPoint(9, 9));
@@ -307,7 +307,7 @@ TEST_F(PlacementTest, AMeshThatCannotBeLoadedChangesNothingAndIsNamed)
     EXPECT_EQ(placed + 1, document.peekId());
     drawFrame();
     EXPECT_EQ(std::vector<ItemId>{placed}, drawn);
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
 }
 
@@ -318,7 +318,7 @@ TEST_F(PlacementTest, APressThatMissesEverythingOnlyRemovesTheCursor)
     tools.press({0.5f, 0.5f});
     EXPECT_TRUE(document.items().empty());
     EXPECT_FALSE(sceneManager.hasEntity("mouseObjectEntity"));
-    EXPECT_EQ(Object, tools.mode());
+    EXPECT_EQ(Placing::Object, tools.placing());
 }
 
 TEST_F(PlacementTest, CursorObjectFollowsTheHoverOverTheTerrain)
@@ -332,6 +332,24 @@ TEST_F(PlacementTest, CursorObjectFollowsTheHoverOverTheTerrain)
     camera.lookAt(0, 500, -1000);
     tools.hover({0.5f, 0.5f});
     EXPECT_EQ(Ogre::Vector3(-7, 0, 14), node->getPosition());
+}
+
+TEST_F(PlacementTest, CursorObjectOverAPlacedItemStandsOnTheGroundBehindIt)
+{
+    tools.beginObjectPlacement("testadam");
+    pressAt(gridPoint(5, 5));
+    ASSERT_EQ(1u, document.items().size());
+    tools.beginObjectPlacement("testadam");
+    const Ogre::Vector3 onTheMan{5.4f, 3.0f, 5.4f};
+    const std::vector<PickHit> hits = picker.pick(viewOf(onTheMan));
+    ASSERT_FALSE(hits.empty());
+    ASSERT_TRUE(hits.front().item) << "the pointer is over the placed man";
+
+    hoverAt(onTheMan);
+    const Ogre::Vector3 behind = groundBehind(onTheMan);
+    const Ogre::Vector3 expected{std::trunc(behind.x), 0, std::trunc(behind.z)};
+    ASSERT_NE(Ogre::Vector3(5, 0, 5), expected);
+    EXPECT_EQ(expected, sceneManager.getSceneNode("mouseObjectNode")->getPosition());
 }
 
 TEST_F(PlacementTest, AreaCursorShowsTheAreaAPressWouldMake)

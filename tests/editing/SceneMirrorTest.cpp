@@ -174,7 +174,7 @@ TEST_F(SceneMirrorTest, DeletingTheSelectedAreaTakesItFromDocumentAndScene)
     EXPECT_FALSE(tools.deleteSelected()) << "nothing is selected any more";
 }
 
-TEST_F(SceneMirrorTest, EntriesTheFileOnlyShowsAreNotDeleted)
+TEST_F(SceneMirrorTest, EntriesTheFileOnlyShowsAreDeletedLikeAnyOther)
 {
     Item other = makeObject(0, "testadam.mesh", 3, 3);
     other.kind = ItemKind::Other;
@@ -183,10 +183,10 @@ TEST_F(SceneMirrorTest, EntriesTheFileOnlyShowsAreNotDeleted)
     drawFrame();
     ASSERT_TRUE(drawnNow(0));
     selection.select(0);
-    EXPECT_FALSE(tools.deleteSelected());
-    EXPECT_EQ(1u, document.items().size());
+    EXPECT_TRUE(tools.deleteSelected());
+    EXPECT_EQ(0u, document.items().size());
     drawFrame();
-    EXPECT_TRUE(drawnNow(0));
+    EXPECT_FALSE(drawnNow(0));
 }
 
 // Opening the same file again and again over a loaded scenario keeps the scene

@@ -133,7 +133,7 @@ TEST_F(SelectionTools, AKeptPlacementPlacesAtEveryPressUntilCancelled)
     tools.beginObjectPlacement("testadam", true);
     for (float x : {-20.0f, 0.0f, 20.0f}) {
         pressAt(gridPoint(x, 10));
-        EXPECT_EQ(Object, tools.mode());
+        EXPECT_EQ(Placing::Object, tools.placing());
         EXPECT_TRUE(sceneManager.hasEntity("mouseObjectEntity")) << "the next one follows the pointer";
     }
     EXPECT_EQ(3u, document.items().size());
@@ -145,10 +145,10 @@ TEST_F(SelectionTools, AKeptPlacementPlacesAtEveryPressUntilCancelled)
     pressAt(gridPoint(10, 0));
     pressAt(gridPoint(14, 6));
     EXPECT_EQ(5u, document.items().size());
-    EXPECT_EQ(Area, tools.mode());
+    EXPECT_EQ(Placing::Area, tools.placing());
     EXPECT_TRUE(tools.canCancel());
     tools.cancel();
-    EXPECT_EQ(None, tools.mode());
+    EXPECT_EQ(Placing::Nothing, tools.placing());
     EXPECT_FALSE(tools.canCancel());
 }
 

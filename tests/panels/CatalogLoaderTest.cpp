@@ -2,7 +2,6 @@
 
 #include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
-#include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/TestPaths.h"
 
@@ -38,8 +37,8 @@ protected:
     // Object placement of the mesh has begun: the cursor object shows it.
     void expectPlacing(const std::string& mesh)
     {
-        EXPECT_EQ(editor->tools.mode(), Object);
-        ASSERT_TRUE(editor->cursor.isShown());
+        EXPECT_EQ(editor->tools().placing(), Placing::Object);
+        ASSERT_TRUE(editor->cursor().isShown());
         EXPECT_EQ(scene->getEntity("mouseObjectEntity")->getMesh()->getName(), mesh);
     }
 
@@ -73,25 +72,25 @@ TEST_F(Catalog, EveryEntryOfTheStagedCatalogShowsItsPicture)
 
 TEST_F(Catalog, EntryButtonStartsPlacingItsObject)
 {
-    enableEditor();
+    startEditing();
     click(window("adam"));
     expectPlacing("adam.mesh");
 }
 
 TEST_F(Catalog, BlueAreaButtonStartsAreaMarking)
 {
-    enableEditor();
+    startEditing();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(editor->tools.mode(), Area);
+    EXPECT_EQ(editor->tools().placing(), Placing::Area);
 }
 
 TEST_F(Catalog, RoadButtonStartsRoadDrawing)
 {
-    enableEditor();
+    startEditing();
     showTabOf("yol");
     click(window("yol"));
-    EXPECT_EQ(editor->tools.mode(), Road);
+    EXPECT_EQ(editor->tools().placing(), Placing::Road);
 }
 
 // A work folder of its own with a faulty catalog: one good entry with its
@@ -145,7 +144,7 @@ TEST_F(FaultyCatalog, EditorStartsWithTheValidEntriesAndNamesWhatWasSkipped)
 
 TEST_F(FaultyCatalog, ButtonWithoutPictureStillWorks)
 {
-    enableEditor();
+    startEditing();
     click(window("kadin"));
     expectPlacing("kadin.mesh");
 }
@@ -165,10 +164,10 @@ protected:
 TEST_F(MissingCatalog, EditorStartsAndTheBlueAreaButtonIsConnected)
 {
     EXPECT_TRUE(warned("objects.txt okunamiyor")) << warnings;
-    enableEditor();
+    startEditing();
     showTabOf("bluearea");
     click(window("bluearea"));
-    EXPECT_EQ(editor->tools.mode(), Area);
+    EXPECT_EQ(editor->tools().placing(), Placing::Area);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ protected:
         const char* const tabs[] = {"insanTab", "yollarveisaretlerTab", "araclarTab", "cevreTab", "ozelTab"};
         for (int tab = 1; tab <= 5; ++tab)
             if (window(windowName)->isAncestor(window(tabs[tab - 1])))
-                while (editor->menuBar.currentToolTab() < tab) {
+                while (editor->menuBar().currentToolTab() < tab) {
                     click(window("tabButtonRight"));
                     runFrames(21);
                 }
@@ -70,9 +70,9 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
 
     click(window("adam"));
     clickAt(window("windowFrame"), 0.5f, 0.8f);
-    ASSERT_EQ(editor->document.items().size(), 1u);
-    EXPECT_EQ(editor->document.items()[0].kind, ItemKind::Object);
-    EXPECT_EQ(editor->document.items()[0].mesh, "adam.mesh");
+    ASSERT_EQ(editor->document().items().size(), 1u);
+    EXPECT_EQ(editor->document().items()[0].kind, ItemKind::Object);
+    EXPECT_EQ(editor->document().items()[0].mesh, "adam.mesh");
     runFrames(21);
     EXPECT_FALSE(window("mesajYaz")->isVisible());
 
@@ -80,15 +80,15 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
     click(window("bluearea"));
     clickAt(window("windowFrame"), 0.3f, 0.75f);
     clickAt(window("windowFrame"), 0.45f, 0.9f);
-    ASSERT_EQ(editor->document.items().size(), 2u);
-    const ItemId area = editor->document.items()[1].id;
+    ASSERT_EQ(editor->document().items().size(), 2u);
+    const ItemId area = editor->document().items()[1].id;
     EXPECT_EQ(item(area).kind, ItemKind::Area);
     runFrames(1);
 
-    const Ogre::Vector2 onArea = pictureSpot(editor->mirror.placement(area)->position);
+    const Ogre::Vector2 onArea = pictureSpot(editor->mirror().placement(area)->position);
     clickAt(window("windowFrame"), onArea.x, onArea.y);
     runFrames(21);
-    ASSERT_EQ(editor->selection.selected(), area);
+    ASSERT_EQ(editor->selection().selected(), area);
     ASSERT_TRUE(window("mesajYaz")->isEffectiveVisible());
 
     click(window("mesajYaz"));
@@ -109,7 +109,7 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
     EXPECT_EQ(message->answerIndex, 2);
     EXPECT_EQ(message->questions[1], "Yaya geçidinden");
     EXPECT_FALSE(window("mesajWindow")->isVisible());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "tests/support/EditorFixture.h"
 
 #include "panels/PanelSlides.h"
-#include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
@@ -58,7 +57,7 @@ TEST_F(MenuBar, AnotherMenuButtonSwitchesPopups)
 
 TEST_F(MenuBar, AboutItemReplacesTheHelpPopupAndItsCloseButtonHidesIt)
 {
-    enableEditor();  // the about window is locked with the editing panels until New
+    startEditing();  // the about window is locked with the editing panels until New
     click(window("yardim"));
     click(window("hakkindaPopupItem"));
     EXPECT_FALSE(visible("yardimPopup"));
@@ -83,25 +82,44 @@ TEST_F(MenuBar, ToolboxToggledTwiceRestoresItsWindowsAndTheViewWidth)
     for (const char* name : toolboxWindows)
         EXPECT_FALSE(window(name)->isVisible()) << name;
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(1.0f, 0));
-    EXPECT_TRUE(editor->menuBar.toolboxHidden());
-    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_TRUE(editor->menuBar().toolboxHidden());
+    EXPECT_FALSE(visible("tabButtonLeft")) << "the tab arrows go with the toolbox";
+    EXPECT_FALSE(visible("tabButtonRight"));
 
     click(window("arackutusu"));
     for (const char* name : toolboxWindows)
         EXPECT_TRUE(window(name)->isVisible()) << name;
+    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_TRUE(visible("tabButtonRight"));
     EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(0.8f, 0));
-    EXPECT_FALSE(editor->menuBar.toolboxHidden());
+    EXPECT_FALSE(editor->menuBar().toolboxHidden());
 }
 
-TEST_F(MenuBar, ExitItemAndMainFrameCloseButtonRequestTheEnd)
+TEST_F(MenuBar, ASlideThatEndsWhileTheToolboxIsHiddenLeavesTheArrowsHidden)
+{
+    click(window("tabButtonRight"));
+    frames(5);
+    click(window("gorunum"));
+    click(window("arackutusu"));
+    frames(30);
+    EXPECT_FALSE(visible("tabButtonLeft"));
+    EXPECT_FALSE(visible("tabButtonRight"));
+    click(window("arackutusu"));
+    EXPECT_TRUE(visible("tabButtonLeft"));
+    EXPECT_TRUE(visible("tabButtonRight"));
+}
+
+TEST_F(MenuBar, ExitItemRequestsTheEnd)
 {
     click(window("dosya"));
     click(window("cikisPopupItem"));
-    EXPECT_TRUE(listener->quitRequested);
+    EXPECT_TRUE(listener->quitRequested());
+}
 
-    listener->quitRequested = false;
+TEST_F(MenuBar, MainFrameCloseButtonRequestsTheEnd)
+{
     clickCloseButton("TestWindowFrame");
-    EXPECT_TRUE(listener->quitRequested);
+    EXPECT_TRUE(listener->quitRequested());
 }
 
 class ToolTabs : public EditorFixture {
@@ -134,7 +152,7 @@ protected:
 TEST_F(ToolTabs, RightArrowSlidesTheNextTabInOverTwentyFrames)
 {
     click(window("tabButtonRight"));
-    EXPECT_EQ(editor->menuBar.currentToolTab(), 2);
+    EXPECT_EQ(editor->menuBar().currentToolTab(), 2);
     for (int step = 1; step <= 20; ++step) {
         frames(1);
         EXPECT_NEAR(relativeX("yollarveisaretlerTab"), home + 0.2f - 0.01f * step, 1e-4f) << step;
@@ -169,7 +187,7 @@ TEST_F(ToolTabs, RepeatedSlidesBothWaysEndExactlyAtHomeOrParked)
 TEST_F(ToolTabs, ArrowsAtTheEndsMoveNothingAndStayVisible)
 {
     click(window("tabButtonLeft"));
-    EXPECT_EQ(editor->menuBar.currentToolTab(), 1);
+    EXPECT_EQ(editor->menuBar().currentToolTab(), 1);
     EXPECT_TRUE(visible("tabButtonLeft"));
     EXPECT_TRUE(visible("tabButtonRight"));
     frames(21);
@@ -178,7 +196,7 @@ TEST_F(ToolTabs, ArrowsAtTheEndsMoveNothingAndStayVisible)
     for (int tab = 2; tab <= 5; ++tab)
         slide("tabButtonRight");
     click(window("tabButtonRight"));
-    EXPECT_EQ(editor->menuBar.currentToolTab(), 5);
+    EXPECT_EQ(editor->menuBar().currentToolTab(), 5);
     EXPECT_TRUE(visible("tabButtonRight"));
     frames(21);
     expectTabsSettled(5);

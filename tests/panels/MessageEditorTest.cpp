@@ -1,6 +1,5 @@
 #include "tests/support/EditorFixture.h"
 
-#include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
@@ -42,9 +41,9 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        enableEditor();
+        startEditing();
         area = addArea();
-        editor->selection.select(area);
+        editor->selection().select(area);
         frames(21);
     }
 
@@ -69,8 +68,8 @@ TEST_F(MessageEditor, OpeningShowsTheWindowAndHandsTheKeysToTheWidgets)
     ASSERT_FALSE(editorOpen());
     open();
     EXPECT_TRUE(editorOpen());
-    EXPECT_TRUE(listener->bufferedKeys);
-    EXPECT_TRUE(listener->inputReader->bufferedKeys());
+    EXPECT_TRUE(listener->keysBuffered());
+    EXPECT_TRUE(listener->input().bufferedKeys());
 }
 
 TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswerAsOneUndoableEdit)
@@ -83,15 +82,15 @@ TEST_F(MessageEditor, StoringWithAMarkedAnswerKeepsTextQuestionsAndAnswerAsOneUn
     store();
 
     EXPECT_FALSE(editorOpen());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
     ASSERT_TRUE(message());
     EXPECT_EQ(message()->text, "Bu alan okul bahcesi");
     EXPECT_TRUE(message()->hasQuestions);
     EXPECT_EQ(message()->answerIndex, 2);
     for (int k = 1; k <= 4; ++k)
         EXPECT_EQ(message()->questions[k - 1], "Soru " + std::to_string(k) + "?");
-    EXPECT_TRUE(editor->document.modified());
-    ASSERT_EQ(editor->document.undo(), "");
+    EXPECT_TRUE(editor->document().modified());
+    ASSERT_EQ(editor->document().undo(), "");
     EXPECT_FALSE(message());
 }
 
@@ -168,7 +167,7 @@ TEST_F(MessageEditor, InvalidTextIsRefusedWithAHintAndTheWindowStaysOpen)
         unmarkAll();
         store();
         EXPECT_TRUE(editorOpen()) << bad;
-        EXPECT_TRUE(listener->bufferedKeys) << bad;
+        EXPECT_TRUE(listener->keysBuffered()) << bad;
         EXPECT_NE(noticeText(), "") << bad;
         EXPECT_FALSE(message()) << bad;
         EXPECT_EQ(text("mesajIcerik"), bad) << "the text must not be cut";
@@ -203,6 +202,52 @@ TEST_F(MessageEditor, LongQuestionsAreRefusedOnlyWhenTheyWouldBeStored)
     EXPECT_FALSE(message()->hasQuestions);
 }
 
+TEST_F(MessageEditor, AQuizNeedsAllFourQuestions)
+{
+    for (const std::string blank : {"", "   "}) {
+        hideNotice();
+        open();
+        typeInto("mesajIcerik", "Hangi yon?");
+        fillQuestions();
+        typeInto("soru3Text", blank);
+        mark(2);
+        store();
+        EXPECT_TRUE(editorOpen());
+        EXPECT_NE(noticeText().find("Dort soru da yazilmali"), std::string::npos) << noticeText();
+        EXPECT_FALSE(message());
+    }
+    hideNotice();
+    typeInto("soru3Text", "Soru 3?");
+    store();
+    EXPECT_FALSE(editorOpen());
+    ASSERT_TRUE(message());
+    EXPECT_EQ(message()->questions[2], "Soru 3?");
+}
+
+// The keys belong to the fields: none of them deletes, ends, starts anew, opens or saves.
+TEST_F(MessageEditor, WhileItsFieldsHaveTheKeysCommandKeysChangeNothing)
+{
+    open();
+    typeInto("mesajIcerik", "Yaziliyor");
+    const std::size_t items = editor->document().items().size();
+    ASSERT_TRUE(editor->document().modified());
+    pressKey(input::KC_DELETE);
+    pressKey(input::KC_ESCAPE);
+    pressKey(input::KC_N, input::CTRL_MASK);
+    pressKey(input::KC_O, input::CTRL_MASK);
+    pressKey(input::KC_S, input::CTRL_MASK);
+    pressKey(input::KC_S, input::CTRL_MASK | input::SHIFT_MASK);
+
+    EXPECT_EQ(editor->document().items().size(), items);
+    EXPECT_EQ(editor->selection().selected(), area);
+    EXPECT_TRUE(editorOpen());
+    EXPECT_EQ(text("mesajIcerik"), "Yaziliyor");
+    EXPECT_FALSE(window("kaydetSorWindow")->isVisible());
+    EXPECT_FALSE(window("CommonFileDialog")->isVisible());
+    EXPECT_FALSE(listener->quitRequested());
+    EXPECT_EQ(editor->document().path(), "");
+}
+
 TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
 {
     open();
@@ -215,7 +260,7 @@ TEST_F(MessageEditor, CancelEmptiesTheFieldsAndKeepsTheStoredMessage)
     typeInto("soru1Text", "Vazgecilen soru");
     cancel();
     EXPECT_FALSE(editorOpen());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
     EXPECT_EQ(text("mesajIcerik"), "");
     for (const char* field : questionFields)
         EXPECT_EQ(text(field), "") << field;
@@ -228,7 +273,7 @@ TEST_F(MessageEditor, CloseButtonCancelsLikeTheCancelButton)
     typeInto("mesajIcerik", "Kapat");
     click(static_cast<CEGUI::FrameWindow*>(window("mesajWindow"))->getCloseButton());
     EXPECT_FALSE(editorOpen());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
     EXPECT_EQ(text("mesajIcerik"), "");
     EXPECT_FALSE(message());
 }
@@ -255,27 +300,27 @@ TEST_F(MessageEditor, TheWindowCannotBeDraggedAway)
 TEST_F(MessageEditor, OpeningTwiceKeepsTheKeyboardInStep)
 {
     open();
-    editor->messageEditor.open();
+    editor->messageEditor().open();
     EXPECT_TRUE(editorOpen());
-    EXPECT_TRUE(listener->bufferedKeys);
+    EXPECT_TRUE(listener->keysBuffered());
     cancel();
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
     // Store and cancel of a closed editor change nothing either.
-    editor->messageEditor.cancel();
-    editor->messageEditor.store();
-    EXPECT_FALSE(listener->bufferedKeys);
+    editor->messageEditor().cancel();
+    editor->messageEditor().store();
+    EXPECT_FALSE(listener->keysBuffered());
     EXPECT_FALSE(message());
 }
 
 TEST_F(MessageEditor, NothingOpensWithoutASelectedBlueArea)
 {
-    editor->selection.select(addObject());
-    editor->messageEditor.open();
+    editor->selection().select(addObject());
+    editor->messageEditor().open();
     EXPECT_FALSE(editorOpen());
-    editor->selection.clear();
-    editor->messageEditor.open();
+    editor->selection().clear();
+    editor->messageEditor().open();
     EXPECT_FALSE(editorOpen());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
 }
 
 TEST_F(MessageEditor, MessageGoesToTheAreaItWasOpenedFor)
@@ -284,7 +329,7 @@ TEST_F(MessageEditor, MessageGoesToTheAreaItWasOpenedFor)
     open();
     typeInto("mesajIcerik", "Ilk alanin mesaji");
     unmarkAll();
-    editor->selection.select(other);
+    editor->selection().select(other);
     store();
     ASSERT_TRUE(message());
     EXPECT_EQ(message()->text, "Ilk alanin mesaji");
@@ -298,11 +343,11 @@ TEST_F(MessageEditor, StoringForADeletedAreaClosesTheEditorAndSaysSo)
     unmarkAll();
     click(window("duzenle"));
     click(window("silPopupItem"));
-    ASSERT_EQ(editor->document.find(area), nullptr);
+    ASSERT_EQ(editor->document().find(area), nullptr);
     hideNotice();
     store();
     EXPECT_FALSE(editorOpen());
-    EXPECT_FALSE(listener->bufferedKeys);
+    EXPECT_FALSE(listener->keysBuffered());
     EXPECT_NE(noticeText().find("mavi alan kaldirilmis"), std::string::npos) << noticeText();
 }
 

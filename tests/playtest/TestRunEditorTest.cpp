@@ -6,7 +6,6 @@
 #include "document/ScenarioItems.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "panels/Panels.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
@@ -58,14 +57,14 @@ protected:
     void key(input::KeyCode code)
     {
         input.keyDown(code);
-        listener->eventProcessor->processEvents();
+        listener->processEvents();
         input.keyUp(code);
-        listener->eventProcessor->processEvents();
+        listener->processEvents();
     }
     void hold(input::KeyCode code, bool down)
     {
         down ? input.keyDown(code) : input.keyUp(code);
-        listener->eventProcessor->processEvents();
+        listener->processEvents();
     }
     void frames(int count, float seconds = 0.05f)
     {
@@ -90,8 +89,8 @@ protected:
     {
         path = testing::TempDir() + "dene_" + std::to_string(getpid()) + ".zev";
         std::ofstream(path, std::ios::binary) << scenarioText;
-        editor->documents.openAtStart(path);
-        ASSERT_EQ(editor->document.items().size(), 4u);
+        editor->documents().openAtStart(path);
+        ASSERT_EQ(editor->document().items().size(), 4u);
     }
 
     std::string path;
@@ -102,20 +101,20 @@ protected:
 TEST_F(TestRunEditor, StartsOnlyOnUnlockedIdlePanels)
 {
     key(input::KC_F5);
-    EXPECT_FALSE(editor->testRun.running()) << "before New or Open the panels are locked";
+    EXPECT_FALSE(editor->testRun().running()) << "before New or Open the panels are locked";
 
     openScenario();
-    editor->selection.select(editor->document.items()[1].id);
-    editor->messageEditor.open();
-    ASSERT_TRUE(editor->messageEditor.isOpen());
+    editor->selection().select(editor->document().items()[1].id);
+    editor->messageEditor().open();
+    ASSERT_TRUE(editor->messageEditor().isOpen());
     key(input::KC_F5);
-    EXPECT_FALSE(editor->testRun.running()) << "the message editor is open";
-    editor->messageEditor.cancel();
+    EXPECT_FALSE(editor->testRun().running()) << "the message editor is open";
+    editor->messageEditor().cancel();
 
     showNotice("Onceki bir uyari");
     headlessgui::click(window("gorunum"));
     headlessgui::click(window("denePopupItem"));
-    EXPECT_TRUE(editor->testRun.running());
+    EXPECT_TRUE(editor->testRun().running());
     EXPECT_FALSE(shown("uyariWindow"));
     EXPECT_FALSE(shown("gorunumPopup"));
     EXPECT_TRUE(shown("denemeUstSatir"));
@@ -130,18 +129,18 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     openScenario();
     // Some editing state the run must give back: an edit on the history, a
     // selection with its box.
-    ASSERT_EQ(editor->document.execute(std::make_unique<AddItem>(makeObject(editor->document.peekId(), "adam.mesh", 50, 50))), "");
-    const ItemId selected = editor->document.items()[0].id;
-    editor->selection.select(selected);
-    const std::string textBefore = writeScenario(scenarioOf(editor->document.items()));
+    ASSERT_EQ(editor->document().execute(std::make_unique<AddItem>(makeObject(editor->document().peekId(), "adam.mesh", 50, 50))), "");
+    const ItemId selected = editor->document().items()[0].id;
+    editor->selection().select(selected);
+    const std::string textBefore = writeScenario(scenarioOf(editor->document().items()));
     const Ogre::Vector3 positionBefore = camera->getPosition();
     const Ogre::Quaternion orientationBefore = camera->getOrientation();
     const bool toolboxShown = shown("tabFrameWindow");
     const CEGUI::UDim viewWidth = window("windowFrame")->getWidth();
 
     key(input::KC_F5);
-    ASSERT_TRUE(editor->testRun.running());
-    EXPECT_EQ(editor->mirror.nodeOf(selected), nullptr) << "no box shown";
+    ASSERT_TRUE(editor->testRun().running());
+    EXPECT_EQ(editor->mirror().nodeOf(selected), nullptr) << "no box shown";
 
     // The first area, ahead: the quiz.
     ASSERT_TRUE(walkToMessage(200));
@@ -162,9 +161,9 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     // Keys that edit or save do nothing now.
     for (input::KeyCode code : {input::KC_DELETE, input::KC_Z, input::KC_S, input::KC_N}) {
         input::KeyEvent event(code, 0, input::CTRL_MASK);
-        EXPECT_TRUE(listener->hooks.key(event, false));
+        EXPECT_TRUE(editor->offerKey(event));
     }
-    EXPECT_TRUE(listener->hooks.key(input::KeyEvent(input::KC_DELETE, 0), false));
+    EXPECT_TRUE(editor->offerKey(input::KeyEvent(input::KC_DELETE, 0)));
 
     headlessgui::click(window("denemeCevap2"));
     EXPECT_EQ(text("denemeSonuc"), "Yanlis. Dogru cevap: 3");
@@ -186,19 +185,20 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     EXPECT_FALSE(shown("denemeWindow"));
 
     key(input::KC_ESCAPE);
-    EXPECT_FALSE(editor->testRun.running());
-    EXPECT_FALSE(listener->quitRequested);
+    EXPECT_FALSE(editor->testRun().running());
+    EXPECT_FALSE(listener->quitRequested());
     EXPECT_TRUE(shown("uyariWindow"));
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 0 / 1, gorulen mesaj: 2 / 2");
+    EXPECT_EQ(text("uyariWindow"), "Deneme Sonucu") << "a summary is no warning";
 
-    EXPECT_EQ(writeScenario(scenarioOf(editor->document.items())), textBefore);
-    EXPECT_EQ(editor->document.items().size(), 5u);
-    EXPECT_TRUE(editor->document.modified());
-    EXPECT_TRUE(editor->document.canUndo());
-    EXPECT_FALSE(editor->document.canRedo());
-    EXPECT_EQ(editor->selection.selected(), selected);
-    EXPECT_TRUE(editor->mirror.nodeOf(selected)->getShowBoundingBox());
-    EXPECT_EQ(editor->tools.mode(), None);
+    EXPECT_EQ(writeScenario(scenarioOf(editor->document().items())), textBefore);
+    EXPECT_EQ(editor->document().items().size(), 5u);
+    EXPECT_TRUE(editor->document().modified());
+    EXPECT_TRUE(editor->document().canUndo());
+    EXPECT_FALSE(editor->document().canRedo());
+    EXPECT_EQ(editor->selection().selected(), selected);
+    EXPECT_TRUE(editor->mirror().nodeOf(selected)->getShowBoundingBox());
+    EXPECT_EQ(editor->tools().placing(), Placing::Nothing);
     EXPECT_EQ(camera->getPosition(), positionBefore);
     EXPECT_TRUE(camera->getOrientation().equals(orientationBefore, Ogre::Radian(1e-6f)));
     EXPECT_EQ(shown("tabFrameWindow"), toolboxShown);
@@ -207,9 +207,9 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
     EXPECT_FALSE(window("dosya")->isDisabled());
 
     // Undo works on the history as it was, and saving gives the file's bytes back.
-    editor->documents.undo();
-    EXPECT_FALSE(editor->document.modified());
-    ASSERT_TRUE(editor->documents.saveFile(path + ".kopya"));
+    editor->documents().undo();
+    EXPECT_FALSE(editor->document().modified());
+    ASSERT_TRUE(editor->documents().saveFile(path + ".kopya"));
     EXPECT_EQ(fileText(path + ".kopya"), scenarioText);
     std::remove((path + ".kopya").c_str());
     std::remove(path.c_str());
@@ -217,9 +217,9 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
 
 TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
 {
-    editor->documents.newScenario();
+    editor->documents().newScenario();
     key(input::KC_F5);
-    ASSERT_TRUE(editor->testRun.running());
+    ASSERT_TRUE(editor->testRun().running());
     hold(input::KC_UP, true);
     frames(20);
     hold(input::KC_UP, false);
@@ -228,23 +228,26 @@ TEST_F(TestRunEditor, BitirEndsTheRunAndAScenarioWithoutMessagesSaysZero)
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 0 / 0, gorulen mesaj: 0 / 0");
 
     window("uyariWindow")->setVisible(false);
+    showNotice("Bir uyari");
+    EXPECT_EQ(text("uyariWindow"), "Uyari") << "the next warning is captioned as one again";
+    window("uyariWindow")->setVisible(false);
     openScenario();
     // An object about to be placed under the pointer: its cursor object hides for the run.
-    editor->tools.beginObjectPlacement("adam");
-    ASSERT_TRUE(editor->cursor.isShown());
+    editor->tools().beginObjectPlacement("adam");
+    ASSERT_TRUE(editor->cursor().isShown());
     camera->setPosition(0, 40, 40);  // inside the first area right at the start
     key(input::KC_F5);
-    EXPECT_FALSE(editor->cursor.node().getAttachedObject(0)->getVisible());
+    EXPECT_FALSE(editor->cursor().node().getAttachedObject(0)->getVisible());
     frames(1);
     ASSERT_TRUE(shown("denemeWindow"));
     headlessgui::click(window("denemeCevap3"));
     EXPECT_EQ(text("denemeSonuc"), "Dogru!");
     headlessgui::click(window("denemeBitir"));
-    EXPECT_FALSE(editor->testRun.running());
+    EXPECT_FALSE(editor->testRun().running());
     EXPECT_FALSE(shown("denemeWindow"));
     EXPECT_EQ(text("uyariText"), "Deneme bitti. Dogru cevap: 1 / 1, gorulen mesaj: 1 / 2");
-    EXPECT_EQ(editor->tools.mode(), Object);
-    EXPECT_TRUE(editor->cursor.node().getAttachedObject(0)->getVisible());
+    EXPECT_EQ(editor->tools().placing(), Placing::Object);
+    EXPECT_TRUE(editor->cursor().node().getAttachedObject(0)->getVisible());
     EXPECT_EQ(camera->getPosition(), Ogre::Vector3(0, 40, 40));
     std::remove(path.c_str());
 }
@@ -255,14 +258,14 @@ TEST_F(TestRunEditor, TheFramesCloseButtonWaitsForTheRunsEnd)
 {
     openScenario();
     addObject();
-    ASSERT_TRUE(editor->document.modified());
+    ASSERT_TRUE(editor->document().modified());
     CEGUI::Window* closeButton = static_cast<CEGUI::FrameWindow*>(window("TestWindowFrame"))->getCloseButton();
     key(input::KC_F5);
-    ASSERT_TRUE(editor->testRun.running());
+    ASSERT_TRUE(editor->testRun().running());
     headlessgui::click(closeButton);
     EXPECT_FALSE(shown("kaydetSorWindow"));
-    EXPECT_TRUE(editor->testRun.running());
-    EXPECT_FALSE(listener->quitRequested);
+    EXPECT_TRUE(editor->testRun().running());
+    EXPECT_FALSE(listener->quitRequested());
 
     key(input::KC_ESCAPE);
     window("uyariWindow")->setVisible(false);

@@ -79,7 +79,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    Document& document() { return editor->document; }
+    Document& document() { return editor->document(); }
     ItemId nextId() { return document().peekId(); }
 
     ItemId add(Item item)
@@ -99,8 +99,8 @@ protected:
     }
 
     // Opening and saving with what was written to standard error on the way.
-    bool open(const std::string& file) { return capture([&] { return editor->documents.openFile(file); }); }
-    bool save(const std::string& file) { return capture([&] { return editor->documents.saveFile(file); }); }
+    bool open(const std::string& file) { return capture([&] { return editor->documents().openFile(file); }); }
+    bool save(const std::string& file) { return capture([&] { return editor->documents().saveFile(file); }); }
     template <typename Call>
     bool capture(Call call)
     {
@@ -119,7 +119,7 @@ protected:
     bool shows(ItemId id) const
     {
         std::vector<ItemId> drawn;
-        editor->mirror.drawnFor(*camera, drawn);
+        editor->mirror().drawnFor(*camera, drawn);
         return std::find(drawn.begin(), drawn.end(), id) != drawn.end();
     }
 
@@ -179,13 +179,13 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
         EXPECT_EQ(items[i].kind, kinds[i]) << i;
         EXPECT_TRUE(shows(items[i].id)) << i;
     }
-    EXPECT_EQ(editor->mirror.placement(items[0].id)->position, Ogre::Vector3(-3, 0, 12));
+    EXPECT_EQ(editor->mirror().placement(items[0].id)->position, Ogre::Vector3(-3, 0, 12));
     EXPECT_EQ(items[0].type, "human");
     EXPECT_EQ(items[0].mesh, boxMesh);
 
     const Item& marked = items[1];
-    EXPECT_EQ(editor->mirror.placement(marked.id)->position, Ogre::Vector3(5, 1, 6));
-    EXPECT_EQ(editor->mirror.placement(marked.id)->scale, Ogre::Vector3(5, 0.1f, 6));
+    EXPECT_EQ(editor->mirror().placement(marked.id)->position, Ogre::Vector3(5, 1, 6));
+    EXPECT_EQ(editor->mirror().placement(marked.id)->scale, Ogre::Vector3(5, 0.1f, 6));
     EXPECT_EQ((std::array<float, 4>{marked.x1, marked.z1, marked.x2, marked.z2}), (std::array<float, 4>{0, 0, 10, 12}));
     EXPECT_EQ(marked.message, questions("Where is the well?", 2));
     ASSERT_TRUE(items[2].message);
@@ -193,7 +193,7 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
     EXPECT_EQ(items[2].message->answerIndex, -1);
     EXPECT_FALSE(items[3].message);
 
-    const Placement* road = editor->mirror.placement(items[4].id);
+    const Placement* road = editor->mirror().placement(items[4].id);
     // From its start (0, 0) to its end (0, 33): its middle, one above the ground.
     EXPECT_EQ(road->position, Ogre::Vector3(0, 1, 16.5f));
     EXPECT_EQ(road->scale, Ogre::Vector3(2, 0.1f, 3));
@@ -215,22 +215,22 @@ TEST_F(ScenarioCommandsTest, LoadedItemsTakeTheNextIdsAndTheOldOnesGo)
     EXPECT_EQ(document().items()[0].id, 3);
     EXPECT_TRUE(shows(3));
     EXPECT_TRUE(shows(4));
-    editor->selection.select(3);
+    editor->selection().select(3);
     EXPECT_EQ(sceneManager->getEntity("Human3")->getParentSceneNode()->getName(), "Human3Node");
-    editor->selection.select(4);
-    EXPECT_EQ(editor->mirror.nodeOf(4)->getName(), "Human4Node");
+    editor->selection().select(4);
+    EXPECT_EQ(editor->mirror().nodeOf(4)->getName(), "Human4Node");
     EXPECT_EQ(document().peekId(), 5);
 }
 
 TEST_F(ScenarioCommandsTest, LoadingEndsTheSelection)
 {
-    editor->selection.select(addObject(), SelectionChange::Silent);
+    editor->selection().select(addObject(), SelectionChange::Silent);
     put(path("one.zev"), std::string("human ") + boxMesh + " 1 0 1");
 
     ASSERT_TRUE(open(path("one.zev")));
-    EXPECT_FALSE(editor->selection.selected());
-    EXPECT_EQ(editor->mirror.nodeOf(document().items()[0].id), nullptr) << "no box shown";
-    EXPECT_EQ(editor->mirror.shownCount(), 0u);
+    EXPECT_FALSE(editor->selection().selected());
+    EXPECT_EQ(editor->mirror().nodeOf(document().items()[0].id), nullptr) << "no box shown";
+    EXPECT_EQ(editor->mirror().shownCount(), 0u);
 }
 
 TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
@@ -241,12 +241,27 @@ TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
     const Item& tree = document().items()[0];
     EXPECT_EQ(tree.kind, ItemKind::Other);
     EXPECT_FALSE(isMovable(tree));
-    EXPECT_FALSE(isDeletable(tree));
-    EXPECT_EQ(editor->mirror.placement(tree.id)->position, Ogre::Vector3(7, 8, 9));
+    EXPECT_EQ(editor->mirror().placement(tree.id)->position, Ogre::Vector3(7, 8, 9));
     EXPECT_TRUE(shows(tree.id));
 
     ASSERT_TRUE(save(path("again.zev")));
     EXPECT_EQ(contentsOf(path("again.zev")), std::string("human ") + boxMesh + " 1 2 3");
+}
+
+TEST_F(ScenarioCommandsTest, DeletingAnEntryOfAnotherTypeTakesItOutOfTheViewAndTheSelection)
+{
+    put(path("tree.zev"), std::string("tree ") + boxMesh + " 7 8 9\nhuman " + boxMesh + " 1 2 3");
+    ASSERT_TRUE(open(path("tree.zev")));
+    const ItemId tree = document().items()[0].id;
+    editor->selection().select(tree);
+    ASSERT_TRUE(shows(tree));
+
+    EXPECT_TRUE(editor->documents().deleteSelected());
+    EXPECT_EQ(document().find(tree), nullptr);
+    EXPECT_EQ(editor->mirror().nodeOf(tree), nullptr);
+    EXPECT_FALSE(shows(tree));
+    EXPECT_TRUE(editor->selection().empty());
+    EXPECT_EQ(document().items().size(), 1u);
 }
 
 // Loaded items are found by picks as placed ones are.
@@ -255,9 +270,9 @@ TEST_F(ScenarioCommandsTest, LoadedItemsCanBePicked)
     put(path("pick.zev"), std::string("human ") + boxMesh + " 1 0 1\nbluearea " + boxMesh + " 0 1 0 -1 -1 1 1 0 0");
     ASSERT_TRUE(open(path("pick.zev")));
     for (const Item& item : document().items()) {
-        const Ogre::Vector3 at = editor->mirror.placement(item.id)->position;
+        const Ogre::Vector3 at = editor->mirror().placement(item.id)->position;
         const std::vector<PickHit> hits =
-            editor->picker.pick(Ogre::Ray(at + Ogre::Vector3(0, 50, 0), Ogre::Vector3::NEGATIVE_UNIT_Y));
+            editor->picker().pick(Ogre::Ray(at + Ogre::Vector3(0, 50, 0), Ogre::Vector3::NEGATIVE_UNIT_Y));
         EXPECT_TRUE(std::any_of(hits.begin(), hits.end(), [&](const PickHit& hit) { return hit.item == item.id; }))
             << item.id;
     }

@@ -28,11 +28,11 @@ TEST(ScenarioView, LoadingSwitchesTheCameraViewToTheLivePicture)
     std::ofstream(empty) << "";
 
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(editor.documents.openFile(bad));
+    EXPECT_FALSE(editor.documents().openFile(bad));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(frameImage->getProperty("Image"), "stillSet/still");
 
-    EXPECT_TRUE(editor.documents.openFile(empty));
+    EXPECT_TRUE(editor.documents().openFile(empty));
     EXPECT_EQ(frameImage->getProperty("Image"), "cameraImageSet/cameraImage");
     std::remove(bad.c_str());
     std::remove(empty.c_str());

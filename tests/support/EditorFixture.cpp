@@ -4,7 +4,6 @@
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/ObjectCatalog.h"
-#include "panels/Panels.h"
 #include "scene/terrain/TerrainSceneManager.h"
 #include "tests/support/HeadlessGui.h"
 #include "tests/support/HeadlessOgre.h"
@@ -63,9 +62,6 @@ void EditorFixture::SetUp()
     headlessgui::loadRootLayout("guiLayout800X600.layout");
     wireNoticeWindow();
     defineCameraViewImages();
-    disableEditingPanels();
-    closeMenuPopups();
-    window("mesajWindow")->setVisible(false);
 
     forgetCatalogPictures();
     editor = std::make_unique<Editor>(*scene, *camera, fileDialogStart());
@@ -105,7 +101,7 @@ void EditorFixture::TearDown()
 bool EditorFixture::drawn(ItemId id) const
 {
     std::vector<ItemId> items;
-    editor->mirror.drawnFor(*camera, items);
+    editor->mirror().drawnFor(*camera, items);
     return std::find(items.begin(), items.end(), id) != items.end();
 }
 
@@ -119,13 +115,18 @@ void EditorFixture::pressKey(input::KeyCode key, int modifiers)
     input.keyUp(key);
     input.keyUp(input::KC_LSHIFT);
     input.keyUp(input::KC_LCONTROL);
-    listener->eventProcessor->processEvents();
+    listener->processEvents();
 }
 
 void EditorFixture::frames(int count)
 {
     for (int i = 0; i < count; ++i)
         editor->frame(1.0f / 60);
+}
+
+void EditorFixture::startEditing()
+{
+    editor->mode().startScenario();
 }
 
 float EditorFixture::relativeX(const std::string& windowName)
@@ -136,7 +137,7 @@ float EditorFixture::relativeX(const std::string& windowName)
 
 ItemId EditorFixture::add(const Item& item)
 {
-    const std::string problem = editor->document.execute(std::make_unique<AddItem>(item));
+    const std::string problem = editor->document().execute(std::make_unique<AddItem>(item));
     if (!problem.empty())
         throw std::runtime_error("the test item was not added: " + problem);
     return item.id;
@@ -144,7 +145,7 @@ ItemId EditorFixture::add(const Item& item)
 
 const Item& EditorFixture::item(ItemId id) const
 {
-    const Item* found = editor->document.find(id);
+    const Item* found = editor->document().find(id);
     if (!found)
         throw std::runtime_error("no item " + std::to_string(id) + " in the document");
     return *found;

@@ -16,9 +16,10 @@ namespace Ogre { class Camera; }
 // The editor on the real layout, without a display: the widgets run on the
 // null renderer, the scene on an engine without a render system, and the
 // editor's listener on scripted input. SetUp follows the editor's start-up:
-// layout loaded, panels locked, popups closed, then the editor built over the
-// scene and the camera "PlayerCam", wired (file dialog added, catalog from the
-// staged "objects.txt") and connected to the listener.
+// layout loaded, then the editor built over the scene and the camera
+// "PlayerCam", wired (file dialog added, catalog from the staged
+// "objects.txt", popups closed, panels locked until there is a scenario) and
+// connected to the listener.
 class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -36,6 +37,8 @@ protected:
 
     // Runs the editor's per-frame step count times.
     void frames(int count);
+    // There is a scenario to edit, as after New, without New's other effects.
+    void startEditing();
     // A key pressed and let go with the modifiers (input::KeyModifierMask) held,
     // as the listener gets it.
     void pressKey(input::KeyCode key, int modifiers = 0);
@@ -46,8 +49,8 @@ protected:
     static float relativeX(const std::string& windowName);
     // Adds an item to the document the way an edit does; returns its id.
     ItemId add(const Item& item);
-    ItemId addObject() { return add(makeObject(editor->document.peekId(), "kup.mesh", 0, 0)); }
-    ItemId addArea() { return add(makeArea(editor->document.peekId(), "kup.mesh", 0, 0, 4, 4)); }
+    ItemId addObject() { return add(makeObject(editor->document().peekId(), "kup.mesh", 0, 0)); }
+    ItemId addArea() { return add(makeArea(editor->document().peekId(), "kup.mesh", 0, 0, 4, 4)); }
     // The item as the document holds it (fails the test when there is none).
     const Item& item(ItemId id) const;
     // The text of the notice window, where the editor tells the user what went wrong.

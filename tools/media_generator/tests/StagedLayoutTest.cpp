@@ -81,6 +81,9 @@ TEST_F(StagedLayout, HasEveryWindowTheEditorUsesOfTheRightKind) {
                                 "yPosition"},
                                "edit box");
     expectKind<CEGUI::RadioButton>({"soru1", "soru2", "soru3", "soru4"}, "radio button");
+    expectKind<CEGUI::Listbox>({"kurtarListe"}, "list box");
+    expectKind<CEGUI::PushButton>({"kurtarAc", "kurtarSil", "kurtarSonra", "kurtarSilEvet", "kurtarSilVazgec"},
+                                  "push button");
     expectKind<CEGUI::Window>({"dosyaPopup", "duzenlePopup", "gorunumPopup", "yardimPopup", "ozelliklerTab",
                                "insanTab", "yollarveisaretlerTab", "araclarTab", "cevreTab", "ozelTab", "uyariText"},
                               "window");
@@ -157,7 +160,7 @@ TEST_F(StagedLayout, EveryControlCanBeReachedWithTheMouse) {
         EXPECT_TRUE(inside(rect(shown), rect("tabFrameWindow")));
     }
     for (const char* name : {"dosyaPopup", "duzenlePopup", "gorunumPopup", "yardimPopup", "hakkindaicerik",
-                             "mesajWindow", "uyariWindow"}) {
+                             "mesajWindow", "uyariWindow", "kurtarWindow", "kurtarSilSorWindow"}) {
         SCOPED_TRACE(name);
         CEGUI::Window* w = getWindow(name);
         EXPECT_FALSE(w->isVisible());

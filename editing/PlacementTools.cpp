@@ -1,4 +1,4 @@
-#include "editing/EditingTool.h"
+#include "editing/Tool.h"
 
 #include "document/Commands.h"
 #include "document/Document.h"
@@ -11,49 +11,18 @@ namespace {
 const char* const areaMesh = "kup.mesh";
 const char* const roadMesh = "yol.mesh";
 
-Ogre::Vector2 wholeGroundPoint(const Ogre::Vector3& ground)
-{
-    return {truncateToWhole(ground.x), truncateToWhole(ground.z)};
-}
-
-// A press on an item selects it and nothing else; with Shift it goes into the
-// selection or out of it. A press on the ground moves what is selected there.
-class SelectTool : public EditingTool {
-public:
-    using EditingTool::EditingTool;
-    PlacementMode mode() const override { return None; }
-
-    Walk onItem(ItemId id, bool adding) override
-    {
-        if (adding)
-            context.selection.toggle(id);
-        else
-            context.selection.select(id);
-        return Walk::End;
-    }
-
-    Walk onGround(const Ogre::Vector3& ground, bool adding) override
-    {
-        if (!adding && !context.selection.empty()) {
-            const Ogre::Vector2 p = wholeGroundPoint(ground);
-            tools.edits().moveTo(static_cast<int>(p.x), static_cast<int>(p.y));
-        }
-        return Walk::End;
-    }
-};
-
 // The next ground point places one object, which is then selected; a kept
 // placement goes on placing at every ground point. The object keeps the turn
 // its cursor object was given.
-class ObjectTool : public EditingTool {
+class ObjectTool : public Tool {
 public:
     ObjectTool(EditingContext& context, EditingTools& tools, std::string meshFile, bool kept)
-        : EditingTool(context, tools), meshFile(std::move(meshFile)), kept(kept)
+        : Tool(context, tools), meshFile(std::move(meshFile)), kept(kept)
     {
     }
-    PlacementMode mode() const override { return Object; }
+    Placing placing() const override { return Placing::Object; }
 
-    Walk onGround(const Ogre::Vector3& ground, bool) override
+    Hit onGround(const Ogre::Vector3& ground, bool) override
     {
         const Ogre::Vector2 p = wholeGroundPoint(ground);
         const Item item = shaped(context.document.peekId(), p);
@@ -61,7 +30,7 @@ public:
             tools.endPlacement();
         if (!context.placeable(item)) {
             tools.endPlacement();
-            return Walk::End;
+            return Hit::Used;
         }
         context.selection.drop();
         if (add(item))
@@ -70,7 +39,7 @@ public:
             context.cursor.showObject(meshFile);
             hover(p);
         }
-        return Walk::End;
+        return Hit::Used;
     }
 
     void hover(const Ogre::Vector2& ground) override
@@ -102,33 +71,33 @@ private:
 };
 
 // Two ground points: the first is the anchor, the second places the item.
-class TwoPointTool : public EditingTool {
+class TwoPointTool : public Tool {
 public:
     TwoPointTool(EditingContext& context, EditingTools& tools, const char* meshFile)
-        : EditingTool(context, tools), meshFile(meshFile)
+        : Tool(context, tools), meshFile(meshFile)
     {
     }
     bool hasAnchor() const override { return anchored; }
 
-    Walk onGround(const Ogre::Vector3& ground, bool) override
+    Hit onGround(const Ogre::Vector3& ground, bool) override
     {
         const Ogre::Vector2 p = wholeGroundPoint(ground);
         const Item item = shape(context.document.peekId(), p);
         if (!context.placeable(item)) {
             tools.endPlacement();
-            return Walk::End;
+            return Hit::Used;
         }
         if (!anchored) {
             anchored = true;
             anchor = p;
             context.cursor.showAnchor(meshFile, anchor);
-            return Walk::End;
+            return Hit::Used;
         }
         context.selection.drop();
         if (add(item))
             context.selection.select(item.id, SelectionChange::Silent);
         placed(p);
-        return Walk::End;
+        return Hit::Used;
     }
 
     void hover(const Ogre::Vector2& ground) override
@@ -154,7 +123,7 @@ public:
         : TwoPointTool(context, tools, areaMesh), kept(kept)
     {
     }
-    PlacementMode mode() const override { return Area; }
+    Placing placing() const override { return Placing::Area; }
 
 protected:
     Item shape(ItemId id, const Ogre::Vector2& end) const override
@@ -179,7 +148,7 @@ private:
 class RoadTool : public TwoPointTool {
 public:
     RoadTool(EditingContext& context, EditingTools& tools) : TwoPointTool(context, tools, roadMesh) {}
-    PlacementMode mode() const override { return Road; }
+    Placing placing() const override { return Placing::Road; }
 
 protected:
     Item shape(ItemId id, const Ogre::Vector2& end) const override
@@ -195,7 +164,7 @@ protected:
 
 }  // namespace
 
-bool EditingTool::add(const Item& item)
+bool Tool::add(const Item& item)
 {
     const std::string problem = context.document.execute(std::make_unique<AddItem>(item));
     if (!problem.empty())
@@ -203,23 +172,18 @@ bool EditingTool::add(const Item& item)
     return problem.empty();
 }
 
-std::unique_ptr<EditingTool> makeSelectTool(EditingContext& context, EditingTools& tools)
-{
-    return std::make_unique<SelectTool>(context, tools);
-}
-
-std::unique_ptr<EditingTool> makeObjectTool(EditingContext& context, EditingTools& tools, const std::string& meshFile,
+std::unique_ptr<Tool> makeObjectTool(EditingContext& context, EditingTools& tools, const std::string& meshFile,
                                             bool kept)
 {
     return std::make_unique<ObjectTool>(context, tools, meshFile, kept);
 }
 
-std::unique_ptr<EditingTool> makeAreaTool(EditingContext& context, EditingTools& tools, bool kept)
+std::unique_ptr<Tool> makeAreaTool(EditingContext& context, EditingTools& tools, bool kept)
 {
     return std::make_unique<AreaTool>(context, tools, kept);
 }
 
-std::unique_ptr<EditingTool> makeRoadTool(EditingContext& context, EditingTools& tools)
+std::unique_ptr<Tool> makeRoadTool(EditingContext& context, EditingTools& tools)
 {
     return std::make_unique<RoadTool>(context, tools);
 }
