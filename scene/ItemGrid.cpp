@@ -48,7 +48,7 @@ void ItemGrid::removeFrom(int x, int z, std::uint32_t slot)
         cells.erase(found);
 }
 
-void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
+void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box)
 {
     remove(id);
     if (box.isNull())
@@ -65,7 +65,6 @@ void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
     entry = Entry{};
     entry.id = id;
     entry.box = box;
-    entry.payload = payload;
     entry.everywhere = box.isInfinite();
     slotOf.emplace(id, slot);
     if (entry.everywhere) {
@@ -240,11 +239,11 @@ void ItemGrid::inRectangle(float x0, float z0, float x1, float z1, std::vector<I
             eachInCell(x, z, [&](const Entry& entry) { out.push_back(entry.id); });
 }
 
-void ItemGrid::inView(const Ogre::Frustum& view, std::vector<void*>& out) const
+void ItemGrid::inView(const Ogre::Frustum& view, std::vector<ItemId>& out) const
 {
     newSearch();
     for (std::uint32_t slot : everywhere)
-        out.push_back(slots[slot].payload);
+        out.push_back(slots[slot].id);
     // Planes whose inner side holds the view; an infinite view has no far plane.
     const int planes = view.getFarClipDistance() == 0 ? 5 : 6;
     const auto whollyInside = [&](const Ogre::AxisAlignedBox& box) {
@@ -267,7 +266,7 @@ void ItemGrid::inView(const Ogre::Frustum& view, std::vector<void*>& out) const
                 continue;
             entry.mark = search;
             if (whole || view.isVisible(entry.box))
-                out.push_back(entry.payload);
+                out.push_back(entry.id);
         }
     }
 }

@@ -18,9 +18,8 @@ class ItemGrid {
 public:
     explicit ItemGrid(float cellSize = 32);
 
-    // Puts the item into the cells its box covers, or moves it there. The
-    // payload comes back from mostVisible().
-    void insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload = nullptr);
+    // Puts the item into the cells its box covers, or moves it there.
+    void insert(ItemId id, const Ogre::AxisAlignedBox& box);
     void remove(ItemId id);
     void clear();
     std::size_t size() const { return slotOf.size(); }
@@ -34,11 +33,11 @@ public:
     void hitsAlongRay(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     // Every item in the cells that the rectangle (x0, z0)-(x1, z1) touches.
     void inRectangle(float x0, float z0, float x1, float z1, std::vector<ItemId>& out) const;
-    // The payloads of the items whose boxes the view may show, each once: all
+    // The items whose boxes the view may show, each once: all
     // items of the cells wholly inside it, and of the cells across its border
     // those whose own boxes it may show (a box test: some near its corners
     // come too). Items with an infinite box come always.
-    void inView(const Ogre::Frustum& view, std::vector<void*>& out) const;
+    void inView(const Ogre::Frustum& view, std::vector<ItemId>& out) const;
 
 private:
     struct Span {
@@ -49,7 +48,6 @@ private:
         Ogre::AxisAlignedBox box;
         Span span{};
         bool everywhere = false;  // an infinite box: in no cell, returned by every search
-        void* payload = nullptr;
         mutable std::uint32_t mark = 0;
     };
     static std::int64_t key(int x, int z)

@@ -175,7 +175,7 @@ void SceneMirror::place(Placed& placed, const Item& item)
     // the very one the engine would test.
     placed.box = placed.mesh->mesh->getBounds();
     placed.box.transform(transform);
-    index.insert(placed.id, placed.box, &placed);
+    index.insert(placed.id, placed.box);
 }
 
 void SceneMirror::show(Placed& placed)
@@ -224,9 +224,9 @@ const std::vector<const SceneMirror::Placed*>& SceneMirror::batchedFor(const Ogr
     index.inView(camera, inView);
     const Ogre::Vector3& eye = camera.getDerivedPosition();
     nearestFirst.clear();
-    for (void* item : inView) {
-        const Placed* placed = static_cast<const Placed*>(item);
-        nearestFirst.emplace_back(placed->box.squaredDistance(eye), placed);
+    for (ItemId id : inView) {
+        const Placed& placed = items.find(id)->second;
+        nearestFirst.emplace_back(placed.box.squaredDistance(eye), &placed);
     }
     std::sort(nearestFirst.begin(), nearestFirst.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -119,7 +119,7 @@ private:
     std::size_t withEntity = 0;
     std::unordered_map<const Ogre::MovableObject*, ItemId> owners;
     ItemGrid index;
-    mutable std::vector<void*> inView;
+    mutable std::vector<ItemId> inView;
     mutable std::vector<std::pair<float, const Placed*>> nearestFirst;
     mutable std::vector<const Placed*> batchedNow;
     mutable ViewCover cover;

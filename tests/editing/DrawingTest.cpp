@@ -217,31 +217,26 @@ TEST_F(DrawingTest, TheSelectedItemKeepsItsEntityOutOfViewUntilItIsLetGo)
 TEST_F(DrawingTest, TheGridGivesTheItemsInViewEachOnceAndNoOthers)
 {
     ItemGrid grid(10);
-    std::vector<int> payloads(41 * 41 + 1);
     for (int x = -20; x <= 20; ++x)
-        for (int z = -20; z <= 20; ++z) {
-            const int slot = (x + 20) * 41 + (z + 20);
-            payloads[slot] = slot;
-            grid.insert(slot, Ogre::AxisAlignedBox(x * 10 + 4.f, 0, z * 10 + 4.f, x * 10 + 6.f, 1, z * 10 + 6.f),
-                        &payloads[slot]);
-        }
+        for (int z = -20; z <= 20; ++z)
+            grid.insert((x + 20) * 41 + (z + 20),
+                        Ogre::AxisAlignedBox(x * 10 + 4.f, 0, z * 10 + 4.f, x * 10 + 6.f, 1, z * 10 + 6.f));
     // A long one across many cells, found once.
-    const int wide = 41 * 41;
-    payloads[wide] = wide;
-    grid.insert(wide, Ogre::AxisAlignedBox(-150, 0, -1, 150, 1, 1), &payloads[wide]);
+    const ItemId wide = 41 * 41;
+    grid.insert(wide, Ogre::AxisAlignedBox(-150, 0, -1, 150, 1, 1));
 
     Ogre::Camera& view = camera;
     view.setPosition(5, 3, 5);
     view.lookAt(5, 3, -100);
-    std::vector<void*> found;
+    std::vector<ItemId> found;
     grid.inView(view, found);
-    std::set<void*> once(found.begin(), found.end());
+    std::set<ItemId> once(found.begin(), found.end());
     EXPECT_EQ(found.size(), once.size());
-    for (int slot = 0; slot <= wide; ++slot) {
-        const bool inView = slot == wide || view.isVisible(Ogre::AxisAlignedBox(
-            (slot / 41 - 20) * 10 + 4.f, 0, (slot % 41 - 20) * 10 + 4.f, (slot / 41 - 20) * 10 + 6.f, 1,
-            (slot % 41 - 20) * 10 + 6.f));
-        EXPECT_EQ(inView, once.count(&payloads[slot]) == 1) << slot;
+    for (ItemId id = 0; id <= wide; ++id) {
+        const bool inView = id == wide || view.isVisible(Ogre::AxisAlignedBox(
+            (id / 41 - 20) * 10 + 4.f, 0, (id % 41 - 20) * 10 + 4.f, (id / 41 - 20) * 10 + 6.f, 1,
+            (id % 41 - 20) * 10 + 6.f));
+        EXPECT_EQ(inView, once.count(id) == 1) << id;
     }
 }
 
