@@ -12,15 +12,6 @@ namespace {
 // on a cell border still finds the box.
 constexpr double margin = 1e-3;
 
-// How large a box looks, seen from one unit off: the side of a square as
-// large as its largest face. A long flat road looks smaller than a house.
-double sizeOf(const Ogre::AxisAlignedBox& box)
-{
-    const Ogre::Vector3 size = box.getSize();
-    return std::sqrt(std::max({static_cast<double>(size.x) * size.y, static_cast<double>(size.y) * size.z,
-                               static_cast<double>(size.x) * size.z}));
-}
-
 }  // namespace
 
 ItemGrid::ItemGrid(float cellSize) : side(cellSize) {}
@@ -57,7 +48,7 @@ void ItemGrid::removeFrom(int x, int z, std::uint32_t slot)
         cells.erase(found);
 }
 
-void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
+void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box)
 {
     remove(id);
     if (box.isNull())
@@ -74,7 +65,6 @@ void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
     entry = Entry{};
     entry.id = id;
     entry.box = box;
-    entry.payload = payload;
     entry.everywhere = box.isInfinite();
     slotOf.emplace(id, slot);
     if (entry.everywhere) {
@@ -88,7 +78,6 @@ void ItemGrid::insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload)
     for (int x = entry.span.x0; x <= entry.span.x1; ++x)
         for (int z = entry.span.z0; z <= entry.span.z1; ++z)
             cells[key(x, z)].push_back(slot);
-    largest = std::max(largest, sizeOf(box));
     if (!anyCell) {
         used = entry.span;
         lowest = low.y;
@@ -132,7 +121,6 @@ void ItemGrid::clear()
     everywhere.clear();
     anyCell = false;
     used = Span{0, 0, -1, -1};
-    largest = 0;
 }
 
 template <typename Take>
@@ -251,71 +239,34 @@ void ItemGrid::inRectangle(float x0, float z0, float x1, float z1, std::vector<I
             eachInCell(x, z, [&](const Entry& entry) { out.push_back(entry.id); });
 }
 
-void ItemGrid::mostVisible(const Ogre::Vector3& eye, float reach, std::size_t budget,
-                           const std::function<bool(const Ogre::AxisAlignedBox& box)>& wanted,
-                           std::vector<void*>& out) const
+void ItemGrid::inView(const Ogre::Frustum& view, std::vector<ItemId>& out) const
 {
     newSearch();
     for (std::uint32_t slot : everywhere)
-        out.push_back(slots[slot].payload);
-    if (!anyCell || budget <= everywhere.size())
-        return;
-    const std::size_t want = budget - everywhere.size();
-    const double reachSquared = static_cast<double>(reach) * reach;
-    candidates.clear();
-    const auto visit = [&](int cellX, int cellZ) {
-        if (cellX < used.x0 || cellX > used.x1 || cellZ < used.z0 || cellZ > used.z1
-            || cells.find(key(cellX, cellZ)) == cells.end())
-            return;
-        const Ogre::AxisAlignedBox cell(cellX * side, lowest, cellZ * side, (cellX + 1) * side, highest,
-                                        (cellZ + 1) * side);
-        if (!wanted(cell))
-            return;
-        eachInCell(cellX, cellZ, [&](const Entry& entry) {
-            const Ogre::Vector3& low = entry.box.getMinimum();
-            const Ogre::Vector3& high = entry.box.getMaximum();
-            const double dx = std::max({static_cast<double>(low.x) - eye.x, 0.0, eye.x - static_cast<double>(high.x)});
-            const double dz = std::max({static_cast<double>(low.z) - eye.z, 0.0, eye.z - static_cast<double>(high.z)});
-            if (dx * dx + dz * dz > reachSquared || !wanted(entry.box))
-                return;
-            const double seen = sizeOf(entry.box) / std::max(entry.box.distance(eye), 1.0f);
-            candidates.push_back(Candidate{seen, entry.id, entry.payload});
-        });
+        out.push_back(slots[slot].id);
+    // Planes whose inner side holds the view; an infinite view has no far plane.
+    const int planes = view.getFarClipDistance() == 0 ? 5 : 6;
+    const auto whollyInside = [&](const Ogre::AxisAlignedBox& box) {
+        for (int plane = 0; plane < planes; ++plane)
+            if (view.getFrustumPlane(static_cast<unsigned short>(plane)).getSide(box) != Ogre::Plane::POSITIVE_SIDE)
+                return false;
+        return true;
     };
-    // Ring by ring around the cell of the eye. An item not met by the end of
-    // ring r lies wholly in cells of later rings, more than r cells away, so
-    // it looks at most as large as the largest item would from there.
-    const int cx = cellOf(eye.x), cz = cellOf(eye.z);
-    const int rings = static_cast<int>(std::ceil(reach / side));
-    for (int ring = 0; ring <= rings; ++ring) {
-        if (ring == 0) {
-            visit(cx, cz);
-        } else {
-            for (int i = -ring; i <= ring; ++i) {
-                visit(cx + i, cz - ring);
-                visit(cx + i, cz + ring);
-            }
-            for (int i = -ring + 1; i <= ring - 1; ++i) {
-                visit(cx - ring, cz + i);
-                visit(cx + ring, cz + i);
-            }
-        }
-        if (ring == 0 || candidates.size() < want)
+    for (const auto& [cellKey, inCell] : cells) {
+        const auto x = static_cast<std::int32_t>(static_cast<std::uint64_t>(cellKey) >> 32);
+        const auto z = static_cast<std::int32_t>(static_cast<std::uint32_t>(cellKey));
+        const Ogre::AxisAlignedBox cell(static_cast<float>(x) * side, lowest, static_cast<float>(z) * side,
+                                        static_cast<float>(x + 1) * side, highest, static_cast<float>(z + 1) * side);
+        if (!view.isVisible(cell))
             continue;
-        const double largestLater = largest / (static_cast<double>(ring) * side);
-        const auto settled = std::count_if(candidates.begin(), candidates.end(),
-                                           [&](const Candidate& c) { return c.seen >= largestLater; });
-        if (static_cast<std::size_t>(settled) >= want)
-            break;
+        const bool whole = whollyInside(cell);
+        for (std::uint32_t slot : inCell) {
+            const Entry& entry = slots[slot];
+            if (entry.mark == search)
+                continue;
+            entry.mark = search;
+            if (whole || view.isVisible(entry.box))
+                out.push_back(entry.id);
+        }
     }
-    const auto larger = [](const Candidate& a, const Candidate& b) {
-        return a.seen != b.seen ? a.seen > b.seen : a.id < b.id;
-    };
-    if (candidates.size() > want) {
-        std::nth_element(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(want),
-                         candidates.end(), larger);
-        candidates.resize(want);
-    }
-    for (const Candidate& candidate : candidates)
-        out.push_back(candidate.payload);
 }

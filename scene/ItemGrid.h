@@ -3,10 +3,10 @@
 #include "document/Item.h"
 
 #include <OgreAxisAlignedBox.h>
+#include <OgreFrustum.h>
 #include <OgreRay.h>
 
 #include <cstdint>
-#include <functional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -18,9 +18,8 @@ class ItemGrid {
 public:
     explicit ItemGrid(float cellSize = 32);
 
-    // Puts the item into the cells its box covers, or moves it there. The
-    // payload comes back from mostVisible().
-    void insert(ItemId id, const Ogre::AxisAlignedBox& box, void* payload = nullptr);
+    // Puts the item into the cells its box covers, or moves it there.
+    void insert(ItemId id, const Ogre::AxisAlignedBox& box);
     void remove(ItemId id);
     void clear();
     std::size_t size() const { return slotOf.size(); }
@@ -34,16 +33,11 @@ public:
     void hitsAlongRay(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     // Every item in the cells that the rectangle (x0, z0)-(x1, z1) touches.
     void inRectangle(float x0, float z0, float x1, float z1, std::vector<ItemId>& out) const;
-    // The payloads of the budget items that look largest from the eye (the
-    // side of a square as large as the box's largest face, over the box's
-    // distance from the eye), among those at
-    // most reach away over the ground that wanted accepts; in no particular
-    // order. wanted gets the cells first, each as a box from the lowest to the
-    // highest point of any item, then the boxes of the items in the cells it
-    // accepted. Items with an infinite box come always, and count.
-    void mostVisible(const Ogre::Vector3& eye, float reach, std::size_t budget,
-                     const std::function<bool(const Ogre::AxisAlignedBox& box)>& wanted,
-                     std::vector<void*>& out) const;
+    // The items whose boxes the view may show, each once: all
+    // items of the cells wholly inside it, and of the cells across its border
+    // those whose own boxes it may show (a box test: some near its corners
+    // come too). Items with an infinite box come always.
+    void inView(const Ogre::Frustum& view, std::vector<ItemId>& out) const;
 
 private:
     struct Span {
@@ -54,7 +48,6 @@ private:
         Ogre::AxisAlignedBox box;
         Span span{};
         bool everywhere = false;  // an infinite box: in no cell, returned by every search
-        void* payload = nullptr;
         mutable std::uint32_t mark = 0;
     };
     static std::int64_t key(int x, int z)
@@ -80,13 +73,5 @@ private:
     bool anyCell = false;
     Span used{0, 0, -1, -1};
     float lowest = 0, highest = 0;
-    // How large the largest box put in since the last clear looks from one unit off.
-    double largest = 0;
     mutable std::uint32_t search = 0;
-    struct Candidate {
-        double seen;  // how large it looks
-        ItemId id;
-        void* payload;
-    };
-    mutable std::vector<Candidate> candidates;
 };

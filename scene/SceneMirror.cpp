@@ -1,16 +1,27 @@
 #include "scene/SceneMirror.h"
 
 #include "document/Document.h"
+#include "scene/InstancedMaterials.h"
+#include "scene/SolidBoxes.h"
+#include "scene/terrain/TerrainSceneManager.h"
 
 #include <OgreCamera.h>
 #include <OgreEntity.h>
+#include <OgreMaterial.h>
 #include <OgreMeshManager.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreSubEntity.h>
-#include <OgreMaterial.h>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Of each mesh, the largest of its solid boxes that hide what lies behind items.
+constexpr std::size_t solidBoxesPerMesh = 4;
+
+}  // namespace
 
 void placeNode(Ogre::SceneNode& node, const Placement& placement)
 {
@@ -28,20 +39,22 @@ const Heightfield* groundOf(const Ogre::SceneManager& sceneManager)
 SceneMirror::SceneMirror(Ogre::SceneManager& sceneManager, Document& document)
     : sceneManager(sceneManager), document(document),
       parent(sceneManager.getRootSceneNode()->createChildSceneNode("placedItems")),
-      terrain(dynamic_cast<TerrainSceneManager*>(&sceneManager))
+      batched(std::make_unique<ItemBatches>(
+          [this](const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) { copiesFor(camera, copies); },
+          solidItemQueue))
 {
+    orderPassesByMaterialName();
+    batched->_notifyManager(&sceneManager);
+    parent->attachObject(batched.get());
     allReplaced();
     document.addObserver(this);
-    if (terrain)
-        terrain->chooseChildren(parent, this);
 }
 
 SceneMirror::~SceneMirror()
 {
-    if (terrain)
-        terrain->chooseChildren(parent, nullptr);
     document.removeObserver(this);
     destroyAll();
+    parent->detachObject(batched.get());
     sceneManager.destroySceneNode(parent);
 }
 
@@ -59,12 +72,17 @@ Ogre::SceneNode* SceneMirror::nodeOf(ItemId id) const
     return found == items.end() ? nullptr : found->second.node;
 }
 
-std::optional<Ogre::Vector3> SceneMirror::positionOf(ItemId id) const
+const Placement* SceneMirror::placement(ItemId id) const
 {
     const auto found = items.find(id);
-    if (found == items.end())
-        return std::nullopt;
-    return found->second.placement.position;
+    return found == items.end() ? nullptr : &found->second.placement;
+}
+
+std::optional<Ogre::Vector3> SceneMirror::positionOf(ItemId id) const
+{
+    if (const Placement* where = placement(id))
+        return where->position;
+    return std::nullopt;
 }
 
 void SceneMirror::highlight(ItemId id, bool on)
@@ -72,13 +90,10 @@ void SceneMirror::highlight(ItemId id, bool on)
     const auto found = items.find(id);
     if (found == items.end())
         return;
-    Placed& placed = found->second;
-    placed.highlighted = on;
     if (on)
-        show(placed);
-    // Without its box, the next view decides whether it keeps its entity.
-    if (placed.node)
-        placed.node->showBoundingBox(on);
+        show(found->second);
+    else
+        unshow(found->second);
 }
 
 void SceneMirror::itemAdded(const Item& item) { build(item); }
@@ -89,17 +104,14 @@ void SceneMirror::itemChanged(const Item&, const Item& after)
     if (found == items.end())
         return;
     Placed& placed = found->second;
-    const Ogre::MeshPtr& mesh = meshOf(after.mesh);
-    placed.placement = placementOf(after, groundOf(sceneManager));
+    const Mesh& mesh = meshOf(after.mesh);
     if (&mesh != placed.mesh && placed.entity) {
         unshow(placed);
         placed.mesh = &mesh;
         show(placed);
     }
     placed.mesh = &mesh;
-    if (placed.node)
-        placeNode(*placed.node, placed.placement);
-    reindex(placed);
+    place(placed, after);
 }
 
 void SceneMirror::itemRemoved(const Item& item)
@@ -120,34 +132,50 @@ void SceneMirror::allReplaced()
         build(item);
 }
 
-const Ogre::MeshPtr& SceneMirror::meshOf(const std::string& file)
+const SceneMirror::Mesh& SceneMirror::meshOf(const std::string& file)
 {
-    Ogre::MeshPtr& mesh = meshes[file];
-    if (!mesh)
-        mesh = Ogre::MeshManager::getSingleton().load(file, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+    Mesh& mesh = meshes[file];
+    if (!mesh.mesh) {
+        mesh.mesh = Ogre::MeshManager::getSingleton().load(file, Ogre::ResourceGroupManager::AUTODETECT_RESOURCE_GROUP_NAME);
+        mesh.shape = batched->shape(mesh.mesh);
+        mesh.solid = solidBoxesOf(*mesh.mesh, solidBoxesPerMesh);
+        for (const Ogre::AxisAlignedBox& box : mesh.solid)
+            mesh.solidSizes.push_back(box.getSize().length());
+    }
     return mesh;
 }
 
 void SceneMirror::build(const Item& item)
 {
-    const Ogre::MeshPtr& mesh = meshOf(item.mesh);
     Placed& placed = items[item.id];
     placed = Placed{};
     placed.id = item.id;
-    placed.mesh = &mesh;
-    placed.placement = placementOf(item, groundOf(sceneManager));
-    reindex(placed);
+    placed.mesh = &meshOf(item.mesh);
+    place(placed, item);
 }
 
-void SceneMirror::reindex(Placed& placed)
+void SceneMirror::place(Placed& placed, const Item& item)
 {
+    placed.placement = placementOf(item, groundOf(sceneManager));
+    const Placement& where = placed.placement;
+    // The turn as a node holds it, normalised: batched copies, the item's own
+    // entity and its box then stand on the very same spot.
+    Ogre::Quaternion turn = where.orientation;
+    turn.normalise();
+    const Ogre::Affine3 transform(where.position, turn, where.scale);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column)
+            placed.rows[row * 4 + column] = transform[row][column];
+    placed.scale = std::max({std::abs(where.scale.x), std::abs(where.scale.y), std::abs(where.scale.z)});
+    placed.radius = placed.mesh->mesh->getBoundingSphereRadius() * placed.scale;
+    if (placed.node)
+        placeNode(*placed.node, where);
     // The box an entity of the mesh gets on a node placed so: the node's full
     // transform is built from the same position, scale and turn, so the box is
     // the very one the engine would test.
-    Ogre::AxisAlignedBox box = (*placed.mesh)->getBounds();
-    const Placement& place = placed.placement;
-    box.transform(Ogre::Affine3(place.position, place.orientation, place.scale));
-    index.insert(placed.id, box, &placed);
+    placed.box = placed.mesh->mesh->getBounds();
+    placed.box.transform(transform);
+    index.insert(placed.id, placed.box);
 }
 
 void SceneMirror::show(Placed& placed)
@@ -155,9 +183,8 @@ void SceneMirror::show(Placed& placed)
     if (placed.entity)
         return;
     const std::string name = "Human" + std::to_string(placed.id);
-    Ogre::Entity* entity = sceneManager.createEntity(name, *placed.mesh);
+    Ogre::Entity* entity = sceneManager.createEntity(name, placed.mesh->mesh);
     entity->setQueryFlags(placedItemFlag);
-    entity->setRenderingDistance(renderingDistance);
     // Solid parts are drawn before the terrain: the ground they hide is then
     // never shaded, and the picture is the same, the depth test deciding. The
     // translucent ones (blue areas) must blend over the terrain, after it.
@@ -167,31 +194,23 @@ void SceneMirror::show(Placed& placed)
     Ogre::SceneNode* node = parent->createChildSceneNode(name + "Node");
     node->attachObject(entity);
     placeNode(*node, placed.placement);
-    node->showBoundingBox(placed.highlighted);
-    // A view may be looking for what to draw right now, after the scene graph
-    // was brought up to date: the new node's bounds are needed at once.
-    node->_update(true, false);
+    node->showBoundingBox(true);
     placed.node = node;
     placed.entity = entity;
     owners.emplace(entity, placed.id);
-    withEntity.push_back(&placed);
+    ++withEntity;
 }
 
 void SceneMirror::unshow(Placed& placed)
 {
     if (!placed.entity)
         return;
-    giveBack(placed);
-    withEntity.erase(std::find(withEntity.begin(), withEntity.end(), &placed));
-}
-
-void SceneMirror::giveBack(Placed& placed)
-{
     owners.erase(placed.entity);
     sceneManager.destroyEntity(placed.entity);
     parent->removeAndDestroyChild(placed.node);
     placed.entity = nullptr;
     placed.node = nullptr;
+    --withEntity;
 }
 
 void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const
@@ -199,46 +218,64 @@ void SceneMirror::itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId,
     index.hitsAlongRay(ray, hits);
 }
 
-void SceneMirror::choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen)
+const std::vector<const SceneMirror::Placed*>& SceneMirror::batchedFor(const Ogre::Camera& camera) const
 {
-    showFor(camera, chosen);
+    inView.clear();
+    index.inView(camera, inView);
+    const Ogre::Vector3& eye = camera.getDerivedPosition();
+    nearestFirst.clear();
+    for (ItemId id : inView) {
+        const Placed& placed = items.find(id)->second;
+        nearestFirst.emplace_back(placed.box.squaredDistance(eye), &placed);
+    }
+    std::sort(nearestFirst.begin(), nearestFirst.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    // A cell of the cover spans this many units at a distance of one unit.
+    const float cellSpan = 2 * std::tan(camera.getFOVy().valueRadians() / 2) / ViewCover::cells;
+    cover.begin(camera);
+    batchedNow.clear();
+    // Below this diameter at a distance of one unit an item spans fewer pixels
+    // than the smallest drawn (its bounding sphere seen from the nearest point of its box).
+    const float smallest = smallestDrawnPixels / ItemBatches::pixelsPerUnit(camera);
+    for (const auto& [squaredDistance, placed] : nearestFirst) {
+        const float distance = std::sqrt(squaredDistance);
+        if (distance > alwaysDrawnWithin && (2 * placed->radius < smallest * distance || cover.hides(placed->box)))
+            continue;
+        // The highlighted ones are drawn by their entities.
+        if (!placed->entity)
+            batchedNow.push_back(placed);
+        // Boxes too small to cover a cell whole cover none.
+        for (std::size_t i = 0; i < placed->mesh->solid.size(); ++i)
+            if (placed->mesh->solidSizes[i] * placed->scale > cellSpan * distance)
+                cover.cover(placed->mesh->solid[i], placed->rows);
+    }
+    // In the order of the document, as entities of the items would be drawn:
+    // where two items' faces meet at the very same depth the later one shows.
+    std::sort(batchedNow.begin(), batchedNow.end(), [](const Placed* a, const Placed* b) { return a->id < b->id; });
+    return batchedNow;
 }
 
-void SceneMirror::showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& drawn)
+void SceneMirror::copiesFor(const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) const
 {
-    if (++view == 0)
-        view = 1;
-    const Ogre::Vector3& eye = camera.getDerivedPosition();
-    inView.clear();
-    index.mostVisible(eye, renderingDistance, drawBudget,
-                      [&camera](const Ogre::AxisAlignedBox& box) { return camera.isVisible(box); }, inView);
-    for (void* item : inView) {
-        Placed& placed = *static_cast<Placed*>(item);
-        placed.lastView = view;
-        show(placed);
-        drawn.push_back(placed.node);
-    }
-    // The highlighted items, and the entities this view no longer draws go back.
-    std::size_t kept = 0;
-    for (Placed* placed : withEntity) {
-        if (placed->lastView != view && placed->highlighted) {
-            placed->lastView = view;
-            drawn.push_back(placed->node);
-        }
-        if (placed->lastView == view)
-            withEntity[kept++] = placed;
-        else
-            giveBack(*placed);
-    }
-    withEntity.resize(kept);
+    for (const Placed* placed : batchedFor(camera))
+        copies.push_back(ItemBatches::Copy{placed->mesh->shape, placed->rows, placed->radius});
+}
+
+void SceneMirror::drawnFor(const Ogre::Camera& camera, std::vector<ItemId>& drawn) const
+{
+    for (const Placed* placed : batchedFor(camera))
+        drawn.push_back(placed->id);
+    for (const auto& [entity, id] : owners)
+        drawn.push_back(id);
 }
 
 void SceneMirror::destroyAll()
 {
-    for (Placed* placed : withEntity)
-        sceneManager.destroyEntity(placed->entity);
+    for (auto& [id, placed] : items)
+        if (placed.entity)
+            sceneManager.destroyEntity(placed.entity);
     parent->removeAndDestroyAllChildren();
-    withEntity.clear();
+    withEntity = 0;
     owners.clear();
     items.clear();
     index.clear();

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "document/DocumentObserver.h"
+#include "scene/ItemBatches.h"
 #include "scene/ItemGrid.h"
 #include "scene/PlacementGeometry.h"
-#include "scene/terrain/TerrainSceneManager.h"
+#include "scene/ViewCover.h"
 
 #include <OgreMesh.h>
 #include <OgreRenderQueue.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -26,25 +28,22 @@ class SceneNode;
 class Document;
 
 // Keeps the scene in step with the document. Every item has its place, its
-// mesh and its box in a grid over x and z, kept up to date on every change: picks
-// look only at the items near the ray, through those boxes. An item has its
-// entity "Human" + id and its node "Human" + id + "Node" under one parent node
-// only while a view draws it or it is highlighted: a view of a terrain scene asks
-// for the items that look largest from it, those coming into that set get an
-// entity and a node, those leaving it give theirs back. A scenario of any size
-// thus holds a few hundred entities, made and destroyed a few at a time as the
-// camera moves.
-class SceneMirror : public DocumentObserver, private TerrainSceneManager::ChildChooser {
+// mesh and its box in a grid over x and z, kept up to date on every change:
+// picks look only at the items near the ray, and a view only at the cells it
+// shows. Every item in view is drawn, as a copy in the batches of its mesh
+// (see ItemBatches): a frame costs a few draw calls per mesh, not one per
+// item. A highlighted item has its own entity "Human" + id on the node
+// "Human" + id + "Node" under the placed items' node, which shows its box and
+// is drawn however far it is, and it is left out of the batches meanwhile.
+class SceneMirror : public DocumentObserver {
 public:
     // Placed entities carry this query flag; picks look only for it.
     static constexpr unsigned int placedItemFlag = 2;
-    // Items are drawn at most this far from the camera (plus their own size),
-    // and of the items in view only the drawBudget that look largest from it
-    // (size over distance): the others are a few pixels or hidden behind
-    // nearer ones, and drawing them all would make every frame grow with the
-    // scenario.
-    static constexpr float renderingDistance = 450;
-    static constexpr std::size_t drawBudget = 180;
+    // Items this near the camera are drawn whenever they are in view; farther
+    // ones only when what is drawn nearer does not hide them wholly and they
+    // span at least smallestDrawnPixels across.
+    static constexpr float alwaysDrawnWithin = 150;
+    static constexpr float smallestDrawnPixels = 2;
     // The render queue of the items' solid parts: before the terrain's.
     static constexpr std::uint8_t solidItemQueue = Ogre::RENDER_QUEUE_2;
 
@@ -55,9 +54,10 @@ public:
 
     // The item whose entity this is, if it is one of the mirror's.
     std::optional<ItemId> itemOf(const Ogre::MovableObject* object) const;
-    // The item's node while it has one (it is drawn or highlighted).
+    // The item's node while it has one (it is highlighted).
     Ogre::SceneNode* nodeOf(ItemId id) const;
-    // Where the item's node stands, or would stand: drawn or not.
+    // Where the item stands and in what shape, as it is drawn.
+    const Placement* placement(ItemId id) const;
     std::optional<Ogre::Vector3> positionOf(ItemId id) const;
     Ogre::SceneNode* itemsNode() const { return parent; }
     // The items whose boxes the ray meets, each with the distance along the ray
@@ -67,17 +67,13 @@ public:
     void itemsAlong(const Ogre::Ray& ray, std::vector<std::pair<ItemId, float>>& hits) const;
     const ItemGrid& grid() const { return index; }
     // Shows the item's bounding box, or hides it. An item with its box shown
-    // keeps its entity and is drawn however far it is.
+    // has its own entity and is drawn however far it is.
     void highlight(ItemId id, bool shown);
-    // The nodes of the items a view from the camera draws: the drawBudget in
-    // view within renderingDistance that look largest from it, and the
-    // highlighted ones. Items new to the set get their entity and node; items
-    // of the last view's set that are not in this one give theirs back. The
-    // editor draws one view a frame; two views of different places would trade
-    // the entities back and forth every frame.
-    void showFor(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& drawn);
-    // How many items have an entity now.
-    std::size_t shownCount() const { return withEntity.size(); }
+    // The items a view from the camera draws, each once: those whose boxes it
+    // may show, and the highlighted ones wherever they are.
+    void drawnFor(const Ogre::Camera& camera, std::vector<ItemId>& drawn) const;
+    // How many items have an entity of their own now.
+    std::size_t shownCount() const { return withEntity; }
 
     void itemAdded(const Item& item) override;
     void itemChanged(const Item& before, const Item& after) override;
@@ -85,40 +81,50 @@ public:
     void allReplaced() override;
 
 private:
+    struct Mesh {
+        Ogre::MeshPtr mesh;
+        std::uint32_t shape = 0;  // in the batches
+        // Boxes that hide what lies behind them, with the length of their diagonals.
+        std::vector<Ogre::AxisAlignedBox> solid;
+        std::vector<float> solidSizes;
+    };
     struct Placed {
         ItemId id = 0;
-        const Ogre::MeshPtr* mesh = nullptr;  // in meshes
+        const Mesh* mesh = nullptr;  // in meshes
         Placement placement;
-        Ogre::SceneNode* node = nullptr;      // with the entity, while it has one
+        float rows[12] = {};     // the placement as the rows of a 3x4 matrix
+        float radius = 0;        // of the placed mesh's bounding sphere
+        float scale = 0;         // the largest of the placement's scales
+        Ogre::AxisAlignedBox box;
+        Ogre::SceneNode* node = nullptr;  // with the entity, while highlighted
         Ogre::Entity* entity = nullptr;
-        std::uint32_t lastView = 0;           // the last view that drew it
-        bool highlighted = false;
     };
 
-    void choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen) override;
     void build(const Item& item);
-    const Ogre::MeshPtr& meshOf(const std::string& file);
-    void reindex(Placed& placed);
+    const Mesh& meshOf(const std::string& file);
+    void place(Placed& placed, const Item& item);
     // Gives the item its entity and node, or takes them back.
     void show(Placed& placed);
     void unshow(Placed& placed);
-    // Destroys the entity and node; the caller takes the item out of withEntity.
-    void giveBack(Placed& placed);
+    // The items in the camera's view that the batches draw.
+    const std::vector<const Placed*>& batchedFor(const Ogre::Camera& camera) const;
+    void copiesFor(const Ogre::Camera& camera, std::vector<ItemBatches::Copy>& copies) const;
     void destroyAll();
 
     Ogre::SceneManager& sceneManager;
     Document& document;
     Ogre::SceneNode* parent;
+    std::unique_ptr<ItemBatches> batched;
     std::unordered_map<ItemId, Placed> items;
-    // The items that have an entity now.
-    std::vector<Placed*> withEntity;
+    std::size_t withEntity = 0;
     std::unordered_map<const Ogre::MovableObject*, ItemId> owners;
     ItemGrid index;
-    TerrainSceneManager* terrain;
-    std::vector<void*> inView;
-    std::uint32_t view = 0;
+    mutable std::vector<ItemId> inView;
+    mutable std::vector<std::pair<float, const Placed*>> nearestFirst;
+    mutable std::vector<const Placed*> batchedNow;
+    mutable ViewCover cover;
     // The meshes by file name, so that placing an item looks none up in the resource groups.
-    std::unordered_map<std::string, Ogre::MeshPtr> meshes;
+    std::unordered_map<std::string, Mesh> meshes;
 };
 
 // Puts the node where the item stands, in the item's shape.

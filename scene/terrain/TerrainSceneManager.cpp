@@ -102,9 +102,6 @@ void TerrainSceneManager::destroyTerrainGeometry() {
 
 void TerrainSceneManager::clearScene() {
     Ogre::SceneManager::clearScene();
-    // The chosen parent went with every other node.
-    chosenParent = nullptr;
-    chooser = nullptr;
     tiles.clear();
     terrainNode = nullptr;
     terrain.reset();
@@ -115,37 +112,6 @@ Ogre::RaySceneQuery* TerrainSceneManager::createRayQuery(const Ogre::Ray& ray, O
     query->setRay(ray);
     query->setQueryMask(mask);
     return query;
-}
-
-void TerrainSceneManager::chooseChildren(Ogre::SceneNode* parent, ChildChooser* childChooser) {
-    chosenParent = childChooser ? parent : nullptr;
-    chooser = childChooser;
-}
-
-void TerrainSceneManager::_findVisibleObjects(Ogre::Camera* camera, Ogre::VisibleObjectsBoundsInfo* visibleBounds,
-                                              bool onlyShadowCasters) {
-    Ogre::SceneNode* root = getRootSceneNode();
-    if (!chooser || chosenParent->getParent() != root) {
-        Ogre::SceneManager::_findVisibleObjects(camera, visibleBounds, onlyShadowCasters);
-        return;
-    }
-    // The root's own objects and children as the default walk finds them, the
-    // chosen parent's children as its chooser names them.
-    Ogre::RenderQueue* queue = getRenderQueue();
-    if (camera->isVisible(root->_getWorldAABB()))
-        for (Ogre::MovableObject* object : root->getAttachedObjects())
-            queue->processVisibleObject(object, camera, onlyShadowCasters, visibleBounds);
-    for (Ogre::Node* child : root->getChildren()) {
-        auto* node = static_cast<Ogre::SceneNode*>(child);
-        if (node != chosenParent) {
-            node->_findVisibleObjects(camera, queue, visibleBounds, true, mDisplayNodes, onlyShadowCasters);
-            continue;
-        }
-        chosen.clear();
-        chooser->choose(*camera, chosen);
-        for (Ogre::SceneNode* item : chosen)
-            item->_findVisibleObjects(camera, queue, visibleBounds, true, mDisplayNodes, onlyShadowCasters);
-    }
 }
 
 std::optional<float> TerrainSceneManager::getHeightAt(float x, float z) const {

@@ -23,14 +23,6 @@ struct TerrainConfig;
 // setWorldGeometry("terrain.cfg").
 class TerrainSceneManager : public Ogre::SceneManager {
 public:
-    // Names, for a camera, the children of a node that has too many of them to
-    // look at one by one every frame: only those it names are drawn.
-    class ChildChooser {
-    public:
-        virtual ~ChildChooser() = default;
-        virtual void choose(const Ogre::Camera& camera, std::vector<Ogre::SceneNode*>& chosen) = 0;
-    };
-
     explicit TerrainSceneManager(const Ogre::String& instanceName);
     ~TerrainSceneManager() override;
 
@@ -47,12 +39,6 @@ public:
     void clearScene() override;
 
     Ogre::RaySceneQuery* createRayQuery(const Ogre::Ray& ray, Ogre::uint32 mask) override;
-
-    // From now on the children of parent, a child of the root node, are the
-    // ones chooser names; a null chooser ends that.
-    void chooseChildren(Ogre::SceneNode* parent, ChildChooser* chooser);
-    void _findVisibleObjects(Ogre::Camera* camera, Ogre::VisibleObjectsBoundsInfo* visibleBounds,
-                             bool onlyShadowCasters) override;
 
     bool hasTerrain() const { return terrain != nullptr; }
     // The terrain's heights; null without a terrain.
@@ -75,9 +61,6 @@ private:
     std::unique_ptr<Heightfield> terrain;
     std::vector<Ogre::ManualObject*> tiles;
     Ogre::SceneNode* terrainNode = nullptr;
-    Ogre::SceneNode* chosenParent = nullptr;
-    ChildChooser* chooser = nullptr;
-    std::vector<Ogre::SceneNode*> chosen;
 };
 
 class TerrainSceneManagerFactory : public Ogre::SceneManagerFactory {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -73,6 +74,28 @@ TEST(ScenarioGenerator, MixesObjectsAreasAndRoadsOverTheWholeTerrain)
     EXPECT_GT(highX, 700.0f);
     EXPECT_LT(lowZ, -700.0f);
     EXPECT_GT(highZ, 700.0f);
+}
+
+TEST(ScenarioGenerator, ARegionHoldsEveryItemOfTheSameMix)
+{
+    GeneratorSettings street = settings(2400);
+    street.region = {-120, -250, 120, 40};
+    const std::vector<Item> items = generateItems(street);
+    ASSERT_EQ(2400u, items.size());
+    std::size_t objects = 0;
+    for (const Item& item : items) {
+        objects += item.kind == ItemKind::Object;
+        for (float x : item.kind == ItemKind::Object ? std::vector<float>{item.x} : std::vector<float>{item.x1, item.x2}) {
+            EXPECT_GE(x, -120.0f);
+            EXPECT_LE(x, 120.0f);
+        }
+        for (float z : item.kind == ItemKind::Object ? std::vector<float>{item.z} : std::vector<float>{item.z1, item.z2}) {
+            EXPECT_GE(z, -250.0f);
+            EXPECT_LE(z, 40.0f);
+        }
+    }
+    EXPECT_EQ(1680u, objects);
+    EXPECT_NE(generateItems(settings(2400)), items);
 }
 
 TEST(ScenarioGenerator, ItsScenarioIsAFileTheEditorReadsBack)

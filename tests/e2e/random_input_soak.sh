@@ -82,7 +82,8 @@ died() {
 
 check_alive() { alive || died; }
 
-at() { xdotool mousemove --window "$WID" "$1" "$2"; }
+# A window gone with its editor is told as the death it is.
+at() { xdotool mousemove --window "$WID" "$1" "$2" 2>/dev/null || check_alive; }
 tap() { at "$1" "$2"; sleep 0.1; xdotool click "${3:-1}"; sleep 0.25; }
 
 # --- What is on the screen, read from a few pixels of one capture -------------
@@ -632,16 +633,21 @@ check_alive
 # second and a third try.
 for attempt in 1 2 3; do
   tidy_up
-  log_action "Escape to end"
-  xdotool key Escape
-  escapes=$((escapes + 1))
-  for _ in 1 2 3 4 5 6 7 8 9 10; do
-    alive || break
-    capture
-    if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; break; fi
-    sleep 0.3
+  # The tidy-up's taps may have selected an item, which a first Escape only gives up.
+  for press in 1 2; do
+    log_action "Escape to end"
+    xdotool key Escape
+    escapes=$((escapes + 1))
+    guard_seen=0
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+      alive || break
+      capture
+      if guard_open; then log_action "guard at the end: Kaydetme"; tap 400 345; guard_seen=1; break; fi
+      sleep 0.3
+    done
+    sleep 1
+    alive && [ "$guard_seen" = 0 ] || break
   done
-  sleep 1
   alive || break
 done
 wait_for_exit 20 && code=0 || code=$?

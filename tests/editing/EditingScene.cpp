@@ -6,6 +6,7 @@
 
 #include <Ogre.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 
@@ -28,7 +29,8 @@ void writeBox(const std::string& meshName, const Ogre::Vector3& low, const Ogre:
     box.begin("BaseWhiteNoLighting", Ogre::RenderOperation::OT_TRIANGLE_LIST);
     for (int corner = 0; corner < 8; ++corner)
         box.position(corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z);
-    const int faces[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
+    // Counter-clockwise seen from outside: closed, solid boxes.
+    const int faces[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
     for (const auto& face : faces)
         box.quad(face[0], face[1], face[2], face[3]);
     box.end();
@@ -96,8 +98,10 @@ void EditingScene::drawFrame()
     // the items of the view chosen, without a render system to draw them with.
     sceneManager.getRootSceneNode()->_update(true, false);
     drawn.clear();
-    mirror.showFor(camera, drawn);
+    mirror.drawnFor(camera, drawn);
 }
+
+bool EditingScene::drawnNow(ItemId id) const { return std::find(drawn.begin(), drawn.end(), id) != drawn.end(); }
 
 void EditingScene::pressAt(const Ogre::Vector3& world, bool adding)
 {
@@ -127,7 +131,7 @@ Ogre::SceneNode& EditingScene::nodeOf(ItemId id) const
     return *sceneManager.getSceneNode("Human" + std::to_string(id) + "Node");
 }
 
-bool EditingScene::shownInScene(ItemId id) const
+bool EditingScene::hasOwnEntity(ItemId id) const
 {
     const std::string name = "Human" + std::to_string(id);
     if (!sceneManager.hasEntity(name) || !sceneManager.hasSceneNode(name + "Node"))
@@ -136,6 +140,20 @@ bool EditingScene::shownInScene(ItemId id) const
     const Ogre::SceneNode* node = sceneManager.getSceneNode(name + "Node");
     return entity->getParentSceneNode() == node && node->getParent() == sceneManager.getSceneNode("placedItems")
         && node->isInSceneGraph();
+}
+
+bool EditingScene::boxShown(ItemId id) const
+{
+    const Ogre::SceneNode* node = mirror.nodeOf(id);
+    return node && node->getShowBoundingBox();
+}
+
+const Placement& EditingScene::placed(ItemId id) const
+{
+    const Placement* placement = mirror.placement(id);
+    EXPECT_TRUE(placement) << "item " << id;
+    static const Placement nowhere;
+    return placement ? *placement : nowhere;
 }
 
 std::size_t EditingScene::entityCount() const { return sceneManager.getMovableObjects("Entity").size(); }

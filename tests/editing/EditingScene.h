@@ -40,9 +40,10 @@ protected:
 
     // The view point (0..1 across and down) at which the camera sees the world point.
     ViewPoint viewOf(const Ogre::Vector3& world) const;
-    // Chooses what the camera's view draws, as a frame does: the items it
-    // draws have their entities and nodes (in drawn) afterwards, the others none.
+    // Asks what the camera's view draws, as a frame does: the items it draws
+    // are in drawn afterwards.
     void drawFrame();
+    bool drawnNow(ItemId id) const;
     // A left press (after a frame; adding: with Shift) or a hover where the camera sees the world point.
     void pressAt(const Ogre::Vector3& world, bool adding = false);
     void hoverAt(const Ogre::Vector3& world);
@@ -50,9 +51,12 @@ protected:
     Ogre::Vector3 groundBehind(const Ogre::Vector3& world) const;
     void markArea(float x1, float z1, float x2, float z2);
 
-    // The scene as the engine holds it.
+    // The scene as the engine holds it: a highlighted item's own entity and node.
     Ogre::SceneNode& nodeOf(ItemId id) const;
-    bool shownInScene(ItemId id) const;
+    bool hasOwnEntity(ItemId id) const;
+    bool boxShown(ItemId id) const;
+    // Where the mirror draws the item.
+    const Placement& placed(ItemId id) const;
     std::size_t entityCount() const;
     std::size_t placedNodeCount() const;
     const Item& lastItem() const { return document.items().back(); }
@@ -68,7 +72,7 @@ protected:
     ScenePicker picker{sceneManager, camera, mirror};
     SelectionHighlight highlight{selection, mirror};
     std::vector<std::string> notices;
-    std::vector<Ogre::SceneNode*> drawn;
+    std::vector<ItemId> drawn;
     EditingTools tools{
         EditingContext{document, selection, picker, cursor, [this](const std::string& n) { notices.push_back(n); }}};
 };

@@ -3,6 +3,7 @@
 #include "document/Commands.h"
 #include "document/GroupEdits.h"
 
+#include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
 #include <algorithm>

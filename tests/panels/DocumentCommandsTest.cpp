@@ -74,6 +74,7 @@ TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
     EXPECT_TRUE(editor->document().items().empty());
     EXPECT_FALSE(editor->document().modified());
     EXPECT_FALSE(editor->selection().selected());
+    EXPECT_FALSE(drawn(object));
     EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(object)));
     EXPECT_EQ(editor->tools().placing(), Placing::Nothing);
     EXPECT_FALSE(editor->cursor().isShown());
@@ -86,7 +87,8 @@ TEST_F(DocumentCommands, NewEmptiesTheSceneUnlocksTheEditorAndShowsTheLiveView)
     click(window("adam"));
     EXPECT_EQ(editor->tools().placing(), Placing::Object);
     EXPECT_EQ(addObject(), 2);
-    drawFrame();
+    EXPECT_TRUE(drawn(2));
+    editor->selection().select(2);
     EXPECT_TRUE(scene->hasEntity("Human2"));
 }
 
@@ -183,8 +185,7 @@ TEST_F(DocumentCommands, OpenReplacesTheItemsWithTheAcceptedFilesAndShowsThem)
 {
     startEditing();
     const ItemId old = addObject();
-    drawFrame();
-    ASSERT_TRUE(scene->hasEntity("Human" + std::to_string(old)));
+    ASSERT_TRUE(drawn(old));
     const std::string name = "panels_test_open.zev";
     std::ofstream(name) << "human kup.mesh 3 0 4\nroad yol.mesh 0 0 0 10";
     choose("acPopupItem");
@@ -201,9 +202,8 @@ TEST_F(DocumentCommands, OpenReplacesTheItemsWithTheAcceptedFilesAndShowsThem)
     EXPECT_EQ(object.x, 3);
     EXPECT_EQ(object.z, 4);
     EXPECT_EQ(editor->document().items()[1].kind, ItemKind::Road);
-    EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(old)));
-    drawFrame();
-    EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(object.id)));
+    EXPECT_FALSE(drawn(old));
+    EXPECT_TRUE(drawn(object.id));
     EXPECT_GT(object.id, old);
     EXPECT_FALSE(editor->document().modified());
     EXPECT_EQ(window("frameImage")->getProperty("Image"), "cameraImageSet/cameraImage");

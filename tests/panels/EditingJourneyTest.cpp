@@ -85,7 +85,7 @@ TEST_F(EditingJourney, NewPlaceAnObjectAndWriteAMessageOnABlueArea)
     EXPECT_EQ(item(area).kind, ItemKind::Area);
     runFrames(1);
 
-    const Ogre::Vector2 onArea = pictureSpot(editor->mirror().nodeOf(area)->_getDerivedPosition());
+    const Ogre::Vector2 onArea = pictureSpot(editor->mirror().placement(area)->position);
     clickAt(window("windowFrame"), onArea.x, onArea.y);
     runFrames(21);
     ASSERT_EQ(editor->selection().selected(), area);

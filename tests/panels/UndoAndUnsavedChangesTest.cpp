@@ -74,13 +74,13 @@ TEST_F(UndoAndUnsavedChanges, MenuItemsUndoAndRedoEditsInTheSceneAndTheSelection
     editor->selection().select(id);
     chooseEdit("geriAlPopupItem");
     EXPECT_TRUE(editor->document().items().empty());
+    EXPECT_FALSE(drawn(id));
     EXPECT_FALSE(scene->hasEntity("Human" + std::to_string(id)));
     EXPECT_FALSE(editor->selection().selected()) << "an undone item leaves the selection";
 
     chooseEdit("yinelePopupItem");
     ASSERT_EQ(editor->document().items().size(), 1u);
-    drawFrame();
-    EXPECT_TRUE(scene->hasEntity("Human" + std::to_string(id)));
+    EXPECT_TRUE(drawn(id));
 }
 
 TEST_F(UndoAndUnsavedChanges, AnUndoneMoveShowsTheOldPositionInTheProperties)

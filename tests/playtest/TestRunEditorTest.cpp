@@ -140,7 +140,7 @@ TEST_F(TestRunEditor, AWalkThroughShowsMessagesScoresAndLeavesTheEditorAsItWas)
 
     key(input::KC_F5);
     ASSERT_TRUE(editor->testRun().running());
-    EXPECT_FALSE(editor->mirror().nodeOf(selected)->getShowBoundingBox());
+    EXPECT_EQ(editor->mirror().nodeOf(selected), nullptr) << "no box shown";
 
     // The first area, ahead: the quiz.
     ASSERT_TRUE(walkToMessage(200));

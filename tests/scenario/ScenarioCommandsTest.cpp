@@ -11,6 +11,7 @@
 #include <OgreMeshManager.h>
 #include <OgreSceneNode.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -114,12 +115,12 @@ protected:
         return ScenarioMessage{text, true, {"North", "South", "East", "West"}, answer};
     }
 
-    bool shows(ItemId id) const { return sceneManager->hasEntity("Human" + std::to_string(id)); }
-    // Chooses what the camera's view draws, as a frame does: its items get their entities.
-    void drawFrame()
+    // Whether the camera's view draws the item, as a frame would.
+    bool shows(ItemId id) const
     {
-        std::vector<Ogre::SceneNode*> drawn;
-        editor->mirror().showFor(*camera, drawn);
+        std::vector<ItemId> drawn;
+        editor->mirror().drawnFor(*camera, drawn);
+        return std::find(drawn.begin(), drawn.end(), id) != drawn.end();
     }
 
     std::unique_ptr<Editor> editor;
@@ -158,7 +159,6 @@ TEST_F(ScenarioCommandsTest, EmptyDocumentSavesAnEmptyFileThatLoadsEmpty)
     ASSERT_TRUE(save(path("empty.zev")));
     EXPECT_EQ(contentsOf(path("empty.zev")), "");
     const ItemId object = addObject();
-    drawFrame();
     ASSERT_TRUE(shows(object));
     ASSERT_TRUE(open(path("empty.zev")));
     EXPECT_TRUE(document().items().empty());
@@ -169,7 +169,6 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
 {
     put(path("in.zev"), expectedFile);
     ASSERT_TRUE(open(path("in.zev"))) << notice;
-    drawFrame();
     EXPECT_EQ(document().path(), path("in.zev"));
     EXPECT_FALSE(document().modified());
 
@@ -180,14 +179,13 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
         EXPECT_EQ(items[i].kind, kinds[i]) << i;
         EXPECT_TRUE(shows(items[i].id)) << i;
     }
-    const Ogre::SceneNode* object = editor->mirror().nodeOf(items[0].id);
-    EXPECT_EQ(object->getPosition(), Ogre::Vector3(-3, 0, 12));
+    EXPECT_EQ(editor->mirror().placement(items[0].id)->position, Ogre::Vector3(-3, 0, 12));
     EXPECT_EQ(items[0].type, "human");
     EXPECT_EQ(items[0].mesh, boxMesh);
 
     const Item& marked = items[1];
-    EXPECT_EQ(editor->mirror().nodeOf(marked.id)->getPosition(), Ogre::Vector3(5, 1, 6));
-    EXPECT_EQ(editor->mirror().nodeOf(marked.id)->getScale(), Ogre::Vector3(5, 0.1f, 6));
+    EXPECT_EQ(editor->mirror().placement(marked.id)->position, Ogre::Vector3(5, 1, 6));
+    EXPECT_EQ(editor->mirror().placement(marked.id)->scale, Ogre::Vector3(5, 0.1f, 6));
     EXPECT_EQ((std::array<float, 4>{marked.x1, marked.z1, marked.x2, marked.z2}), (std::array<float, 4>{0, 0, 10, 12}));
     EXPECT_EQ(marked.message, questions("Where is the well?", 2));
     ASSERT_TRUE(items[2].message);
@@ -195,10 +193,10 @@ TEST_F(ScenarioCommandsTest, LoadRebuildsTheSceneAndSavesTheSameBytesAgain)
     EXPECT_EQ(items[2].message->answerIndex, -1);
     EXPECT_FALSE(items[3].message);
 
-    const Ogre::SceneNode* road = editor->mirror().nodeOf(items[4].id);
+    const Placement* road = editor->mirror().placement(items[4].id);
     // From its start (0, 0) to its end (0, 33): its middle, one above the ground.
-    EXPECT_EQ(road->getPosition(), Ogre::Vector3(0, 1, 16.5f));
-    EXPECT_EQ(road->getScale(), Ogre::Vector3(2, 0.1f, 3));
+    EXPECT_EQ(road->position, Ogre::Vector3(0, 1, 16.5f));
+    EXPECT_EQ(road->scale, Ogre::Vector3(2, 0.1f, 3));
 
     ASSERT_TRUE(save(path("out.zev")));
     EXPECT_EQ(contentsOf(path("out.zev")), expectedFile);
@@ -208,16 +206,18 @@ TEST_F(ScenarioCommandsTest, LoadedItemsTakeTheNextIdsAndTheOldOnesGo)
 {
     const std::vector<ItemId> before{addObject(), addArea(0, 0, 4, 4), add(makeRoad(nextId(), stripMesh, 0, 0, 10, 0))};
     put(path("two.zev"), std::string("human ") + boxMesh + " 1 0 1\nroad " + stripMesh + " 0 0 5 0");
-    drawFrame();
     for (ItemId old : before)
         ASSERT_TRUE(shows(old)) << old;
 
     ASSERT_TRUE(open(path("two.zev")));
     for (ItemId old : before)
         EXPECT_FALSE(shows(old)) << old << " still shows";
-    drawFrame();
     EXPECT_EQ(document().items()[0].id, 3);
+    EXPECT_TRUE(shows(3));
+    EXPECT_TRUE(shows(4));
+    editor->selection().select(3);
     EXPECT_EQ(sceneManager->getEntity("Human3")->getParentSceneNode()->getName(), "Human3Node");
+    editor->selection().select(4);
     EXPECT_EQ(editor->mirror().nodeOf(4)->getName(), "Human4Node");
     EXPECT_EQ(document().peekId(), 5);
 }
@@ -228,21 +228,21 @@ TEST_F(ScenarioCommandsTest, LoadingEndsTheSelection)
     put(path("one.zev"), std::string("human ") + boxMesh + " 1 0 1");
 
     ASSERT_TRUE(open(path("one.zev")));
-    drawFrame();
     EXPECT_FALSE(editor->selection().selected());
-    EXPECT_FALSE(editor->mirror().nodeOf(document().items()[0].id)->getShowBoundingBox());
+    EXPECT_EQ(editor->mirror().nodeOf(document().items()[0].id), nullptr) << "no box shown";
+    EXPECT_EQ(editor->mirror().shownCount(), 0u);
 }
 
 TEST_F(ScenarioCommandsTest, OtherTypesShowButAreNotSaved)
 {
     put(path("tree.zev"), std::string("tree ") + boxMesh + " 7 8 9\nhuman " + boxMesh + " 1 2 3");
     ASSERT_TRUE(open(path("tree.zev")));
-    drawFrame();
     ASSERT_EQ(document().items().size(), 2u);
     const Item& tree = document().items()[0];
     EXPECT_EQ(tree.kind, ItemKind::Other);
     EXPECT_FALSE(isMovable(tree));
-    EXPECT_EQ(editor->mirror().nodeOf(tree.id)->getPosition(), Ogre::Vector3(7, 8, 9));
+    EXPECT_EQ(editor->mirror().placement(tree.id)->position, Ogre::Vector3(7, 8, 9));
+    EXPECT_TRUE(shows(tree.id));
 
     ASSERT_TRUE(save(path("again.zev")));
     EXPECT_EQ(contentsOf(path("again.zev")), std::string("human ") + boxMesh + " 1 2 3");
@@ -254,11 +254,9 @@ TEST_F(ScenarioCommandsTest, DeletingAnEntryOfAnotherTypeTakesItOutOfTheViewAndT
     ASSERT_TRUE(open(path("tree.zev")));
     const ItemId tree = document().items()[0].id;
     editor->selection().select(tree);
-    drawFrame();
     ASSERT_TRUE(shows(tree));
 
     EXPECT_TRUE(editor->documents().deleteSelected());
-    drawFrame();
     EXPECT_EQ(document().find(tree), nullptr);
     EXPECT_EQ(editor->mirror().nodeOf(tree), nullptr);
     EXPECT_FALSE(shows(tree));
@@ -266,16 +264,18 @@ TEST_F(ScenarioCommandsTest, DeletingAnEntryOfAnotherTypeTakesItOutOfTheViewAndT
     EXPECT_EQ(document().items().size(), 1u);
 }
 
-// Picks look only for the placed items' query flag: loaded items carry it too.
+// Loaded items are found by picks as placed ones are.
 TEST_F(ScenarioCommandsTest, LoadedItemsCanBePicked)
 {
     put(path("pick.zev"), std::string("human ") + boxMesh + " 1 0 1\nbluearea " + boxMesh + " 0 1 0 -1 -1 1 1 0 0");
     ASSERT_TRUE(open(path("pick.zev")));
-    drawFrame();
-    for (const Item& item : document().items())
-        EXPECT_NE(sceneManager->getEntity("Human" + std::to_string(item.id))->getQueryFlags()
-                      & SceneMirror::placedItemFlag,
-                  0u);
+    for (const Item& item : document().items()) {
+        const Ogre::Vector3 at = editor->mirror().placement(item.id)->position;
+        const std::vector<PickHit> hits =
+            editor->picker().pick(Ogre::Ray(at + Ogre::Vector3(0, 50, 0), Ogre::Vector3::NEGATIVE_UNIT_Y));
+        EXPECT_TRUE(std::any_of(hits.begin(), hits.end(), [&](const PickHit& hit) { return hit.item == item.id; }))
+            << item.id;
+    }
 }
 
 TEST_F(ScenarioCommandsTest, BadFilesLeaveTheDocumentAndTheSceneAsTheyWere)
@@ -296,7 +296,6 @@ TEST_F(ScenarioCommandsTest, BadFilesLeaveTheDocumentAndTheSceneAsTheyWere)
     put(path("cut.zev"), std::string("human ") + boxMesh + " 1 0 1\nbluearea " + boxMesh + " 0 1 0 -1 -1 1 1 1 2\nQ\na\n");
     put(path("mesh.zev"), std::string("human ") + boxMesh + " 1 0 1\n\nroad noSuchMesh.mesh 0 0 1 1");
     fs::create_directory(path("folder.zev"));
-    drawFrame();
     for (const Case& bad : {Case{"number.zev", "bir senaryo dosyasi degil ya da bozuk: satir 2"},
                             Case{"cut.zev", "satir 2"},
                             Case{"mesh.zev", "satir 3: \"noSuchMesh.mesh\" modeli yuklenemedi (model dosyasi bulunamadi)"},
@@ -320,7 +319,7 @@ TEST_F(ScenarioCommandsTest, BadFilesLeaveTheDocumentAndTheSceneAsTheyWere)
         for (const Item& item : before)
             EXPECT_TRUE(shows(item.id)) << bad.file;
     }
-    EXPECT_FALSE(sceneManager->hasEntity("Human" + std::to_string(next)));
+    EXPECT_FALSE(shows(next));
 }
 
 TEST_F(ScenarioCommandsTest, FailedSavesKeepTheOldFileAndSaySo)

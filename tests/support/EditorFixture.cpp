@@ -11,6 +11,7 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <unistd.h>
@@ -97,10 +98,11 @@ void EditorFixture::TearDown()
     headlessgui::resetRoot();
 }
 
-void EditorFixture::drawFrame()
+bool EditorFixture::drawn(ItemId id) const
 {
-    std::vector<Ogre::SceneNode*> drawn;
-    editor->mirror().showFor(*camera, drawn);
+    std::vector<ItemId> items;
+    editor->mirror().drawnFor(*camera, items);
+    return std::find(items.begin(), items.end(), id) != items.end();
 }
 
 void EditorFixture::pressKey(input::KeyCode key, int modifiers)

@@ -42,9 +42,9 @@ protected:
     // A key pressed and let go with the modifiers (input::KeyModifierMask) held,
     // as the listener gets it.
     void pressKey(input::KeyCode key, int modifiers = 0);
-    // Chooses what the camera's view draws, as a rendered frame does (the
-    // editor's own step draws nothing): the items it draws get their entities.
-    void drawFrame();
+    // Whether the camera's view draws the item, as a rendered frame would
+    // (the editor's own step draws nothing).
+    bool drawn(ItemId id) const;
     // Relative x of a window, as the slides compute it.
     static float relativeX(const std::string& windowName);
     // Adds an item to the document the way an edit does; returns its id.

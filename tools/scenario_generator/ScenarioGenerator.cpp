@@ -45,7 +45,13 @@ std::vector<Item> generateItems(const GeneratorSettings& settings)
     if (settings.meshes.empty())
         throw std::invalid_argument("no object meshes to place");
     Sequence random(settings.seed);
-    const int edge = static_cast<int>(settings.halfExtent);
+    const int x0 = static_cast<int>(std::ceil(settings.region.x0)), x1 = static_cast<int>(std::floor(settings.region.x1));
+    const int z0 = static_cast<int>(std::ceil(settings.region.z0)), z1 = static_cast<int>(std::floor(settings.region.z1));
+    // Roads and areas keep off the edges by their largest length or half size,
+    // or stand in the middle of a region too small for that.
+    const auto inside = [&random](int low, int high, int margin) {
+        return low + margin <= high - margin ? random.between(low + margin, high - margin) : (low + high) / 2;
+    };
     std::vector<Item> items;
     items.reserve(settings.count);
     for (std::size_t i = 0; i < settings.count; ++i) {
@@ -53,8 +59,8 @@ std::vector<Item> generateItems(const GeneratorSettings& settings)
         // Every tenth item a road, two in ten an area: the shares hold for any count.
         const std::size_t slot = i % 10;
         if (slot == 9) {
-            const int x = random.between(-edge + 60, edge - 60);
-            const int z = random.between(-edge + 60, edge - 60);
+            const int x = inside(x0, x1, 60);
+            const int z = inside(z0, z1, 60);
             const int length = random.between(10, 50);
             const bool alongX = random.next() % 2;
             const int sign = random.next() % 2 ? 1 : -1;
@@ -63,8 +69,8 @@ std::vector<Item> generateItems(const GeneratorSettings& settings)
                                      static_cast<float>(alongX ? z : z + sign * length)));
         } else if (slot == 3 || slot == 6) {
             const int width = random.between(4, 30), depth = random.between(4, 30);
-            const int x = random.between(-edge + 30, edge - 30);
-            const int z = random.between(-edge + 30, edge - 30);
+            const int x = inside(x0, x1, 30);
+            const int z = inside(z0, z1, 30);
             Item area = makeArea(id, "kup.mesh", static_cast<float>(x - width / 2), static_cast<float>(z - depth / 2),
                                  static_cast<float>(x + width / 2), static_cast<float>(z + depth / 2));
             ScenarioMessage message;
@@ -79,8 +85,8 @@ std::vector<Item> generateItems(const GeneratorSettings& settings)
             items.push_back(area);
         } else {
             const std::string& mesh = settings.meshes[random.next() % settings.meshes.size()];
-            items.push_back(makeObject(id, mesh, static_cast<float>(random.between(-edge, edge)),
-                                       static_cast<float>(random.between(-edge, edge))));
+            items.push_back(makeObject(id, mesh, static_cast<float>(random.between(x0, x1)),
+                                       static_cast<float>(random.between(z0, z1))));
         }
     }
     return items;

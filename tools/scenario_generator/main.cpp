@@ -1,29 +1,54 @@
-// scenario_generator COUNT OUT.zev [OBJECTS.txt] [SEED]: writes a scenario of
-// COUNT items spread over the editor's terrain, the same for the same arguments.
+// scenario_generator [--region X0,Z0,X1,Z1] COUNT OUT.zev [OBJECTS.txt] [SEED]:
+// writes a scenario of COUNT items spread over the editor's terrain, or over
+// the rectangle given, the same for the same arguments.
 #include "ScenarioGenerator.h"
 
 #include "document/FileAccess.h"
 #include "document/ScenarioFormat.h"
 #include "document/ScenarioItems.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const usage = "usage: scenario_generator [--region X0,Z0,X1,Z1] COUNT OUT.zev [OBJECTS.txt] [SEED]\n";
+
+bool readRegion(const std::string& text, GeneratorSettings::Region& region)
+{
+    char end = 0;
+    return std::sscanf(text.c_str(), "%f,%f,%f,%f%c", &region.x0, &region.z0, &region.x1, &region.z1, &end) == 4
+        && region.x0 < region.x1 && region.z0 < region.z1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 5) {
-        std::cerr << "usage: scenario_generator COUNT OUT.zev [OBJECTS.txt] [SEED]\n";
+    GeneratorSettings settings;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "--region") {
+        if (!readRegion(args[1], settings.region)) {
+            std::cerr << "scenario_generator: bad region \"" << args[1] << "\"\n" << usage;
+            return 2;
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.size() < 2 || args.size() > 4) {
+        std::cerr << usage;
         return 2;
     }
-    GeneratorSettings settings;
-    settings.count = std::strtoul(argv[1], nullptr, 10);
-    if (argc > 4)
-        settings.seed = static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10));
+    settings.count = std::strtoul(args[0].c_str(), nullptr, 10);
+    if (args.size() > 3)
+        settings.seed = static_cast<std::uint32_t>(std::strtoul(args[3].c_str(), nullptr, 10));
     std::string catalog;
-    if (argc > 3) {
-        const std::string error = readWholeFile(argv[3], catalog);
+    if (args.size() > 2) {
+        const std::string error = readWholeFile(args[2], catalog);
         if (!error.empty()) {
-            std::cerr << argv[3] << ": " << error << "\n";
+            std::cerr << args[2] << ": " << error << "\n";
             return 1;
         }
         settings.meshes = catalogMeshes(catalog);
@@ -31,9 +56,9 @@ int main(int argc, char** argv)
         settings.meshes = {"adam.mesh", "kadin.mesh", "araba.mesh", "agac.mesh", "ev.mesh"};
     }
     const std::string text = writeScenario(scenarioOf(generateItems(settings)));
-    const std::string error = replaceFileContents(argv[2], text);
+    const std::string error = replaceFileContents(args[1], text);
     if (!error.empty()) {
-        std::cerr << argv[2] << ": " << error << "\n";
+        std::cerr << args[1] << ": " << error << "\n";
         return 1;
     }
     return 0;

@@ -72,6 +72,12 @@ void generateMedia(const GeneratorInput& input) {
                                                           script.size(), false, true));
     Ogre::MaterialManager::getSingleton().parseScript(stream, Ogre::RGN_DEFAULT);
     for (const auto& [name, model] : built) exportMesh(model, name + ".mesh", (models / (name + ".mesh")).string());
+    // The versions the editor draws while an item looks small: its round parts with half the segments.
+    {
+        const Model::Coarse coarse(0.5f);
+        for (const std::string& name : modelNames())
+            exportMesh(buildModel(name), name + ".far.mesh", (models / (name + ".far.mesh")).string());
+    }
 
     IconRenderer icons(modelTextures);
     for (const CatalogEntry& entry : catalog)

@@ -5,12 +5,20 @@
 #include <OgreMatrix3.h>
 #include <OgreQuaternion.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace media {
 
 using Ogre::Vector2;
 using Ogre::Vector3;
 
 namespace {
+
+// The share of their segments round primitives keep (see Model::Coarse).
+float segmentShare = 1;
+
+int fewer(int segments, int least) { return std::max(least, static_cast<int>(std::lround(segments * segmentShare))); }
 
 Vector3 transformNormal(const Ogre::Affine3& place, const Vector3& n) {
     Ogre::Matrix3 linear = place.linear();
@@ -19,10 +27,14 @@ Vector3 transformNormal(const Ogre::Affine3& place, const Vector3& n) {
 
 }  // namespace
 
+Model::Coarse::Coarse(float share) { segmentShare = share; }
+
+Model::Coarse::~Coarse() { segmentShare = 1; }
+
 Part& Model::part(const std::string& material) {
     for (Part& p : parts_)
         if (p.material == material) return p;
-    parts_.push_back(Part{material, {}, {}});
+    parts_.push_back(Part{material, {}, {}, {}});
     return parts_.back();
 }
 
@@ -40,12 +52,19 @@ size_t Model::triangleCount() const {
 }
 
 void Model::triangle(Part& part, const Vertex (&v)[3], const Ogre::Affine3& place) {
-    uint32_t base = static_cast<uint32_t>(part.vertices.size());
-    for (const Vertex& vertex : v)
-        part.vertices.push_back({place * vertex.position, transformNormal(place, vertex.normal), vertex.uv});
+    uint32_t corners[3];
+    for (int i = 0; i < 3; ++i) {
+        const Vertex placed{place * v[i].position, transformNormal(place, v[i].normal), v[i].uv};
+        const std::array<float, 8> key{placed.position.x, placed.position.y, placed.position.z, placed.normal.x,
+                                       placed.normal.y,   placed.normal.z,   placed.uv.x,       placed.uv.y};
+        const auto [at, added] = part.indexOf.emplace(key, static_cast<uint32_t>(part.vertices.size()));
+        if (added) part.vertices.push_back(placed);
+        corners[i] = at->second;
+    }
     // A mirroring transform flips the winding; keep triangles facing outwards.
     bool mirrored = place.linear().Determinant() < 0;
-    part.indices.insert(part.indices.end(), {base, mirrored ? base + 2 : base + 1, mirrored ? base + 1 : base + 2});
+    part.indices.insert(part.indices.end(),
+                        {corners[0], mirrored ? corners[2] : corners[1], mirrored ? corners[1] : corners[2]});
 }
 
 void Model::quad(Part& part, const Vector3 (&c)[4], const Ogre::Affine3& place) {
@@ -69,6 +88,7 @@ void Model::box(const std::string& material, const Vector3& a, const Vector3& b,
 void Model::frustum(const std::string& material, float r0, float r1, float y0, float y1, int segments,
                     const Ogre::Affine3& place) {
     Part& p = part(material);
+    segments = fewer(segments, 4);
     const Vector3 bottomCentre(0, y0, 0), topCentre(0, y1, 0);
     for (int i = 0; i < segments; ++i) {
         float a0 = Ogre::Math::TWO_PI * i / segments, a1 = Ogre::Math::TWO_PI * (i + 1) / segments;
@@ -93,6 +113,8 @@ void Model::frustum(const std::string& material, float r0, float r1, float y0, f
 
 void Model::sphere(const std::string& material, float r, int rings, int segments, const Ogre::Affine3& place) {
     Part& p = part(material);
+    rings = fewer(rings, 3);
+    segments = fewer(segments, 4);
     auto point = [&](int ring, int segment) {
         float polar = Ogre::Math::PI * ring / rings, azimuth = Ogre::Math::TWO_PI * segment / segments;
         Vector3 n(std::sin(polar) * std::sin(azimuth), std::cos(polar), std::sin(polar) * std::cos(azimuth));

@@ -3,6 +3,8 @@
 #include <OgreMatrix4.h>
 #include <OgreVector.h>
 
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,16 +16,28 @@ struct Vertex {
     Ogre::Vector2 uv;
 };
 
-// Triangles that share one material; becomes one submesh.
+// Triangles that share one material; becomes one submesh. Triangles share
+// their equal corners (same position, normal and texture coordinates), so
+// each distinct vertex is transformed once when the part is drawn.
 struct Part {
     std::string material;
     std::vector<Vertex> vertices;
     std::vector<uint32_t> indices;
+    std::map<std::array<float, 8>, uint32_t> indexOf;  // of each vertex in vertices
 };
 
 // A low-poly model: a list of parts, built from primitives placed with transforms.
 class Model {
 public:
+    // Models made while a Coarse lives have round primitives with fewer segments.
+    class Coarse {
+    public:
+        explicit Coarse(float share);
+        ~Coarse();
+        Coarse(const Coarse&) = delete;
+        Coarse& operator=(const Coarse&) = delete;
+    };
+
     const std::vector<Part>& parts() const { return parts_; }
     Ogre::AxisAlignedBox bounds() const;
     size_t triangleCount() const;

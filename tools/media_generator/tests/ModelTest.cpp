@@ -36,6 +36,40 @@ TEST(Model, BoxHasTwelveOutwardTrianglesAndExactBounds) {
     expectOutwardFacing(m, {1, 0.5f, 0});
 }
 
+// Equal corners are shared: a box's faces meet at corners with different
+// normals, so each face keeps its own four, and a sphere shares all of them.
+TEST(Model, TrianglesShareTheirEqualCorners) {
+    Model box, sphere;
+    box.box("Model/White", {0, 0, 0}, {1, 1, 1});
+    EXPECT_EQ(box.parts()[0].vertices.size(), 24u);
+    sphere.sphere("Model/White", 1, 6, 10);
+    // 5 rings of 11 (the seam's texture coordinates differ) and 10 + 10 at the poles.
+    EXPECT_EQ(sphere.parts()[0].vertices.size(), 5u * 11 + 20);
+    EXPECT_EQ(sphere.triangleCount(), 100u);
+}
+
+// The far versions of the models: round shapes with half the segments,
+// boxes as they are.
+TEST(Model, CoarseModelsHaveRoundShapesWithFewerSegments) {
+    Model full, coarse;
+    full.sphere("Model/White", 1, 6, 10);
+    full.frustum("Model/White", 1, 1, 0, 2, 12);
+    full.box("Model/Black", {2, 0, 0}, {3, 1, 1});
+    {
+        const Model::Coarse fewer(0.5f);
+        coarse.sphere("Model/White", 1, 6, 10);
+        coarse.frustum("Model/White", 1, 1, 0, 2, 12);
+        coarse.box("Model/Black", {2, 0, 0}, {3, 1, 1});
+    }
+    EXPECT_EQ(coarse.triangleCount(), 3u * 5 * 2 - 2 * 5 + 6 * 4 + 12);
+    EXPECT_LT(coarse.triangleCount(), full.triangleCount() / 2);
+    ASSERT_EQ(coarse.parts().size(), full.parts().size());
+    EXPECT_EQ(coarse.parts()[1].indices, full.parts()[1].indices);
+    Model after;
+    after.sphere("Model/White", 1, 6, 10);
+    EXPECT_EQ(after.triangleCount(), 100u) << "full detail again once the coarse models are made";
+}
+
 TEST(Model, PartsGroupTrianglesByMaterial) {
     Model m;
     m.box("Model/White", {0, 0, 0}, {1, 1, 1});
