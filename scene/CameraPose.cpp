@@ -49,10 +49,14 @@ float pitchOf(const Ogre::Camera& camera)
     return Ogre::Radian(std::asin(rise)).valueDegrees();
 }
 
+// A turn about the camera's own level axis, as far as the limits allow. It is
+// turned every frame, by nothing when nothing tilts it, as it always was: the
+// batched items' picture matches the entities' picture best that way.
 void tilt(Ogre::Camera& camera, float degrees)
 {
-    if (degrees != 0)
-        aim(camera, headingOf(camera), pitchOf(camera) + degrees);
+    const float now = pitchOf(camera);
+    const float allowed = degrees == 0 ? 0 : std::clamp(now + degrees, lowestPitch, highestPitch) - now;
+    camera.pitch(Ogre::Degree(allowed));
 }
 
 void keepAboveGround(Ogre::Camera& camera, const Heightfield* ground)
