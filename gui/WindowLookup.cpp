@@ -34,14 +34,16 @@ CEGUI::Window* getWindow(const std::string& name)
     CEGUI_THROW(CEGUI::UnknownObjectException("No window named '" + CEGUI::String(name) + "' in the interface."));
 }
 
-void subscribeWindow(const std::string& name, const CEGUI::String& event, const CEGUI::Event::Subscriber& handler)
+CEGUI::Event::Connection subscribeWindow(const std::string& name, const CEGUI::String& event,
+                                         const CEGUI::Event::Subscriber& handler)
 {
-    getWindow(name)->subscribeEvent(event, handler);
+    return getWindow(name)->subscribeEvent(event, handler);
 }
 
-void onWindowEvent(const std::string& name, const CEGUI::String& event, std::function<void()> action)
+CEGUI::Event::Connection onWindowEvent(const std::string& name, const CEGUI::String& event,
+                                       std::function<void()> action)
 {
-    subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
+    return subscribeWindow(name, event, [action = std::move(action)](const CEGUI::EventArgs&) {
         action();
         return true;
     });

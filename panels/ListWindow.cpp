@@ -42,8 +42,10 @@ void ListWindow::wire()
     wireFloatingWindow(listWindow, mainnames::listItem, [this] { toggle(); }, [this] { toggle(); });
     onWindowEvent(listSearch, CEGUI::Window::EventTextChanged,
                   [this] { list.setFilter(toUtf8(getWindow(listSearch)->getText())); });
-    onWindowEvent(listSearch, CEGUI::Window::EventActivated, [this] { mode.begin(Activity::Typing); });
-    onWindowEvent(listSearch, CEGUI::Window::EventDeactivated, [this] { mode.end(Activity::Typing); });
+    searchActivated =
+        onWindowEvent(listSearch, CEGUI::Window::EventActivated, [this] { mode.begin(Activity::Typing); });
+    searchDeactivated =
+        onWindowEvent(listSearch, CEGUI::Window::EventDeactivated, [this] { mode.end(Activity::Typing); });
 }
 
 bool ListWindow::isOpen() const { return getWindow(listWindow)->isVisible(); }

@@ -4,6 +4,8 @@
 #include "editing/Selection.h"
 #include "panels/RowTable.h"
 
+#include <CEGUI/Event.h>
+
 #include <cstdint>
 #include <memory>
 
@@ -45,4 +47,7 @@ private:
     std::unique_ptr<RowTable> rows;
     std::uint64_t drawnRevision = 0;
     bool drawn = false;
+    // The search field's focus tells the mode; the interface, torn down after
+    // the editor, must not tell a list that is gone.
+    CEGUI::Event::ScopedConnection searchActivated, searchDeactivated;
 };

@@ -72,10 +72,12 @@ void PropertiesTab::layout()
 
 void PropertiesTab::wire()
 {
+    static_assert(2 * std::size(positionFields) == std::tuple_size_v<decltype(fieldFocus)>);
+    std::size_t focus = 0;
     for (const char* field : positionFields) {
         onWindowEvent(field, CEGUI::Editbox::EventTextAccepted, [this] { moveToTypedPosition(); });
-        onWindowEvent(field, CEGUI::Window::EventActivated, [this] { typing(true); });
-        onWindowEvent(field, CEGUI::Window::EventDeactivated, [this] { typing(false); });
+        fieldFocus[focus++] = onWindowEvent(field, CEGUI::Window::EventActivated, [this] { typing(true); });
+        fieldFocus[focus++] = onWindowEvent(field, CEGUI::Window::EventDeactivated, [this] { typing(false); });
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include "editing/Selection.h"
 
+#include <CEGUI/Event.h>
+
+#include <array>
+
 class EditingTools;
 class EditorMode;
 class SceneMirror;
@@ -55,4 +59,7 @@ private:
     float homeX = 0;
     // How many steps the tab is out: 0 in, slideSteps out.
     int outSteps = 0;
+    // The position fields' focus, which the interface may still report while
+    // it is torn down after the editor.
+    std::array<CEGUI::Event::ScopedConnection, 4> fieldFocus;
 };
