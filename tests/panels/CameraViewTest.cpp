@@ -16,8 +16,7 @@ protected:
     {
         EditorFixture::SetUp();
         startEditing();
-        Ogre::FrameEvent evt{0.016f, 0.016f};
-        listener->frameStarted(evt);  // the camera stands above the terrain
+        firstListenerFrame();
     }
 
     // The screen pixel at fractions of the view's size.

@@ -23,9 +23,7 @@ protected:
     {
         EditorFixture::SetUp();
         startEditing();
-        // The camera stands above the terrain, as after the first frame.
-        Ogre::FrameEvent evt{0.016f, 0.016f};
-        listener->frameStarted(evt);
+        firstListenerFrame();
         a = add(makeObject(editor->document().peekId(), "kup.mesh", -10, 20));
         b = add(makeObject(editor->document().peekId(), "kup.mesh", 10, 26));
         area = add(makeArea(editor->document().peekId(), "kup.mesh", 0, 0, 6, 4));

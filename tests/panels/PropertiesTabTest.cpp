@@ -118,8 +118,7 @@ protected:
         EditorFixture::SetUp();
         startEditing();
         in = relativeX("ozelliklerTab");
-        Ogre::FrameEvent evt{0.016f, 0.016f};
-        listener->frameStarted(evt);  // the camera stands above the terrain
+        firstListenerFrame();
         selected = add(makeObject(editor->document().peekId(), "kup.mesh", 3, 20));
         editor->selection().select(selected);
         frames(25);

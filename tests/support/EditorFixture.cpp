@@ -129,6 +129,12 @@ void EditorFixture::startEditing()
     editor->mode().startScenario();
 }
 
+void EditorFixture::firstListenerFrame()
+{
+    Ogre::FrameEvent evt{0.016f, 0.016f};
+    listener->frameStarted(evt);
+}
+
 float EditorFixture::relativeX(const std::string& windowName)
 {
     const CEGUI::Window* w = window(windowName);

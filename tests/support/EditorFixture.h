@@ -39,6 +39,8 @@ protected:
     void frames(int count);
     // There is a scenario to edit, as after New, without New's other effects.
     void startEditing();
+    // The listener's first frame: the camera stands above the terrain.
+    void firstListenerFrame();
     // A key pressed and let go with the modifiers (input::KeyModifierMask) held,
     // as the listener gets it.
     void pressKey(input::KeyCode key, int modifiers = 0);
