@@ -71,6 +71,7 @@ void Editor::wire()
     parts.list.wire();
     parts.map.wire();
     parts.recovery.wire();
+    parts.languageChoice.wire();
     lockPanelsByMode(parts.mode);
 }
 

@@ -12,6 +12,7 @@
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/LanguageChoice.h"
 #include "panels/ListWindow.h"
 #include "panels/MapWindow.h"
 #include "panels/MenuBar.h"
@@ -77,6 +78,7 @@ public:
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
     EditorRecovery& recovery() { return parts.recovery; }
+    LanguageChoice& languageChoice() { return parts.languageChoice; }
 
 private:
     struct Parts {
@@ -107,6 +109,7 @@ private:
         ListWindow list{document, selection, mode, goTo};
         MapWindow map;
         EditorRecovery recovery{document, documents, mode};
+        LanguageChoice languageChoice;
     };
 
     void quit();

@@ -2,6 +2,7 @@
 
 #include "app/Editor.h"
 #include "app/UserPaths.h"
+#include "gui/InterfaceLanguage.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
@@ -81,7 +82,9 @@ void EditorApplication::startWidgetSystem()
     // The widget system draws its own cursor.
     platform::hideSystemCursor();
 
-    context.setRootWindow(CEGUI::WindowManager::getSingleton().loadLayoutFromFile(mainnames::layoutFile, ""));
+    CEGUI::Window* layout = CEGUI::WindowManager::getSingleton().loadLayoutFromFile(mainnames::layoutFile, "");
+    translateWindowTexts(*layout);
+    context.setRootWindow(layout);
     wireNoticeWindow();
 }
 

@@ -20,4 +20,4 @@ install(FILES ${CMAKE_SOURCE_DIR}/desktop/sahne.desktop DESTINATION ${CMAKE_INST
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/sahne.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(DIRECTORY ${SAHNE_ICON_THEME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 # Everything an installed copy needs, without the tests: what "scripts/run" builds.
-add_custom_target(sahne_runtime DEPENDS sahne stage_media generate_media sound_files generate_icons)
+add_custom_target(sahne_runtime DEPENDS sahne stage_media message_catalogs generate_media sound_files generate_icons)

@@ -2,6 +2,7 @@
 
 #include "document/ItemList.h"
 #include "editing/Selection.h"
+#include "gui/InterfaceLanguage.h"
 #include "panels/RowTable.h"
 
 #include <CEGUI/Event.h>
@@ -39,6 +40,7 @@ public:
 
 private:
     void draw();
+    void languageChanged();
 
     Selection& selection;
     EditorMode& mode;
@@ -50,4 +52,5 @@ private:
     // The search field's focus tells the mode; the interface, torn down after
     // the editor, must not tell a list that is gone.
     CEGUI::Event::ScopedConnection searchActivated, searchDeactivated;
+    LanguageFollower language{[this] { languageChanged(); }};
 };

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/GroupEdits.h"
+#include "document/Translation.h"
 #include "editing/EditingTools.h"
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
@@ -135,7 +136,8 @@ void PropertiesTab::writeSelection()
     getWindow(turnField)->setText(turnable ? std::to_string(single->turn) : "");
     showField(turnField, turnable);
     showField(turnLabel, turnable);
-    getWindow(selectionCount)->setText(items.size() > 1 ? std::to_string(items.size()) + " oge secili" : "");
+    getWindow(selectionCount)->setText(
+        fromUtf8(items.size() > 1 ? fill(tr("%1 oge secili"), {std::to_string(items.size())}) : std::string()));
     showField(selectionCount, items.size() > 1);
 }
 
@@ -155,7 +157,7 @@ void PropertiesTab::moveToTypedPosition()
         const std::string text = toUtf8(getWindow(positionFields[axis])->getText());
         const std::optional<float> value = coordinateOf(text);
         if (!value) {
-            showNotice("\"" + text + "\" bir sayi degil; hicbir sey tasinmadi.");
+            showNotice(fill(tr("\"%1\" bir sayi degil; hicbir sey tasinmadi."), {text}));
             writeSelection();
             return;
         }

@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessGui.h"
 
+#include "gui/InterfaceLanguage.h"
 #include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
@@ -101,6 +102,7 @@ CEGUI::GUIContext& context() {
 CEGUI::Window* loadRootLayout(const std::string& layoutFile) {
     context();
     CEGUI::Window* root = CEGUI::WindowManager::getSingleton().loadLayoutFromFile(layoutFile);
+    translateWindowTexts(*root);
     setRoot(root);
     return root;
 }
