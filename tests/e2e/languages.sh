@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The interface's language in the real window: under an English locale the
+# caption and the menus are English, under a Turkish one Turkish with its
+# letters; Gorunum > Dil switches a running editor at once and keeps the choice
+# in sahne.cfg for the next start. With LANGUAGE_SHOTS set, the screens are kept
+# there (menus open, the file dialog, the language window).
+source "$(dirname "$0")/lib.sh"
+
+shots=${LANGUAGE_SHOTS:-$WORK}
+mkdir -p "$shots"
+MENU_GORUNUM="210 41"; ITEM_DIL="235 206"
+
+# keep NAME: the window's picture as NAME.png.
+keep() {
+  sleep 1
+  import -window "$WID" "$shots/$1.png"
+}
+
+# menu_bar NAME: the picture of the menu buttons alone, for comparing languages.
+menu_bar() {
+  import -window "$WID" -crop 340x26+0+28 +repage "$E2E_TMP/$1-menus.png"
+}
+
+# expect_title TEXT: the window's title (the frame's caption) within a few seconds.
+expect_title() {
+  local i
+  for i in $(seq 1 50); do
+    [ "$(window_title)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the title is \"$(window_title)\", not \"$1\""
+}
+
+quit_editor() {
+  kill "$EDITOR_PID"
+  wait_for_exit 20 || true
+}
+
+EDITOR_LC_ALL= LANG=en_US.UTF-8 start_editor
+expect_title "Sahne - Untitled"
+menu_bar en
+keep en-start
+click $MENU_DOSYA
+keep en-file-menu
+click $MENU_GORUNUM
+keep en-view-menu
+click $ITEM_DIL
+keep en-language-window
+quit_editor
+
+EDITOR_LC_ALL= LANG=tr_TR.UTF-8 launch_editor
+expect_title "Sahne - Adsız"
+menu_bar tr
+keep tr-start
+click $MENU_GORUNUM
+keep tr-view-menu
+click $MENU_GORUNUM
+menu_item "$ITEM_AC"
+keep tr-file-dialog
+click 578 451
+quit_editor
+
+EDITOR_LC_ALL= LANG=C launch_editor
+expect_title "Sahne - Adsiz"
+menu_bar c
+[ "$(compare -metric AE "$E2E_TMP/en-menus.png" "$E2E_TMP/tr-menus.png" null: 2>&1)" != 0 ] ||
+  fail "the menus read the same in English and Turkish"
+[ "$(compare -metric AE "$E2E_TMP/tr-menus.png" "$E2E_TMP/c-menus.png" null: 2>&1)" != 0 ] ||
+  fail "the Turkish menus show no Turkish letters"
+
+# A switch while the editor runs: the caption follows at once and the choice is kept.
+click $MENU_GORUNUM
+click $ITEM_DIL
+keep c-language-window
+click 400 351
+expect_title "Sahne - Untitled"
+keep c-switched-to-english
+grep -qx "language=en" "$WORK/sahne.cfg" || fail "sahne.cfg does not keep language=en"
+quit_editor
+
+EDITOR_LC_ALL= LANG=tr_TR.UTF-8 launch_editor
+expect_title "Sahne - Untitled"
+echo "languages: English and Turkish menus differ, the switch applies at once and is kept"
