@@ -76,6 +76,8 @@ void EditorApplication::startWidgetSystem()
     CEGUI::GUIContext& context = guiSystem->getDefaultGUIContext();
     context.getMouseCursor().setDefaultImage("WindowsLook/MouseArrow");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font", "");
+    // Where a line has little room: the toolbox's titles.
+    CEGUI::FontManager::getSingleton().createFromFile("DejaVuSans-10.font", "");
     context.setDefaultFont("Tahoma-12");
     context.getMouseCursor().setImage("WindowsLook/MouseArrow");
     context.getMouseCursor().show();

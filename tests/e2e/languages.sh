@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 
 shots=${LANGUAGE_SHOTS:-$WORK}
 mkdir -p "$shots"
-MENU_GORUNUM="210 41"; ITEM_DIL="235 206"
+MENU_GORUNUM="250 41"; ITEM_DIL="277 206"
 
 # keep NAME: the window's picture as NAME.png.
 keep() {
@@ -18,7 +18,7 @@ keep() {
 
 # menu_bar NAME: the picture of the menu buttons alone, for comparing languages.
 menu_bar() {
-  import -window "$WID" -crop 340x26+0+28 +repage "$E2E_TMP/$1-menus.png"
+  import -window "$WID" -crop 400x26+0+28 +repage "$E2E_TMP/$1-menus.png"
 }
 
 # expect_title TEXT: the window's title (the frame's caption) within a few seconds.

@@ -57,6 +57,7 @@ CEGUI::GUIContext& createSystem() {
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font");
+    CEGUI::FontManager::getSingleton().createFromFile("DejaVuSans-10.font");
     CEGUI::GUIContext& ctx = CEGUI::System::getSingleton().getDefaultGUIContext();
     ctx.setDefaultFont("Tahoma-12");
     ctx.setMouseButtonMultiClickTimeout(singleClickTimeout);

@@ -1,9 +1,10 @@
 // Writes the test language "xx" from a catalog's message ids: every text with
-// accented letters and about 40% longer, in brackets, so that a window too small
-// for a longer translation shows a cut bracket. Placeholders ("%1") and escapes
-// stay as they are.
+// accented letters and about 40% longer, the brackets around it counted, so
+// that a window too small for a longer translation shows a cut bracket.
+// Placeholders ("%1") and escapes stay as they are.
 //
 //   pseudo_catalog IN.po OUT.po
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -41,10 +42,8 @@ std::string pseudo(const std::string& body)
         ++shown;
     }
     static const char* const padding[] = {"ō", "ẽ", "ĩ", "ũ", "ã"};
-    const std::size_t extra = (shown * 4 + 9) / 10;
-    if (extra > 0)
-        text += " ";
-    for (std::size_t k = 1; k < extra; ++k)
+    const std::size_t extra = std::max<std::size_t>(2, (shown * 4 + 5) / 10);
+    for (std::size_t k = 2; k < extra; ++k)
         text += padding[k % 5];
     return text + "]";
 }
