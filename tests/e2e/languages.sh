@@ -31,9 +31,17 @@ expect_title() {
   fail "the title is \"$(window_title)\", not \"$1\""
 }
 
+# quit_editor: ends the editor; one that a dialog keeps from ending is killed.
 quit_editor() {
+  local i
   kill "$EDITOR_PID"
-  wait_for_exit 20 || true
+  for i in $(seq 1 100); do
+    kill -0 "$EDITOR_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$EDITOR_PID" 2>/dev/null || true
+  wait "$EDITOR_PID" 2>/dev/null || true
+  EDITOR_PID=
 }
 
 EDITOR_LC_ALL= LANG=en_US.UTF-8 start_editor
@@ -46,6 +54,11 @@ click $MENU_GORUNUM
 keep en-view-menu
 click $ITEM_DIL
 keep en-language-window
+# Its close button: the window goes, the language stays.
+click 496 270
+[ -f "$WORK/sahne.cfg" ] && grep -q "^language=" "$WORK/sahne.cfg" && fail "closing the language window chose one"
+slide_tabs "$TAB_RIGHT" 1
+keep en-roads-tab
 quit_editor
 
 EDITOR_LC_ALL= LANG=tr_TR.UTF-8 launch_editor
@@ -55,9 +68,14 @@ keep tr-start
 click $MENU_GORUNUM
 keep tr-view-menu
 click $MENU_GORUNUM
+slide_tabs "$TAB_RIGHT" 1
+keep tr-roads-tab
 menu_item "$ITEM_AC"
 keep tr-file-dialog
-click 578 451
+click $DIALOG_NAME
+type_text "yok.zev"
+click $DIALOG_OK
+keep tr-file-not-found
 quit_editor
 
 EDITOR_LC_ALL= LANG=C launch_editor
