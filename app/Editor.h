@@ -78,6 +78,7 @@ public:
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
     KeyListWindow& keyList() { return parts.keyList; }
+    const Shortcuts& shortcuts() const { return parts.shortcuts; }
     EditorRecovery& recovery() { return parts.recovery; }
 
 private:
