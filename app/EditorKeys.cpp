@@ -13,56 +13,68 @@
 namespace {
 
 using Row = KeyListWindow::Row;
+using namespace input;
 
-// Keys named in words: the words are translated.
-Row words(const char* keys, const char* action) { return {tr(keys), tr(action)}; }
-Row chord(const KeyChord& chord, const char* action) { return {chordName(chord), tr(action)}; }
+// A key or a mouse action named in words (translated), or a key by its name, and what it does.
+struct Named {
+    const char* keys;
+    KeyChord chord;
+    const char* action;
+};
 
-// The camera (CameraControls, the listener's drags and wheel) and the display's keys (BaseFrameListener).
-void addCameraAndDisplay(std::vector<Row>& rows)
+Row rowOf(const Named& named)
 {
-    using namespace input;
-    rows.push_back(words("W, Yukari ok", "Kamera ileri gider"));
-    rows.push_back(words("S, Asagi ok", "Kamera geri gider"));
-    rows.push_back(words("A, D", "Kamera sola, saga kayar"));
-    rows.push_back(words("Sol ok, Sag ok", "Kamera sola, saga doner"));
-    rows.push_back(words("Shift+Yukari ok, Asagi ok", "Kamera yukari, asagi egilir"));
-    rows.push_back({chordName({KC_PGUP}) + ", " + chordName({KC_PGDOWN}), tr("Kamera yukari, asagi gider")});
-    rows.push_back(words("Sag, orta tusla surukleme", "Kamera doner ve egilir"));
-    rows.push_back(words("Fare tekerlegi", "Kamera baktigi yone gider"));
-    rows.push_back(chord(GoToItem::goKey, "Kamera secilene (yoksa tumune) gider"));
-    rows.push_back(chord({KC_F}, "Istatistikleri gizler"));
-    rows.push_back(chord({KC_T}, "Doku suzmesini degistirir"));
-    rows.push_back(chord({KC_R}, "Dolu, tel kafes ya da nokta cizim"));
-    rows.push_back(chord({KC_P}, "Kamera konumunu gosterir, gizler"));
-    rows.push_back(chord({KC_SYSRQ}, "Ekran goruntusu kaydeder"));
+    return {named.keys ? tr(named.keys) : chordName(named.chord), tr(named.action)};
 }
+
+// The camera (CameraControls, the listener's drags and wheel, GoToItem) and the
+// display's keys (BaseFrameListener).
+const Named cameraAndDisplay[] = {
+    {"W, Yukari ok", {}, "Kamera ileri gider"},
+    {"S, Asagi ok", {}, "Kamera geri gider"},
+    {"A, D", {}, "Kamera sola, saga kayar"},
+    {"Sol ok, Sag ok", {}, "Kamera sola, saga doner"},
+    {"Shift+Yukari ok, Asagi ok", {}, "Kamera yukari, asagi egilir"},
+    {"Page Up, Page Down", {}, "Kamera yukari, asagi gider"},
+    {"Sag, orta tusla surukleme", {}, "Kamera doner ve egilir"},
+    {"Fare tekerlegi", {}, "Kamera baktigi yone gider"},
+    {nullptr, GoToItem::goKey, "Kamera secilene (yoksa tumune) gider"},
+    {nullptr, {KC_F}, "Istatistikleri gizler"},
+    {nullptr, {KC_T}, "Doku suzmesini degistirir"},
+    {nullptr, {KC_R}, "Dolu, tel kafes ya da nokta cizim"},
+    {nullptr, {KC_P}, "Kamera konumunu gosterir, gizler"},
+    {nullptr, {KC_SYSRQ}, "Ekran goruntusu kaydeder"},
+};
 
 // The tools' clicks and keys (CameraView, EditingTools, Toolbox, EditCommands).
-void addEditing(std::vector<Row>& rows)
-{
-    using namespace input;
-    rows.push_back(words("Arac kutusunda tik", "Yerlestirmeye baslar"));
-    rows.push_back(words("Arac kutusunda cift tik", "Birakilana kadar art arda yerlestirir"));
-    rows.push_back(words("Gorunumde sol tik", "Ogeyi secer ya da yerlestirir"));
-    rows.push_back(words("Bos yere sol tik", "Secilenleri oraya tasir"));
-    rows.push_back(words("Shift+sol tik", "Ogeyi secime ekler ya da cikarir"));
-    rows.push_back(words("Ctrl+surukleme", "Cercevedekileri secer (Shift ile ekler)"));
-    rows.push_back(words("Gorunumde sag tik", "Yerlestirmeyi ya da secimi birakir"));
-    rows.push_back(words("Q, E", "Dondurur (Shift ile ceyrek tur)"));
-    rows.push_back(chord(EditCommands::deleteKey, "Secileni siler"));
-    rows.push_back(chord({KC_ESCAPE}, "Yapilani birakir, yoksa cikmayi sorar"));
-}
+const Named editing[] = {
+    {"Arac kutusunda tik", {}, "Yerlestirmeye baslar"},
+    {"Arac kutusunda cift tik", {}, "Birakilana kadar art arda yerlestirir"},
+    {"Gorunumde sol tik", {}, "Ogeyi secer ya da yerlestirir"},
+    {"Bos yere sol tik", {}, "Secilenleri oraya tasir"},
+    {"Shift+sol tik", {}, "Ogeyi secime ekler ya da cikarir"},
+    {"Ctrl+surukleme", {}, "Cercevedekileri secer (Shift ile ekler)"},
+    {"Gorunumde sag tik", {}, "Yerlestirmeyi ya da secimi birakir"},
+    {"Q, E", {}, "Dondurur (Shift ile ceyrek tur)"},
+    {nullptr, EditCommands::deleteKey, "Secileni siler"},
+    {nullptr, Shortcuts::leaveKey, "Yapilani birakir, yoksa cikmayi sorar"},
+};
 
-// The windows' keys.
-void addWindows(std::vector<Row>& rows)
+// The windows' keys and the test run's.
+const Named windows[] = {
+    {nullptr, MapWindow::toggleKey, "Haritayi gosterir ya da gizler"},
+    {nullptr, ListWindow::toggleKey, "Oge listesini gosterir ya da gizler"},
+    {nullptr, KeyListWindow::toggleKey, "Bu listeyi gosterir ya da gizler"},
+    {nullptr, TestRunController::startKey, "Deneme baslatir"},
+    {"Denemede oklar, W, A, S, D", {}, "Yurur ve doner"},
+    {"Denemede Esc", {}, "Denemeyi bitirir"},
+};
+
+template <std::size_t count>
+void append(std::vector<Row>& rows, const Named (&named)[count])
 {
-    rows.push_back(chord(MapWindow::toggleKey, "Haritayi gosterir ya da gizler"));
-    rows.push_back(chord(ListWindow::toggleKey, "Oge listesini gosterir ya da gizler"));
-    rows.push_back(chord(KeyListWindow::toggleKey, "Bu listeyi gosterir ya da gizler"));
-    rows.push_back(chord(TestRunController::startKey, "Deneme baslatir"));
-    rows.push_back(words("Denemede oklar, W, A, S, D", "Yurur ve doner"));
-    rows.push_back(words("Denemede Esc", "Denemeyi bitirir"));
+    for (const Named& row : named)
+        rows.push_back(rowOf(row));
 }
 
 }  // namespace
@@ -70,11 +82,11 @@ void addWindows(std::vector<Row>& rows)
 std::vector<KeyListWindow::Row> editorKeyRows(const Shortcuts& shortcuts)
 {
     std::vector<Row> rows;
-    addCameraAndDisplay(rows);
-    addEditing(rows);
+    append(rows, cameraAndDisplay);
+    append(rows, editing);
     for (const Shortcuts::Binding& binding : shortcuts.bindings())
-        rows.push_back(chord(binding.chord, binding.description));
-    addWindows(rows);
+        rows.push_back({chordName(binding.chord), tr(binding.description)});
+    append(rows, windows);
     return rows;
 }
 
