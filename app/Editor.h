@@ -12,6 +12,7 @@
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/KeyListWindow.h"
 #include "panels/LanguageChoice.h"
 #include "panels/ListWindow.h"
 #include "panels/MapWindow.h"
@@ -77,6 +78,8 @@ public:
     CheckWindow& check() { return parts.check; }
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
+    KeyListWindow& keyList() { return parts.keyList; }
+    const Shortcuts& shortcuts() const { return parts.shortcuts; }
     EditorRecovery& recovery() { return parts.recovery; }
     LanguageChoice& languageChoice() { return parts.languageChoice; }
 
@@ -108,6 +111,7 @@ private:
         CheckWindow check;
         ListWindow list{document, selection, mode, goTo};
         MapWindow map;
+        KeyListWindow keyList;
         EditorRecovery recovery{document, documents, mode};
         LanguageChoice languageChoice;
     };

@@ -1,6 +1,7 @@
 #include "document/MessageRules.h"
 
 #include "document/Translation.h"
+#include "document/TurkishText.h"
 
 namespace {
 
@@ -14,10 +15,13 @@ bool isWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
 }
 
-// The translated pattern with the length ("%1") and the limit ("%2").
-std::string tooLong(const char* pattern, std::size_t length, std::size_t limit)
+// Told in characters, which the user can count: how many the text has ("%1"),
+// and how many of its first ones the file holds ("%2"). Letters outside ASCII
+// take two bytes or more, so that number depends on the text. The pattern is
+// translated already.
+std::string tooLong(const char* pattern, const std::string& text, std::size_t limitBytes)
 {
-    return fill(pattern, {std::to_string(length), std::to_string(limit)});
+    return fill(pattern, {std::to_string(characterCount(text)), std::to_string(charactersWithin(text, limitBytes))});
 }
 
 }  // namespace
@@ -31,8 +35,9 @@ std::string validateMessageText(const std::string& text)
     if (!isSingleLine(text))
         return tr("Mesaj metni tek satir olmali.");
     if (text.size() > maxMessageTextBytes)
-        return tooLong(tr("Mesaj metni %1 bayt uzunlugunda; en fazla %2 bayt olabilir (Turkce harfler iki bayt tutar)."),
-                       text.size(), maxMessageTextBytes);
+        return tooLong(tr("Mesaj metni %1 karakter uzunlugunda; bu metnin en fazla %2 karakteri sigar "
+                          "(Turkce harfler iki harf yeri tutar)."),
+                       text, maxMessageTextBytes);
     return {};
 }
 
@@ -41,8 +46,9 @@ std::string validateQuestionText(const std::string& question)
     if (!isSingleLine(question))
         return tr("Soru tek satir olmali.");
     if (question.size() > maxQuestionBytes)
-        return tooLong(tr("Soru %1 bayt uzunlugunda; en fazla %2 bayt olabilir (Turkce harfler iki bayt tutar)."),
-                       question.size(), maxQuestionBytes);
+        return tooLong(tr("Soru %1 karakter uzunlugunda; bu metnin en fazla %2 karakteri sigar "
+                          "(Turkce harfler iki harf yeri tutar)."),
+                       question, maxQuestionBytes);
     return {};
 }
 

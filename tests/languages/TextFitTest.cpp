@@ -1,8 +1,10 @@
 // Every text of both layouts fits its widget in every language, measured with
-// the interface's real font: the test language "xx" makes every text about 40%
-// longer, so a widget that holds it leaves room for translations to come.
+// the interface's real font on the wired editor (menu items with their keys):
+// the test language "xx" makes every text about 40% longer, so a widget that
+// holds it leaves room for translations to come.
 #include "gui/GuiText.h"
 #include "gui/InterfaceLanguage.h"
+#include "tests/support/EditorFixture.h"
 #include "tests/support/HeadlessGui.h"
 
 #include <CEGUI/CEGUI.h>
@@ -17,8 +19,10 @@ namespace {
 
 const std::string locales = SAHNE_RUNTIME_LOCALE_DIR;
 
-// Room a text keeps from its widget's edges, where the frames and bevels are drawn.
+// Room a text keeps from its widget's edges, where the frames and bevels are
+// drawn, and between a menu item's text and its key.
 constexpr float edgeRoom = 2.0f;
+constexpr float keyGap = 16.0f;
 
 bool isWrapped(const CEGUI::Window& window)
 {
@@ -57,7 +61,8 @@ void collectMisfits(const CEGUI::Window& window, std::vector<std::string>& misfi
     const CEGUI::String& type = window.getType();
     const bool measured = type == "WindowsLook/Button" || type == "WindowsLook/Label"
                        || type == "WindowsLook/StaticText" || type == "WindowsLook/Titlebar"
-                       || type == "WindowsLook/Checkbox" || type == "WindowsLook/RadioButton";
+                       || type == "WindowsLook/Checkbox" || type == "WindowsLook/RadioButton"
+                       || type == "SahneLook/MenuItem";
     if (!measured || window.getText().empty())
         return;
     const CEGUI::Font* font = window.getFont();
@@ -70,6 +75,8 @@ void collectMisfits(const CEGUI::Window& window, std::vector<std::string>& misfi
         width = font->getTextExtent(window.getText());
         height = font->getFontHeight();
     }
+    if (window.isPropertyPresent("KeyText") && !window.getProperty("KeyText").empty())
+        width += keyGap + font->getTextExtent(window.getProperty("KeyText"));
     if (width + 2 * edgeRoom <= area.getWidth() && height <= area.getHeight())
         return;
     const CEGUI::Window* named = type == "WindowsLook/Titlebar" ? window.getParent() : &window;
@@ -78,35 +85,26 @@ void collectMisfits(const CEGUI::Window& window, std::vector<std::string>& misfi
                       + std::to_string(int(area.getWidth())) + " x " + std::to_string(int(area.getHeight())));
 }
 
-class TextFit : public ::testing::TestWithParam<const char*> {
+class TextFit : public EditorFixture, public ::testing::WithParamInterface<const char*> {
 protected:
     void TearDown() override
     {
         switchLanguage("", locales);
-        headlessgui::resetRoot();
-    }
-
-    std::vector<std::string> misfitsOf(const std::string& layout)
-    {
-        CEGUI::Window* root = headlessgui::loadRootLayout(layout);
-        EXPECT_EQ(switchLanguage(GetParam(), locales), "");
-        // Sizes and formatting as a drawn frame would have them.
-        headlessgui::advance(0.1f);
-        std::vector<std::string> misfits;
-        collectMisfits(*root, misfits);
-        return misfits;
+        EditorFixture::TearDown();
     }
 };
 
-TEST_P(TextFit, EveryTextOfTheMainLayoutFits)
+// The main layout with the file dialog added to it, as the editor shows them.
+TEST_P(TextFit, EveryTextOfBothLayoutsFits)
 {
-    for (const std::string& misfit : misfitsOf("guiLayout800X600.layout"))
-        ADD_FAILURE() << GetParam() << ": " << misfit;
-}
-
-TEST_P(TextFit, EveryTextOfTheFileDialogFits)
-{
-    for (const std::string& misfit : misfitsOf("CommonFileDialog.layout"))
+    ASSERT_EQ(switchLanguage(GetParam(), locales), "");
+    // Sizes and formatting as a drawn frame would have them.
+    headlessgui::advance(0.1f);
+    CEGUI::Window* root = headlessgui::context().getRootWindow();
+    ASSERT_TRUE(root->isChild("CommonFileDialog") || root->getChildRecursive("CommonFileDialog"));
+    std::vector<std::string> misfits;
+    collectMisfits(*root, misfits);
+    for (const std::string& misfit : misfits)
         ADD_FAILURE() << GetParam() << ": " << misfit;
 }
 

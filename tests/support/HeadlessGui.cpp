@@ -1,6 +1,7 @@
 #include "tests/support/HeadlessGui.h"
 
 #include "gui/InterfaceLanguage.h"
+#include "gui/WidgetLooks.h"
 #include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
@@ -56,6 +57,7 @@ CEGUI::GUIContext& createSystem() {
     configureResources();
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme");
+    loadWidgetLooks("layouts");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font");
     CEGUI::FontManager::getSingleton().createFromFile("DejaVuSans-10.font");
     CEGUI::GUIContext& ctx = CEGUI::System::getSingleton().getDefaultGUIContext();
