@@ -55,6 +55,8 @@ void CheckWindow::wire()
 
 void CheckWindow::languageChanged()
 {
+    if (!rows)
+        return;
     rows->setHeaderTitle(0, tr("Oge"));
     rows->setHeaderTitle(1, tr("Sorun"));
     stale = true;

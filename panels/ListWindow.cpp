@@ -81,6 +81,8 @@ void ListWindow::selectionChanged(const std::vector<ItemId>&, SelectionChange) {
 
 void ListWindow::languageChanged()
 {
+    if (!rows)
+        return;
     for (std::size_t c = 0; c < itemColumnCount; ++c)
         rows->setHeaderTitle(c, columnTitle(static_cast<ItemColumn>(c)));
     // The kinds are searched and sorted by their words in the language shown.

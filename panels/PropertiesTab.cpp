@@ -136,9 +136,14 @@ void PropertiesTab::writeSelection()
     getWindow(turnField)->setText(turnable ? std::to_string(single->turn) : "");
     showField(turnField, turnable);
     showField(turnLabel, turnable);
+    writeCount(items.size());
+}
+
+void PropertiesTab::writeCount(std::size_t count)
+{
     getWindow(selectionCount)->setText(
-        fromUtf8(items.size() > 1 ? fill(tr("%1 oge secili"), {std::to_string(items.size())}) : std::string()));
-    showField(selectionCount, items.size() > 1);
+        fromUtf8(count > 1 ? fill(tr("%1 oge secili"), {std::to_string(count)}) : std::string()));
+    showField(selectionCount, count > 1);
 }
 
 void PropertiesTab::showSelection()

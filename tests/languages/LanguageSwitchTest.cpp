@@ -37,10 +37,12 @@ protected:
 TEST_F(LanguageSwitch, ChoiceInTheViewMenuRetranslatesLayoutAndCodeTextsAndIsKept)
 {
     startEditing();
+    editor->selection().selectOnly({addObject(), addArea()});
     headlessgui::click(window(mainnames::editMenu));
     headlessgui::click(window(mainnames::checkItem));
-    ASSERT_EQ(textOf(overviewnames::checkResult), "Sorun yok");
-    ASSERT_EQ(textOf(mainnames::mainFrame), "Sahne - Adsiz");
+    ASSERT_EQ(textOf(overviewnames::checkResult), "1 sorun");
+    ASSERT_EQ(textOf(mainnames::mainFrame), "Sahne - Adsiz *");
+    ASSERT_EQ(textOf(mainnames::selectionCount), "2 oge secili");
 
     headlessgui::click(window(mainnames::viewMenu));
     headlessgui::click(window(languagenames::menuItem));
@@ -50,16 +52,20 @@ TEST_F(LanguageSwitch, ChoiceInTheViewMenuRetranslatesLayoutAndCodeTextsAndIsKep
     EXPECT_FALSE(window(languagenames::window)->isVisible());
     EXPECT_EQ(textOf(mainnames::fileMenu), "File");
     EXPECT_EQ(textOf(mainnames::viewMenu), "View");
-    EXPECT_EQ(textOf(mainnames::mainFrame), "Sahne - Untitled");
-    EXPECT_EQ(textOf(overviewnames::checkResult), "No problems");
+    EXPECT_EQ(textOf(mainnames::mainFrame), "Sahne - Untitled *");
+    EXPECT_EQ(textOf(overviewnames::checkResult), "Problems: 1");
+    EXPECT_EQ(textOf(mainnames::selectionCount), "2 items selected");
+    // The check's rows name the problem in the language shown.
+    EXPECT_EQ(toUtf8(editor->check().table().rowWindow(0)->getChildAtIdx(1)->getText()), "No message");
 
     headlessgui::click(window(mainnames::viewMenu));
     headlessgui::click(window(languagenames::menuItem));
     headlessgui::click(window(languagenames::turkish));
     EXPECT_EQ(kept, "tr");
     EXPECT_EQ(textOf(mainnames::editMenu), "Düzenle");
-    EXPECT_EQ(textOf(mainnames::mainFrame), "Sahne - Adsız");
-    EXPECT_EQ(textOf(overviewnames::checkResult), "Sorun yok");
+    EXPECT_EQ(textOf(mainnames::mainFrame), "Sahne - Adsız *");
+    EXPECT_EQ(textOf(overviewnames::checkResult), "1 sorun");
+    EXPECT_EQ(textOf(mainnames::selectionCount), "2 öğe seçili");
 }
 
 TEST_F(LanguageSwitch, TextWrittenByCodeIntoALayoutWindowIsNotReplaced)
