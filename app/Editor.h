@@ -12,6 +12,7 @@
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/KeyListWindow.h"
 #include "panels/ListWindow.h"
 #include "panels/MapWindow.h"
 #include "panels/MenuBar.h"
@@ -76,6 +77,8 @@ public:
     CheckWindow& check() { return parts.check; }
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
+    KeyListWindow& keyList() { return parts.keyList; }
+    const Shortcuts& shortcuts() const { return parts.shortcuts; }
     EditorRecovery& recovery() { return parts.recovery; }
 
 private:
@@ -106,6 +109,7 @@ private:
         CheckWindow check;
         ListWindow list{document, selection, mode, goTo};
         MapWindow map;
+        KeyListWindow keyList;
         EditorRecovery recovery{document, documents, mode};
     };
 
