@@ -44,21 +44,28 @@ CheckWindow::~CheckWindow() { document.removeObserver(this); }
 
 void CheckWindow::wire()
 {
-    rows = std::make_unique<RowTable>(checkList, std::vector<RowTable::Column>{{tr("Oge"), 0.55f}, {tr("Sorun"), 0.45f}},
-                                      RowTable::Handlers{[this](std::size_t row) {
-                                                             if (row < found.size())
-                                                                 goTo.select(found[row].item, true);
-                                                         },
-                                                         {}, {}});
     wireFloatingWindow(checkWindow, mainnames::checkItem, [this] { open(); }, [this] { close(); });
+}
+
+RowTable& CheckWindow::table()
+{
+    // Made when first needed: the many widgets of the rows would slow the start.
+    if (!rows)
+        rows = std::make_unique<RowTable>(checkList, std::vector<RowTable::Column>{{tr("Oge"), 0.55f}, {tr("Sorun"), 0.45f}},
+                                          RowTable::Handlers{[this](std::size_t row) {
+                                                                 if (row < found.size())
+                                                                     goTo.select(found[row].item, true);
+                                                             },
+                                                             {}, {}});
+    return *rows;
 }
 
 void CheckWindow::languageChanged()
 {
-    if (!rows)
-        return;
-    rows->setHeaderTitle(0, tr("Oge"));
-    rows->setHeaderTitle(1, tr("Sorun"));
+    if (rows) {
+        rows->setHeaderTitle(0, tr("Oge"));
+        rows->setHeaderTitle(1, tr("Sorun"));
+    }
     stale = true;
     frame();
 }
@@ -91,7 +98,7 @@ void CheckWindow::check()
 {
     stale = false;
     found = findProblems(document.items(), terrain().value_or(everywhere));
-    rows->show(
+    table().show(
         found.size(),
         [this](std::size_t row) -> std::vector<std::string> {
             const Item* item = itemOf(found[row]);

@@ -26,7 +26,7 @@ public:
     CheckWindow(const CheckWindow&) = delete;
     CheckWindow& operator=(const CheckWindow&) = delete;
 
-    // Makes the rows' widgets, hides the window and connects the menu item and its close button.
+    // Hides the window and connects the menu item and its close button.
     void wire();
     void open();
     void close();
@@ -35,7 +35,8 @@ public:
     void frame();
 
     const std::vector<ProblemRow>& problems() const { return found; }
-    RowTable& table() { return *rows; }
+    // The rows' widgets, made on first use.
+    RowTable& table();
 
     void itemAdded(const Item&) override { stale = true; }
     void itemChanged(const Item&, const Item&) override { stale = true; }

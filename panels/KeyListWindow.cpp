@@ -13,9 +13,15 @@ using namespace keylistnames;
 
 void KeyListWindow::wire()
 {
-    rows = std::make_unique<RowTable>(keylistnames::table, std::vector<RowTable::Column>{{"", 0.38f}, {"", 0.62f}},
-                                      RowTable::Handlers{});
     wireFloatingWindow(window, mainnames::keyListItem, [this] { toggle(); }, [this] { toggle(); });
+}
+
+RowTable& KeyListWindow::table()
+{
+    if (!rows)
+        rows = std::make_unique<RowTable>(keylistnames::table, std::vector<RowTable::Column>{{"", 0.38f}, {"", 0.62f}},
+                                          RowTable::Handlers{});
+    return *rows;
 }
 
 bool KeyListWindow::isOpen() const { return getWindow(window)->isVisible(); }
@@ -44,7 +50,7 @@ bool KeyListWindow::handleKey(const input::KeyEvent& key)
 
 void KeyListWindow::draw()
 {
-    rows->setHeaderTitle(0, tr("Tus ya da fare"));
+    table().setHeaderTitle(0, tr("Tus ya da fare"));
     rows->setHeaderTitle(1, tr("Ne yapar"));
     shown = rowsNow();
     rows->show(

@@ -28,14 +28,15 @@ public:
 
     explicit KeyListWindow(Rows rows) : rowsNow(std::move(rows)) {}
 
-    // Makes the table's widgets, hides the window and connects its close button and the menu item.
+    // Hides the window and connects its close button and the menu item.
     void wire();
     void toggle();
     bool isOpen() const;
     // F1 shows or hides it; Escape closes it while it is open. True when used up.
     bool handleKey(const input::KeyEvent& key);
 
-    const RowTable& table() const { return *rows; }
+    // The table's widgets, made when first needed.
+    RowTable& table();
 
 private:
     void draw();

@@ -34,11 +34,6 @@ ListWindow::ListWindow(Document& document, Selection& selection, EditorMode& mod
 
 void ListWindow::wire()
 {
-    rows = std::make_unique<RowTable>(
-        listTable, listColumns(),
-        RowTable::Handlers{[this](std::size_t row) { goTo.select(list.idAt(row), false); },
-                           [this](std::size_t row) { goTo.select(list.idAt(row), true); },
-                           [this](std::size_t column) { list.toggleSort(static_cast<ItemColumn>(column)); }});
     wireFloatingWindow(listWindow, mainnames::listItem, [this] { toggle(); }, [this] { toggle(); });
     onWindowEvent(listSearch, CEGUI::Window::EventTextChanged,
                   [this] { list.setFilter(toUtf8(getWindow(listSearch)->getText())); });
@@ -46,6 +41,18 @@ void ListWindow::wire()
         onWindowEvent(listSearch, CEGUI::Window::EventActivated, [this] { mode.begin(Activity::Typing); });
     searchDeactivated =
         onWindowEvent(listSearch, CEGUI::Window::EventDeactivated, [this] { mode.end(Activity::Typing); });
+}
+
+RowTable& ListWindow::table()
+{
+    // Made when first needed: the many widgets of the rows would slow the start.
+    if (!rows)
+        rows = std::make_unique<RowTable>(
+            listTable, listColumns(),
+            RowTable::Handlers{[this](std::size_t row) { goTo.select(list.idAt(row), false); },
+                               [this](std::size_t row) { goTo.select(list.idAt(row), true); },
+                               [this](std::size_t column) { list.toggleSort(static_cast<ItemColumn>(column)); }});
+    return *rows;
 }
 
 bool ListWindow::isOpen() const { return getWindow(listWindow)->isVisible(); }
@@ -81,10 +88,9 @@ void ListWindow::selectionChanged(const std::vector<ItemId>&, SelectionChange) {
 
 void ListWindow::languageChanged()
 {
-    if (!rows)
-        return;
-    for (std::size_t c = 0; c < itemColumnCount; ++c)
-        rows->setHeaderTitle(c, columnTitle(static_cast<ItemColumn>(c)));
+    if (rows)
+        for (std::size_t c = 0; c < itemColumnCount; ++c)
+            rows->setHeaderTitle(c, columnTitle(static_cast<ItemColumn>(c)));
     // The kinds are searched and sorted by their words in the language shown.
     list.allReplaced();
     drawn = false;
@@ -95,7 +101,7 @@ void ListWindow::draw()
 {
     drawn = true;
     drawnRevision = list.revision();
-    rows->show(
+    table().show(
         list.count(),
         [this](std::size_t row) {
             const ItemCells cells = list.cells(row);

@@ -25,7 +25,7 @@ class ListWindow : public SelectionObserver {
 public:
     ListWindow(Document& document, Selection& selection, EditorMode& mode, GoToItem& goTo);
 
-    // Makes the rows' widgets, hides the window and connects its widgets and the menu item.
+    // Hides the window and connects its widgets and the menu item.
     void wire();
     void toggle();
     bool isOpen() const;
@@ -37,7 +37,8 @@ public:
     void frame();
 
     ItemList& items() { return list; }
-    RowTable& table() { return *rows; }
+    // The rows' widgets, made on first use.
+    RowTable& table();
 
     void selectionChanged(const std::vector<ItemId>& previous, SelectionChange change) override;
 

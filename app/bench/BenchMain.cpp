@@ -135,6 +135,9 @@ struct Figures {
     std::vector<double> differing;   // per view, % of the picture
     double worstDiffering = 0;
     double worstEditFrame = 0;       // ms, an edit and the frame after it
+    double worstEditAlone = 0;       // ms, the slowest edit's command and observers, without its frame
+    double worstEditProcessor = 0;   // processor ms of the costliest edit with its frame
+    double editFrameRatio = 0;       // the worst edit with its frame over a frame without an edit there
     double pick = 0, firstOpen = 0, reopen = 0, save = 0, parse = 0;
     double memoryPerItemKb = 0, memory = 0, reopenGrowth = 0;
     double hitsPerPick = 0;
@@ -148,7 +151,7 @@ class BenchApplication : public EditorApplication {
 public:
     std::vector<std::string> files;
     std::string shots;
-    std::vector<double> startTimes;
+    std::vector<double> startTimes, startProcessorTimes;
     bool firstFrameOnly = false;
     int frameRuns = 3, framesPerRun = 15;
 
@@ -159,7 +162,9 @@ public:
         root->renderOneFrame();
         const double firstFrame = millisecondsSinceProcessStart();
         if (firstFrameOnly) {
-            std::cout << "first_frame_ms " << firstFrame << std::endl;
+            // The processor time too: on a busy machine it hardly grows.
+            std::cout << "first_frame_ms " << firstFrame << "\nfirst_frame_processor_ms " << processorMilliseconds()
+                      << std::endl;
             return;
         }
         // Without start times of fresh processes, this one's start counts.
@@ -269,22 +274,29 @@ private:
     }
 
     // The slowest of 50 edits, each with the frame that shows it, at the start
-    // view: placing, moving, moving an item of the file, deleting and undoing.
-    double worstEditFrame(const std::string& file)
+    // view: placing, moving, moving an item of the file, deleting and undoing;
+    // beside it the slowest edit without its frame and the median frame there
+    // without an edit, which tell what an edit adds to its frame.
+    void measureEdits(const std::string& file, Figures& figures)
     {
         Editor& parts = editorParts();
         Document& document = parts.document();
         look(home);
         for (int i = 0; i < 3; ++i)
             root->renderOneFrame();
+        std::vector<double> unedited;
+        for (int i = 0; i < framesPerRun; ++i)
+            unedited.push_back(timed([this] { root->renderOneFrame(); }));
         std::vector<ItemId> inFront;
         for (const Item& item : document.items())
             if (item.kind == ItemKind::Object && std::abs(item.x) < 60 && item.z > -100 && item.z < 40)
                 inFront.push_back(item.id);
-        double worst = 0;
+        double worst = 0, worstAlone = 0, worstProcessor = 0;
         ItemId placed = -1;
         for (int edit = 0; edit < 50; ++edit) {
             const int x = (edit * 7) % 50 - 25, z = -(edit * 11) % 90 + 20;
+            const Clock::time_point start = Clock::now();
+            const double processorBefore = processorMilliseconds();
             const double took = timed([&] {
                 switch (edit % 5) {
                 case 0:
@@ -309,14 +321,19 @@ private:
                     document.undo();
                     break;
                 }
+                worstAlone = std::max(worstAlone, millisecondsSince(start));
                 root->renderOneFrame();
             });
             worst = std::max(worst, took);
+            worstProcessor = std::max(worstProcessor, processorMilliseconds() - processorBefore);
         }
         parts.selection().clear();
         // As if saved: New then goes ahead without asking.
         document.markSaved(file);
-        return worst;
+        figures.worstEditFrame = worst;
+        figures.worstEditAlone = worstAlone;
+        figures.worstEditProcessor = worstProcessor;
+        figures.editFrameRatio = worst / median(unedited);
     }
 
     Figures measure(const std::string& file, double emptyMemory)
@@ -379,7 +396,7 @@ private:
                 figures.frames = loaded;
                 figures.processor = processorTimes;
                 figures.memory = residentMegabytes();
-                figures.worstEditFrame = worstEditFrame(file);
+                measureEdits(file, figures);
             }
             parts.documents().newScenario();
             const std::vector<double> emptyNow = frameTimes("empty");
@@ -474,6 +491,9 @@ private:
         const double start = median(startTimes);
         row("start to first frame (ms, median of " + std::to_string(startTimes.size()) + ")", number(start, 0),
             "< 400", start < 400);
+        if (!startProcessorTimes.empty())
+            row("start to first frame, processor ms (median of " + std::to_string(startProcessorTimes.size()) + ")",
+                number(median(startProcessorTimes), 0), "-", -1);
         for (const Figures& f : results) {
             const std::string n = std::to_string(f.items) + (f.street ? " items in a street: " : " items: ");
             const bool at10k = !f.street && f.items == 10000, at50k = !f.street && f.items == 50000;
@@ -488,6 +508,9 @@ private:
             row(n + "pixels unlike the reference % (each view)", joined(f.differing, 3), "-", -1);
             row(n + "worst frame of 50 edits ms", number(f.worstEditFrame, 1), at50k ? "< 100" : "-",
                 at50k ? f.worstEditFrame < 100 : -1);
+            row(n + "slowest edit without its frame ms", number(f.worstEditAlone, 1), "-", -1);
+            row(n + "processor ms of the costliest edit with its frame", number(f.worstEditProcessor, 1), "-", -1);
+            row(n + "worst edit with its frame / frame without an edit", number(f.editFrameRatio, 2) + "x", "-", -1);
             row(n + "pick ms (median of 100 clicks)", number(f.pick, 3), at50k ? "< 0.2" : "-",
                 at50k ? f.pick < 0.2 : -1);
             row(n + "Open over the loaded scenario ms", number(f.reopen, 1), at50k ? "< 500" : "-",
@@ -538,6 +561,8 @@ int main(int argc, char** argv)
             app.firstFrameOnly = true;
         else if (arg == "--start" && i + 1 < argc)
             app.startTimes = numbers(argv[++i]);
+        else if (arg == "--start-processor" && i + 1 < argc)
+            app.startProcessorTimes = numbers(argv[++i]);
         else if (arg == "--shots" && i + 1 < argc) {
             app.shots = argv[++i];
             std::filesystem::create_directories(app.shots);
@@ -545,7 +570,8 @@ int main(int argc, char** argv)
         else if (arg == "--frames" && i + 1 < argc)
             app.framesPerRun = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--help") {
-            std::cout << "usage: sahne_bench --first-frame | [--start MS,...] [--shots DIR] [--frames N] FILE.zev...\n";
+            std::cout << "usage: sahne_bench --first-frame | [--start MS,...] [--start-processor MS,...] [--shots DIR] "
+                         "[--frames N] FILE.zev...\n";
             return 0;
         } else
             app.files.push_back(arg);

@@ -21,8 +21,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmp -s "$data/items_300.zev" "$data/again.zev" || fail "the generator gave another file for the same count"
 
 grep -Eq '^\| start to first frame \(ms, median of 3\) +\| +[0-9]+ ' "$data/out.txt" || fail "no start time"
+grep -Eq '^\| start to first frame, processor ms \(median of 3\) +\| +[0-9]+ ' "$data/out.txt" ||
+  fail "no processor time of the start"
 for n in "40 items" "300 items" "120 items in a street"; do
   for figure in "frame / empty frame" "pixels unlike the reference % \(worst" "worst frame of 50 edits" "pick ms" \
+                "slowest edit without its frame ms" "processor ms of the costliest edit with its frame" \
+                "worst edit with its frame / frame without an edit" \
                 "Open over the loaded scenario ms" "save ms" "parse ms" "memory MB" "memory growth"; do
     grep -Eq "^\| $n: $figure.*\| +-?[0-9]" "$data/out.txt" || fail "no '$figure' for $n"
   done
