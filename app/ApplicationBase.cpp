@@ -12,6 +12,7 @@
 #include <Ogre.h>
 #include <OgreOverlaySystem.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 ApplicationBase::ApplicationBase() = default;
@@ -102,10 +103,19 @@ void ApplicationBase::createRenderWindow()
         platform::parseVideoMode(mode->second.currentValue, width, height);
     auto full = options.find("Full Screen");
     const bool fullScreen = full != options.end() && full->second.currentValue == "Yes";
+    if (firstWindowSize) {
+        width = firstWindowSize->width;
+        height = firstWindowSize->height;
+    }
+    width = std::max(width, minimumWindowWidth);
+    height = std::max(height, minimumWindowHeight);
 
     // The editor shows the scenario's caption here once it is running.
     const std::string title = "Sahne";
-    nativeWindow = std::make_unique<platform::SdlWindow>(title, width, height, fullScreen);
+    nativeWindow = std::make_unique<platform::SdlWindow>(title, width, height, fullScreen, minimumWindowWidth,
+                                                         minimumWindowHeight);
+    if (firstWindowSize && firstWindowSize->maximised)
+        nativeWindow->maximise();
     Ogre::NameValuePairList params;
     params["externalWindowHandle"] = nativeWindow->nativeHandle();
     window = root->createRenderWindow(title, width, height, fullScreen, &params);

@@ -54,6 +54,8 @@ public:
     // A key press, offered to the editor's handlers in turn until one takes it;
     // true when one did.
     bool offerKey(const input::KeyEvent& key);
+    // What F11 does, whatever else is going on: the window to full screen and back.
+    void onFullScreenKey(std::function<void()> toggle) { fullScreenKey = std::move(toggle); }
 
     // The pieces, for the application's start and for tests.
     EditorMode& mode() { return parts.mode; }
@@ -113,4 +115,5 @@ private:
 
     Parts parts;
     EditorFrameListener* listener = nullptr;
+    std::function<void()> fullScreenKey;
 };

@@ -2,7 +2,9 @@
 
 #include "app/Editor.h"
 #include "app/UserPaths.h"
+#include "app/WindowSizeFollower.h"
 #include "document/SettingsFile.h"
+#include "document/WindowSizeSetting.h"
 
 #include <Ogre.h>
 
@@ -10,9 +12,11 @@
 
 void EditorApplication::run()
 {
+    const SettingsFile settings = readSettings();
+    firstWindowSize = rememberedWindowSize(settings, std::cerr);
     if (!setup())
         return;
-    startRecovery();
+    startRecovery(settings);
     // What a crash left is offered first; the scenario asked for opens after.
     editor->recovery().offer([this] {
         if (!scenarioAtStart.empty())
@@ -20,15 +24,33 @@ void EditorApplication::run()
     });
     root->startRendering();
     editor->recovery().endSession();
+    saveWindowSize();
     destroyScene();
 }
 
-void EditorApplication::startRecovery()
+SettingsFile EditorApplication::readSettings()
 {
     SettingsFile settings;
     const std::string& file = writePlaces().settings;
     if (const std::string problem = settings.load(file); !problem.empty())
         std::cerr << "sahne: " << file << " okunamadi (" << problem << "); varsayilan ayarlar kullaniliyor.\n";
+    return settings;
+}
+
+void EditorApplication::startRecovery(const SettingsFile& settings)
+{
     const double interval = autosaveSeconds(settings, std::cerr);
     editor->recovery().start(EditorRecovery::setupFor(writePlaces().recoveryDirectory, interval));
+}
+
+void EditorApplication::saveWindowSize()
+{
+    // Read again: what else changed the settings while the editor ran is kept.
+    SettingsFile settings;
+    const std::string& file = writePlaces().settings;
+    if (!settings.load(file).empty())
+        return;
+    rememberWindowSize(settings, sizeFollower->sizeToRemember());
+    if (const std::string problem = settings.save(file); !problem.empty())
+        std::cerr << "sahne: pencere boyutu " << file << " dosyasina yazilamadi (" << problem << ").\n";
 }

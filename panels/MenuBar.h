@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CEGUI/UDim.h>
+
 class CameraView;
 class EditorMode;
 
@@ -33,5 +35,5 @@ private:
     int slideStep = 0;
     bool hidden = false;
     bool testRunOn = false;
-    float homeX = 0;
+    CEGUI::UDim homeX{0, 0};
 };
