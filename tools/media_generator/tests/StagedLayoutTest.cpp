@@ -53,8 +53,8 @@ void expectWidth(CEGUI::Window* window, const CEGUI::UDim& width) {
 }
 
 // The toolbox keeps its width at the window's right edge.
-const CEGUI::UDim toolboxX(1, -160);
-const CEGUI::UDim toolboxWidth(0, 160);
+const CEGUI::UDim toolboxX(1, -158.4f);
+const CEGUI::UDim toolboxWidth(0, 158.4f);
 
 template <typename Kind>
 void expectKind(const std::vector<std::string>& names, const char* kind) {
@@ -118,7 +118,7 @@ TEST_F(StagedLayout, TabsShareTheMainFrameAndTheirHomePosition) {
 TEST_F(StagedLayout, CameraViewIsAllPictureAndPassesClicksToItsFrame) {
     auto* view = static_cast<CEGUI::FrameWindow*>(getWindow("windowFrame"));
     EXPECT_EQ(view->getXPosition(), CEGUI::UDim(0, 0));
-    expectWidth(view, CEGUI::UDim(1, -160));
+    expectWidth(view, CEGUI::UDim(1, -158.4f));
     EXPECT_FALSE(view->isTitleBarEnabled());
     EXPECT_FALSE(view->isFrameEnabled());
     EXPECT_FALSE(view->isCloseButtonEnabled());
