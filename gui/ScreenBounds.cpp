@@ -10,7 +10,8 @@ namespace {
 
 void moveInside(CEGUI::Window& window)
 {
-    const CEGUI::Sizef parent = window.getParentPixelSize();
+    // Positions count from the parent's inside (a frame's, within its title bar and border).
+    const CEGUI::Sizef parent = window.getParent()->getChildContentArea(window.isNonClient()).get().getSize();
     const CEGUI::Sizef size = window.getPixelSize();
     const CEGUI::UVector2& at = window.getPosition();
     const float x = at.d_x.d_scale * parent.d_width + at.d_x.d_offset;
