@@ -12,7 +12,6 @@
 #include <Ogre.h>
 #include <OgreOverlaySystem.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 ApplicationBase::ApplicationBase() = default;
@@ -107,8 +106,6 @@ void ApplicationBase::createRenderWindow()
         width = firstWindowSize->width;
         height = firstWindowSize->height;
     }
-    width = std::max(width, minimumWindowWidth);
-    height = std::max(height, minimumWindowHeight);
 
     // The editor shows the scenario's caption here once it is running.
     const std::string title = "Sahne";
@@ -118,7 +115,7 @@ void ApplicationBase::createRenderWindow()
         nativeWindow->maximise();
     Ogre::NameValuePairList params;
     params["externalWindowHandle"] = nativeWindow->nativeHandle();
-    window = root->createRenderWindow(title, width, height, fullScreen, &params);
+    window = root->createRenderWindow(title, nativeWindow->width(), nativeWindow->height(), fullScreen, &params);
     inputSource = std::make_unique<platform::SdlInputSource>();
     input::InputSource::setActive(inputSource.get());
 }

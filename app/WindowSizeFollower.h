@@ -23,12 +23,13 @@ public:
                        std::function<void()> afterSizes);
 
     bool frameStarted(const Ogre::FrameEvent&) override;
-    void follow();
     // The size to start with next time: the last one the window had while
     // neither maximised nor full screen, and whether it is maximised now.
     WindowSize sizeToRemember() const;
 
 private:
+    void follow();
+
     platform::SdlWindow& native;
     Ogre::RenderWindow& window;
     Ogre::Camera& windowCamera;

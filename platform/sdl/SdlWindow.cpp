@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -15,6 +16,14 @@ SdlWindow::SdlWindow(const std::string& title, int width, int height, bool fullS
 {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("Pencere acilamiyor: ") + SDL_GetError());
+    // Never below the minimum; a size remembered on a larger screen is cut to this one's room.
+    SDL_Rect room;
+    if (!fullScreen && SDL_GetDisplayUsableBounds(0, &room) == 0) {
+        width = std::min(width, room.w);
+        height = std::min(height, room.h);
+    }
+    width = std::max(width, minimumWidth);
+    height = std::max(height, minimumHeight);
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | (fullScreen ? SDL_WINDOW_FULLSCREEN : 0);
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               width, height, flags);
