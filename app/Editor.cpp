@@ -1,6 +1,7 @@
 #include "app/Editor.h"
 
 #include "app/CameraControls.h"
+#include "app/EditorKeys.h"
 #include "app/EditorFrameListener.h"
 #include "gui/Notice.h"
 #include "gui/WidgetKeys.h"
@@ -43,7 +44,8 @@ Editor::Parts::Parts(Ogre::SceneManager& sceneManager, Ogre::Camera& camera, con
                                        }}),
       goTo(GoToItem::Parts{document, selection, mode, camera, sceneManager}),
       check(document, goTo, terrainBox(sceneManager)),
-      map(document, selection, goTo, camera, terrainBox(sceneManager))
+      map(document, selection, goTo, camera, terrainBox(sceneManager)),
+      keyList([this] { return editorKeyRows(shortcuts); })
 {
     document.setItemCheck([](const Item& item) { return meshLoadProblem(item.mesh); });
     tools.onPlacingChanged([this](Placing placing) { mode.setPlacing(placing != Placing::Nothing); });
@@ -61,6 +63,7 @@ void Editor::wire()
     parts.properties.wire();
     parts.toolbox.loadCatalog();
     parts.menuBar.wire();
+    parts.menuBar.showKeys(menuItemKeys(parts.shortcuts));
     parts.messageEditor.wire();
     parts.cameraView.wire();
     parts.documents.wire();
@@ -70,6 +73,7 @@ void Editor::wire()
     parts.check.wire();
     parts.list.wire();
     parts.map.wire();
+    parts.keyList.wire();
     parts.recovery.wire();
     lockPanelsByMode(parts.mode);
 }
@@ -100,13 +104,14 @@ void Editor::quit()
 }
 
 // The order in which a key is offered, each step as far as the mode allows it:
-// F11 first; a modal window takes every other key; a widget that has the keys gets them typed
-// (commands go on); a test run takes every key; then the menus' chords, the
-// tools' keys, the overview windows' keys, the camera's keys (Home going to
-// the selection), and last Escape asking to end the editor.
+// F11 first; a modal window takes every other key; a widget that has the keys
+// gets them typed (commands go on); a test run takes every key; then the menus'
+// chords, the key list's keys (Escape closes it first), the tools' keys, the
+// overview windows' keys, the camera's keys (Home going to the selection), and
+// last Escape asking to end the editor.
 bool Editor::offerKey(const input::KeyEvent& key)
 {
-    if (key.getKey() == input::KC_F11 && fullScreenKey) {
+    if (fullScreenChord.matches(key) && fullScreenKey) {
         fullScreenKey();
         return true;
     }
@@ -116,6 +121,7 @@ bool Editor::offerKey(const input::KeyEvent& key)
         || (allowed.widgetKeys && typeIntoWidgets(key))
         || parts.testRun.handleKey(key)
         || (allowed.shortcuts && parts.shortcuts.handleChord(key))
+        || (allowed.shortcuts && parts.keyList.handleKey(key))
         || (allowed.toolKeys && parts.edits.handleToolKey(key))
         || (allowed.shortcuts && (parts.list.handleKey(key) || parts.map.handleKey(key)))
         || (allowed.cameraKeys && (parts.goTo.handleKey(key) || CameraControls::isCameraKey(key)))

@@ -10,8 +10,10 @@
 #include "panels/CameraView.h"
 #include "panels/CheckWindow.h"
 #include "panels/DocumentController.h"
+#include "panels/KeyChord.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/KeyListWindow.h"
 #include "panels/ListWindow.h"
 #include "panels/MapWindow.h"
 #include "panels/MenuBar.h"
@@ -55,6 +57,7 @@ public:
     // true when one did.
     bool offerKey(const input::KeyEvent& key);
     // What F11 does, whatever else is going on: the window to full screen and back.
+    static constexpr KeyChord fullScreenChord{input::KC_F11};
     void onFullScreenKey(std::function<void()> toggle) { fullScreenKey = std::move(toggle); }
 
     // The pieces, for the application's start and for tests.
@@ -78,6 +81,8 @@ public:
     CheckWindow& check() { return parts.check; }
     ListWindow& list() { return parts.list; }
     MapWindow& map() { return parts.map; }
+    KeyListWindow& keyList() { return parts.keyList; }
+    const Shortcuts& shortcuts() const { return parts.shortcuts; }
     EditorRecovery& recovery() { return parts.recovery; }
 
 private:
@@ -108,6 +113,7 @@ private:
         CheckWindow check;
         ListWindow list{document, selection, mode, goTo};
         MapWindow map;
+        KeyListWindow keyList;
         EditorRecovery recovery{document, documents, mode};
     };
 

@@ -4,6 +4,7 @@
 #include "app/Editor.h"
 #include "app/UserPaths.h"
 #include "gui/Notice.h"
+#include "gui/WidgetLooks.h"
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
 #include "panels/OverviewNames.h"
@@ -73,6 +74,7 @@ void EditorApplication::startWidgetSystem()
     CEGUI::Logger::getSingleton().setLoggingLevel(CEGUI::Informative);
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme", "");
+    loadWidgetLooks("");
     CEGUI::GUIContext& context = guiSystem->getDefaultGUIContext();
     context.getMouseCursor().setDefaultImage("WindowsLook/MouseArrow");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font", "");

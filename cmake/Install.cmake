@@ -18,6 +18,14 @@ install(FILES ${RUNTIME_MUSIC_DIR}/click.wav ${RUNTIME_MUSIC_DIR}/editorMusic.wa
 
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/sahne.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/sahne.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# What software centres show: names, summaries and descriptions in English and
+# Turkish, the screenshot, the release, the file type it opens.
+set(SAHNE_RELEASE_DATE 2026-12-09)  # the day PROJECT_VERSION was released
+set(SAHNE_WEB_ADDRESS "https://sahne.example.org" CACHE STRING
+  "Where the project's pages are published, with docs/screenshot.png as screenshot.png")
+configure_file(${CMAKE_SOURCE_DIR}/desktop/sahne.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/desktop/org.sahne.Sahne.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/org.sahne.Sahne.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${SAHNE_ICON_THEME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 # Everything an installed copy needs, without the tests: what "scripts/run" builds.
 add_custom_target(sahne_runtime DEPENDS sahne stage_media generate_media sound_files generate_icons)

@@ -1,5 +1,10 @@
 #include "document/MessageRules.h"
 
+#include "document/Translation.h"
+#include "document/TurkishText.h"
+
+#include <cstdio>
+
 namespace {
 
 bool isSingleLine(const std::string& text)
@@ -12,10 +17,18 @@ bool isWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
 }
 
-std::string tooLong(const std::string& what, std::size_t length, std::size_t limit)
+// Told in characters, which the user can count: how many the text has, and how
+// many of its first ones the file holds. Letters outside ASCII take two bytes
+// or more, so that number depends on the text.
+std::string tooLong(const char* what, const std::string& text, std::size_t limitBytes)
 {
-    return what + " " + std::to_string(length) + " bayt uzunlugunda; en fazla " + std::to_string(limit) +
-           " bayt olabilir (Turkce harfler iki bayt tutar).";
+    const char* format = tr("%s %zu karakter uzunlugunda; bu metnin en fazla %zu karakteri sigar "
+                            "(Turkce harfler iki harf yeri tutar).");
+    const std::size_t length = characterCount(text);
+    const std::size_t fitting = charactersWithin(text, limitBytes);
+    std::string notice(std::snprintf(nullptr, 0, format, tr(what), length, fitting), '\0');
+    std::snprintf(notice.data(), notice.size() + 1, format, tr(what), length, fitting);
+    return notice;
 }
 
 }  // namespace
@@ -29,7 +42,7 @@ std::string validateMessageText(const std::string& text)
     if (!isSingleLine(text))
         return "Mesaj metni tek satir olmali.";
     if (text.size() > maxMessageTextBytes)
-        return tooLong("Mesaj metni", text.size(), maxMessageTextBytes);
+        return tooLong("Mesaj metni", text, maxMessageTextBytes);
     return {};
 }
 
@@ -38,7 +51,7 @@ std::string validateQuestionText(const std::string& question)
     if (!isSingleLine(question))
         return "Soru tek satir olmali.";
     if (question.size() > maxQuestionBytes)
-        return tooLong("Soru", question.size(), maxQuestionBytes);
+        return tooLong("Soru", question, maxQuestionBytes);
     return {};
 }
 

@@ -148,3 +148,21 @@ std::string leadingCharacters(std::string_view text, std::size_t count)
         end += characterAt(text, end).length;
     return std::string(text.substr(0, end));
 }
+
+std::size_t characterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    eachCharacter(text, [&count](const Character&, std::size_t) { ++count; });
+    return count;
+}
+
+std::size_t charactersWithin(std::string_view text, std::size_t maxBytes)
+{
+    std::size_t count = 0;
+    for (std::size_t end = 0; end < text.size(); ++count) {
+        end += characterAt(text, end).length;
+        if (end > maxBytes)
+            break;
+    }
+    return count;
+}

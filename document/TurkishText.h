@@ -26,3 +26,7 @@ std::string collationKey(std::string_view text);
 
 // The first count characters of text; a character is never cut in half.
 std::string leadingCharacters(std::string_view text, std::size_t count);
+// How many characters text has.
+std::size_t characterCount(std::string_view text);
+// How many of text's first characters fit whole into maxBytes bytes.
+std::size_t charactersWithin(std::string_view text, std::size_t maxBytes);

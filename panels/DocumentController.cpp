@@ -46,7 +46,8 @@ void DocumentController::wire()
 {
     using namespace mainnames;
     onWindowEvent(openItem, CEGUI::PushButton::EventClicked, [this] { open(); });
-    onWindowEvent(saveItem, CEGUI::PushButton::EventClicked, [this] { save(); });
+    onWindowEvent(saveItem, CEGUI::PushButton::EventClicked, [this] { saveToFile(); });
+    onWindowEvent(saveAsItem, CEGUI::PushButton::EventClicked, [this] { save(); });
     onWindowEvent(newItem, CEGUI::PushButton::EventClicked, [this] { newScenario(); });
     onWindowEvent(exitItem, CEGUI::PushButton::EventClicked, [this] { exit(); });
     onWindowEvent(deleteItem, CEGUI::PushButton::EventClicked, [this] { deleteSelected(); });

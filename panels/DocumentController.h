@@ -15,8 +15,9 @@ class MessageEditor;
 class PropertiesTab;
 class Selection;
 
-// New, Open, Save, Undo, Redo, Delete and Exit, from the menu and the keys. Open
-// and Save go through the file dialog, which has the editor while it is open
+// New, Open, Save, Save As, Undo, Redo, Delete and Exit, from the menu and the
+// keys. Open and Save As go through the file dialog (Save when the scenario has
+// no file yet), which has the editor while it is open
 // and leaves the panels unlocked when it closes, as New does; New, Open and
 // Exit ask first when there are unsaved changes.
 class DocumentController {
@@ -37,7 +38,8 @@ public:
 
     void newScenario();
     void open();
-    // Through the dialog, always.
+    // Through the dialog, always: the scenario then has the chosen file, its
+    // undo history kept.
     void save();
     // To the document's file when it has one, else through the dialog.
     void saveToFile();

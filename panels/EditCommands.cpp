@@ -35,7 +35,7 @@ bool EditCommands::handleToolKey(const input::KeyEvent& key)
             return false;
         parts.tools.cancel();
         return true;
-    case KC_DELETE:
+    case deleteKey.key:
         parts.tools.deleteSelected();
         return true;
     case KC_Q:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/KeyChord.h"
+
 namespace input { class KeyEvent; }
 namespace platform { class SdlClipboard; }
 class CameraView;
@@ -15,6 +17,7 @@ class EditCommands {
 public:
     static constexpr int turnStep = 15;
     static constexpr int quarterTurn = 90;
+    static constexpr KeyChord deleteKey{input::KC_DELETE};
 
     struct Parts {
         EditingTools& tools;

@@ -39,7 +39,7 @@ void GoToItem::wire()
 
 bool GoToItem::handleKey(const input::KeyEvent& key)
 {
-    if (key.getKey() != input::KC_HOME)
+    if (key.getKey() != goKey.key)
         return false;
     goToSelection();
     return true;

@@ -2,6 +2,7 @@
 
 #include "document/Item.h"
 #include "document/ItemGround.h"
+#include "panels/KeyChord.h"
 
 namespace input { class KeyEvent; }
 namespace Ogre {
@@ -30,6 +31,8 @@ public:
     explicit GoToItem(Parts parts) : parts(parts) {}
     // Connects "ortalaPopupItem".
     void wire();
+    static constexpr KeyChord goKey{input::KC_HOME};
+
     // Home; true when used up.
     bool handleKey(const input::KeyEvent& key);
 

@@ -65,7 +65,7 @@ void ListWindow::toggle()
 
 bool ListWindow::handleKey(const input::KeyEvent& key)
 {
-    if (key.getKey() != input::KC_L || key.isCtrlDown())
+    if (key.getKey() != toggleKey.key || key.isCtrlDown())
         return false;
     toggle();
     return true;

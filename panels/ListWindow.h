@@ -2,6 +2,7 @@
 
 #include "document/ItemList.h"
 #include "editing/Selection.h"
+#include "panels/KeyChord.h"
 #include "panels/RowTable.h"
 
 #include <CEGUI/Event.h>
@@ -27,6 +28,8 @@ public:
     void wire();
     void toggle();
     bool isOpen() const;
+    static constexpr KeyChord toggleKey{input::KC_L};
+
     // L; true when used up.
     bool handleKey(const input::KeyEvent& key);
     // Draws the rows again when they or the selection changed.

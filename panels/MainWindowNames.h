@@ -29,6 +29,7 @@ inline constexpr const char* popups[] = {fileMenuPopup, editMenuPopup, viewMenuP
 inline constexpr const char* newItem = "yeniPopupItem";     // "new"
 inline constexpr const char* openItem = "acPopupItem";      // "open"
 inline constexpr const char* saveItem = "kaydetPopupItem";  // "save"
+inline constexpr const char* saveAsItem = "farkliKaydetPopupItem";  // "save differently"
 inline constexpr const char* exitItem = "cikisPopupItem";   // "exit"
 // Duzenle's items.
 inline constexpr const char* deleteItem = "silPopupItem";            // "delete"
@@ -46,8 +47,13 @@ inline constexpr const char* testRunItem = "denePopupItem";  // "try": starts a 
 inline constexpr const char* goToItem = "ortalaPopupItem";   // "centre": the camera goes to the selection
 inline constexpr const char* mapItem = "haritaPopupItem";    // "map": shows or hides the map
 inline constexpr const char* listItem = "listePopupItem";    // "list": shows or hides the list of items
-// Yardim's item.
+// Yardim's items.
+inline constexpr const char* keyListItem = "kisayollarPopupItem";  // "shortcuts"
 inline constexpr const char* aboutItem = "hakkindaPopupItem";  // "about"
+// The about window's version number.
+inline constexpr const char* aboutVersion = "hakkindaSurum";  // "about: version"
+// The widget kind of the menus' items: a button with its key at the right ("KeyText").
+inline constexpr const char* menuItemKeyProperty = "KeyText";
 
 // The toolbox: a frame behind five tool tabs that slide sideways, in the order
 // the arrows go through them, and the arrows.

@@ -112,7 +112,7 @@ void MapWindow::toggle()
 
 bool MapWindow::handleKey(const input::KeyEvent& key)
 {
-    if (key.getKey() != input::KC_M || key.isCtrlDown())
+    if (key.getKey() != toggleKey.key || key.isCtrlDown())
         return false;
     toggle();
     return true;

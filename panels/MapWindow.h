@@ -2,6 +2,7 @@
 
 #include "document/DocumentObserver.h"
 #include "editing/Selection.h"
+#include "panels/KeyChord.h"
 #include "scene/MapPicture.h"
 
 #include <functional>
@@ -39,6 +40,8 @@ public:
     MapPicture& picture() { return *map; }
     void toggle();
     bool isOpen() const;
+    static constexpr KeyChord toggleKey{input::KC_M};
+
     // M; true when used up.
     bool handleKey(const input::KeyEvent& key);
     // Draws the picture again when something changed; places the camera's mark.

@@ -57,6 +57,7 @@ void MenuBar::wire()
     using CEGUI::PushButton;
 
     closeMenuPopups();
+    getWindow(aboutVersion)->setText(SAHNE_VERSION);
     homeX = tabX(1);
     for (int tab = 2; tab <= 5; ++tab)
         placeTab(tab, homeX, slideSteps);
@@ -74,6 +75,12 @@ void MenuBar::wire()
         testRunOn = now.isOn(Activity::TestRun);
         showToolbox();
     });
+}
+
+void MenuBar::showKeys(const std::vector<ItemKey>& keys) const
+{
+    for (const ItemKey& key : keys)
+        getWindow(key.item)->setProperty(menuItemKeyProperty, chordName(key.chord));
 }
 
 void MenuBar::toggleToolbox()

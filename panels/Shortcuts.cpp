@@ -2,31 +2,49 @@
 
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
+#include "panels/MainWindowNames.h"
 #include "platform/input/InputEvents.h"
+
+Shortcuts::Shortcuts(DocumentController& documents, EditCommands& edits) : documents(documents)
+{
+    using namespace input;
+    using namespace mainnames;
+    constexpr int ctrl = CTRL_MASK;
+    constexpr int ctrlShift = CTRL_MASK | SHIFT_MASK;
+    DocumentController* files = &documents;
+    EditCommands* edit = &edits;
+    chords = {
+        {{KC_N, ctrl}, newItem, "Yeni senaryo", [files] { files->newScenario(); }},
+        {{KC_O, ctrl}, openItem, "Senaryo dosyasi acar", [files] { files->open(); }},
+        {{KC_S, ctrl}, saveItem, "Senaryonun dosyasina kaydeder", [files] { files->saveToFile(); }},
+        {{KC_S, ctrlShift}, saveAsItem, "Baska bir adla kaydeder", [files] { files->save(); }},
+        {{KC_Z, ctrl}, undoItem, "Son degisikligi geri alir", [files] { files->undo(); }},
+        {{KC_Y, ctrl}, redoItem, "Geri alinani yineler", [files] { files->redo(); }},
+        {{KC_Z, ctrlShift}, nullptr, "Geri alinani yineler", [files] { files->redo(); }},
+        {{KC_A, ctrl}, selectAllItem, "Tum ogeleri secer", [edit] { edit->selectAll(); }},
+        {{KC_C, ctrl}, copyItem, "Secileni kopyalar", [edit] { edit->copy(); }},
+        {{KC_X, ctrl}, cutItem, "Secileni keser", [edit] { edit->cut(); }},
+        {{KC_V, ctrl}, pasteItem, "Farenin altina yapistirir", [edit] { edit->paste(); }},
+        {{KC_D, ctrl}, duplicateItem, "Secileni cogaltir", [edit] { edit->duplicate(); }},
+    };
+}
 
 bool Shortcuts::handleChord(const input::KeyEvent& key)
 {
-    using namespace input;
     if (!key.isCtrlDown())
         return false;
-    switch (key.getKey()) {
-    case KC_N: documents.newScenario(); return true;
-    case KC_O: documents.open(); return true;
-    case KC_S: key.isShiftDown() ? documents.save() : documents.saveToFile(); return true;
-    case KC_Z: key.isShiftDown() ? documents.redo() : documents.undo(); return true;
-    case KC_Y: documents.redo(); return true;
-    case KC_A: edits.selectAll(); return true;
-    case KC_C: edits.copy(); return true;
-    case KC_X: edits.cut(); return true;
-    case KC_V: edits.paste(); return true;
-    case KC_D: edits.duplicate(); return true;
-    default: return false;
+    for (const Binding& binding : chords) {
+        if (binding.chord.matches(key)) {
+            binding.action();
+            return true;
+        }
     }
+    return false;
 }
 
 bool Shortcuts::leaveOnEscape(const input::KeyEvent& key)
 {
-    if (key.getKey() != input::KC_ESCAPE)
+    if (key.getKey() != leaveKey.key)
         return false;
     documents.exit();
     return true;

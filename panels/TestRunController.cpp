@@ -123,7 +123,7 @@ void TestRunController::frame(float seconds)
 bool TestRunController::handleKey(const input::KeyEvent& key)
 {
     if (!running()) {
-        if (key.getKey() != input::KC_F5)
+        if (key.getKey() != startKey.key)
             return false;
         start();
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playtest/TestRun.h"
+#include "panels/KeyChord.h"
 #include "playtest/Walk.h"
 #include "platform/input/KeyCodes.h"
 
@@ -53,6 +54,8 @@ public:
 
     // Once a frame of seconds while running: walk, then look for an area's message.
     void frame(float seconds);
+    static constexpr KeyChord startKey{input::KC_F5};
+
     // F5 starts a run; during one every key is the run's (Escape ends it). True when used up.
     bool handleKey(const input::KeyEvent& key);
 

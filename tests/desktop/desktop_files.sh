@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed desktop entry passes desktop-file-validate, the icon lies in the
-# hicolor theme, and the file type package installs with update-mime-database
-# and gives a ".zev" file its type.
+# hicolor theme, the file type package installs with update-mime-database and
+# gives a ".zev" file its type, and the software centres' description passes
+# appstreamcli without an error or a warning, naming the entry and the type.
 set -euo pipefail
 build=${1:?usage: desktop_files.sh BUILD_DIR}
 
@@ -39,4 +40,16 @@ type=$(XDG_DATA_HOME=$share XDG_DATA_DIRS=$share:/usr/share \
        gio info -a standard::content-type "$tmp/deneme.zev" | sed -n 's/.*standard::content-type: //p')
 echo "deneme.zev has the type '$type'"
 [ "$type" = application/x-sahne-scenario ] || fail "deneme.zev is '$type'"
+
+metainfo=$(ls "$share"/metainfo/*.metainfo.xml 2>/dev/null || true)
+[ "$(echo "$metainfo" | wc -w)" = 1 ] || fail "expected one metainfo file, found: $metainfo"
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli rejects $metainfo: $report"
+echo "$report"
+! grep -q '^[EW]:' <<<"$report" || fail "appstreamcli reports errors or warnings"
+grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" || fail "not launched by the entry"
+grep -q '<mediatype>application/x-sahne-scenario</mediatype>' "$metainfo" || fail "the .zev type is not named"
+grep -q '<name xml:lang="tr">Sahne</name>' "$metainfo" || fail "no Turkish name"
+grep -q '<summary xml:lang="tr">' "$metainfo" || fail "no Turkish summary"
+version=$("$prefix/bin/sahne" --version 2>/dev/null || true)
+grep -q "<release version=\"${version##* }\"" "$metainfo" || fail "the release is not the program's version ($version)"
 echo PASS

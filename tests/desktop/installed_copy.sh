@@ -42,7 +42,7 @@ shot installed-opened
 
 # The scenario is open and the panels are unlocked: save at once. The dialog
 # starts beside the opened file; the name typed over the offered one leads home.
-menu_item "$ITEM_KAYDET"
+menu_item "$ITEM_FARKLI_KAYDET"
 type_text "~/save.zev"
 shot installed-save-dialog
 click $DIALOG_OK

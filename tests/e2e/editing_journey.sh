@@ -78,7 +78,7 @@ sleep 1
 shot journey-9-opened
 
 before=$(stat -c %i "$WORK/save.zev")
-menu_item "$ITEM_KAYDET"
+menu_item "$ITEM_FARKLI_KAYDET"
 click $DIALOG_OK                 # save.zev exists: the overwrite prompt asks
 shot journey-10-overwrite
 click $PROMPT_SAVE_YES

@@ -196,7 +196,7 @@ escape_is_safe() {
 # Places that end the editor: the Cikis item and the frame's close button. Clicked
 # only when unsaved changes make the guard ask first.
 ends_editor() {
-  { [ "$1" -le 140 ] && [ "$2" -ge 132 ] && [ "$2" -le 172 ]; } || { [ "$1" -ge 760 ] && [ "$2" -le 30 ]; }
+  { [ "$1" -le 140 ] && [ "$2" -ge 160 ] && [ "$2" -le 200 ]; } || { [ "$1" -ge 760 ] && [ "$2" -le 30 ]; }
 }
 # The guard's Kaydet and Kaydetme, which go on with what it asks about.
 guard_goes_on() { [ "$1" -ge 205 ] && [ "$1" -le 465 ] && [ "$2" -ge 320 ] && [ "$2" -le 370 ]; }
@@ -244,10 +244,10 @@ MESSAGE=("320 199" "268 263" "268 303" "268 343" "268 383" "447 263" "447 303" "
 # The guard's Kaydet, Kaydetme, Vazgec and close button; the test run's answers, Devam and Bitir.
 ASKING=("270 345" "400 345" "530 345" "586 244" "400 281" "400 321" "400 361" "400 401" "550 502" "655 502")
 MENUS=("45 41" "127 41" "211 41" "297 41")
-# Yeni, Ac, Kaydet, Cikis; Sil, Kes, Kopyala, Yapistir, Cogalt, Tumunu Sec, Geri Al, Yinele;
-# Arac Kutusu, Dene; Yardim's item; a notice's Tamam.
-ITEMS=("71 72" "71 99" "71 126" "71 153" "154 71" "154 98" "154 125" "154 152" "154 179" "154 206" "154 233"
-  "154 260" "238 71" "238 98" "322 71" "400 349")
+# Yeni, Ac, Kaydet, Farkli Kaydet, Cikis; Sil, Kes, Kopyala, Yapistir, Cogalt, Tumunu Sec, Geri Al, Yinele;
+# Arac Kutusu, Dene; Yardim's Hakkinda; a notice's Tamam.
+ITEMS=("71 72" "71 99" "71 126" "71 153" "71 180" "154 71" "154 98" "154 125" "154 152" "154 179" "154 206" "154 233"
+  "154 260" "238 71" "238 98" "322 98" "400 349")
 
 random_action() {
   # Whether the guard still asks about ending the editor.
@@ -399,10 +399,10 @@ skip_picture() { timeout 10 import -window "$WID" "$RESULTS/skipped-$1.png" 2>/d
 # The soak's own folder named from any folder: enough "../" reach the root first.
 OWN_FOLDER=$(printf '../%.0s' $(seq 1 24))${E2E_TMP#/}/
 
-# save_as NAME: saves through Dosya > Kaydet and the dialog; the file written, if any.
+# save_as NAME: saves through Dosya > Farkli Kaydet and the dialog; the file written, if any.
 save_as() {
   SAVED=
-  file_command "71 126" && dialog_accept "$1" || return 1
+  file_command "71 153" && dialog_accept "$1" || return 1
   close_file_menu
   SAVED=$(find_saved "${1##*/}")
 }

@@ -78,7 +78,7 @@ grep -q "Deneme bitti. Dogru cevap: 0 / 1, gorulen mesaj: 2 / 2" "$WORK/editor.e
   || fail "expected 0 / 1 and 2 / 2 in the second notice: $(grep Deneme "$WORK/editor.err" || true)"
 click $NOTICE_OK
 
-menu_item "$ITEM_KAYDET"
+menu_item "$ITEM_FARKLI_KAYDET"
 type_text "save.zev"             # in place of the offered name of the opened file
 click $DIALOG_OK
 close_menu

@@ -4,7 +4,11 @@
 
 #include <CEGUI/CEGUI.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 using headlessgui::click;
 
@@ -152,6 +156,62 @@ TEST_F(MessageEditor, TextsOutsideAsciiComeBackAsTyped)
     EXPECT_EQ(text("mesajIcerik"), typed);
     EXPECT_EQ(window("mesajIcerik")->getText(), CEGUI::String(reinterpret_cast<const CEGUI::utf8*>(typed.c_str())));
     EXPECT_EQ(text("soru3Text"), question);
+}
+
+// At the keyboard the window system sends a key and then the text it made of
+// it; an input method or a compose sequence sends text without a key of its
+// own. Every letter reaches the field once, kept as UTF-8 up to the file and
+// back; a text too long for the file is told in the characters of that text.
+TEST_F(MessageEditor, LettersTypedAtTheKeyboardReachTheFieldOnceAndTheFileAsTyped)
+{
+    const auto typeAtKeyboard = [this](const std::string& utf8) {
+        const CEGUI::String letters(reinterpret_cast<const CEGUI::utf8*>(utf8.c_str()));
+        for (std::size_t i = 0; i < letters.length(); ++i) {
+            if (i % 3 != 2)
+                input.keyDown(i % 3 ? input::KC_COMMA : input::KC_A);
+            input.text(letters[i]);
+            input.keyUp(input::KC_A);
+            input.keyUp(input::KC_COMMA);
+        }
+        listener->processEvents();
+    };
+    const std::string typed = "Köprüde ağır taşıt: İlk çıkışı kullanın";
+    open();
+    click(window("mesajIcerik"));
+    typeAtKeyboard(typed + "x");
+    pressKey(input::KC_BACK);
+    EXPECT_EQ(text("mesajIcerik"), typed);
+
+    typeAtKeyboard(" ve şöförü uyarın; ağaçlı yolda ışıklarda durun");
+    unmarkAll();
+    store();
+    EXPECT_TRUE(editorOpen());
+    EXPECT_NE(noticeText().find("86 karakter uzunlugunda"), std::string::npos) << noticeText();
+    EXPECT_NE(noticeText().find("en fazla 75 karakter"), std::string::npos) << noticeText();
+    EXPECT_FALSE(message());
+
+    hideNotice();
+    click(window("mesajIcerik"));
+    input.keyDown(input::KC_END);
+    listener->processEvents();
+    for (int i = 0; i < 86 - 75; ++i)
+        pressKey(input::KC_BACK);
+    store();
+    ASSERT_TRUE(message()) << noticeText();
+    const std::string kept = message()->text;
+    EXPECT_EQ(kept.substr(0, typed.size()), typed);
+
+    const std::string file = "panels_test_typed.zev";
+    ASSERT_TRUE(editor->documents().saveFile(file));
+    std::ostringstream bytes;
+    bytes << std::ifstream(file).rdbuf();
+    EXPECT_NE(bytes.str().find(kept), std::string::npos) << "UTF-8 in the file";
+    editor->documents().newScenario();
+    ASSERT_TRUE(editor->documents().openFile(file));
+    std::remove(file.c_str());
+    ASSERT_EQ(editor->document().items().size(), 1u);
+    ASSERT_TRUE(editor->document().items()[0].message);
+    EXPECT_EQ(editor->document().items()[0].message->text, kept);
 }
 
 TEST_F(MessageEditor, InvalidTextIsRefusedWithAHintAndTheWindowStaysOpen)

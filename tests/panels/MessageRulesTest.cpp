@@ -19,8 +19,25 @@ TEST(MessageRules, TextFitsUpToNinetyNineBytes)
     EXPECT_EQ(validateMessageText("Merhaba"), "");
     EXPECT_EQ(validateMessageText(repeated("a", 99)), "");
     const std::string problem = validateMessageText(repeated("a", 100));
-    EXPECT_NE(problem.find("100 bayt"), std::string::npos) << problem;
-    EXPECT_NE(problem.find("en fazla 99"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("100 karakter"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("en fazla 99 karakter"), std::string::npos) << problem;
+}
+
+// The user counts characters, not bytes: the notice names the characters the
+// text has and how many of its first ones fit, which depends on its letters.
+// A letter that would not fit whole is not counted.
+TEST(MessageRules, TooLongTextsAreToldInCharactersOfTheTextTyped)
+{
+    const std::string turkish = validateMessageText(repeated("ş", 60));
+    EXPECT_NE(turkish.find("60 karakter"), std::string::npos) << turkish;
+    EXPECT_NE(turkish.find("en fazla 49 karakter"), std::string::npos) << turkish;
+    const std::string mixed = validateMessageText("a" + repeated("ğ", 49) + "b");
+    EXPECT_NE(mixed.find("51 karakter"), std::string::npos) << mixed;
+    EXPECT_NE(mixed.find("en fazla 50 karakter"), std::string::npos) << mixed;
+    // Three-byte characters: 16 of them are 48 bytes, a seventeenth would not fit whole.
+    const std::string question = validateQuestionText(repeated("€", 20));
+    EXPECT_NE(question.find("20 karakter"), std::string::npos) << question;
+    EXPECT_NE(question.find("en fazla 16 karakter"), std::string::npos) << question;
 }
 
 TEST(MessageRules, LettersOutsideAsciiCountByTheirBytes)

@@ -33,6 +33,7 @@ protected:
     void TearDown() override
     {
         std::remove((folder + "/a.zev").c_str());
+        std::remove((folder + "/b.zev").c_str());
         rmdir(folder.c_str());
         EditorFixture::TearDown();
     }
@@ -57,9 +58,9 @@ protected:
     void press(input::KeyCode key) { pressKey(key); }
     std::string caption() const { return window("TestWindowFrame")->getText().c_str(); }
     bool asking() const { return window("kaydetSorWindow")->isVisible(); }
-    std::string saved() const
+    std::string saved(const std::string& name = "a.zev") const
     {
-        std::ifstream file(folder + "/a.zev");
+        std::ifstream file(folder + "/" + name);
         std::ostringstream text;
         text << file.rdbuf();
         return text.str();
@@ -229,6 +230,50 @@ TEST_F(UndoAndUnsavedChanges, CtrlSSavesToTheOpenedFileWithoutADialogAndCtrlShif
 
     ctrl(input::KC_S, true);
     EXPECT_TRUE(editor->fileDialog().getRootWindow()->isVisible());
+}
+
+// Kaydet writes to the scenario's own file, as Ctrl+S does; Farkli Kaydet asks
+// for a name, as Ctrl+Shift+S does, and the scenario goes on under the new
+// one with its history. A write that fails keeps the old name and the changes.
+TEST_F(UndoAndUnsavedChanges, FarkliKaydetGoesOnUnderTheNewNameWithTheHistoryKept)
+{
+    addObject();
+    ASSERT_TRUE(editor->documents().saveFile(folder + "/a.zev"));
+    const std::string first = saved();
+    addObject();
+    choose("kaydetPopupItem");
+    CEGUI::Window* dialog = editor->fileDialog().getRootWindow();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_NE(saved(), first);
+    const std::string second = saved();
+    addObject();
+
+    click(window("farkliKaydetPopupItem"));  // the menu stays open after Kaydet
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->getChild("FileCombobox")->getText(), "a.zev");
+    dialog->getChild("FileCombobox")->setText(folder + "/b.zev");
+    click(dialog->getChild("OkButton"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(saved(), second) << "the old file stays as it was";
+    const std::string renamed = saved("b.zev");
+    EXPECT_EQ(std::count(renamed.begin(), renamed.end(), '\n'), 2) << renamed;
+    EXPECT_EQ(editor->document().path(), folder + "/b.zev");
+    EXPECT_EQ(caption(), "Sahne - b.zev");
+    EXPECT_FALSE(editor->document().modified());
+
+    ctrl(input::KC_Z);
+    EXPECT_EQ(editor->document().items().size(), 2u) << "the history goes on under the new name";
+    EXPECT_EQ(caption(), "Sahne - b.zev *");
+
+    ctrl(input::KC_S, true);
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->getChild("FileCombobox")->setText(folder + "/missing/c.zev");
+    click(dialog->getChild("OkButton"));
+    EXPECT_NE(noticeText().find("kaydedilmedi"), std::string::npos) << noticeText();
+    EXPECT_EQ(editor->document().path(), folder + "/b.zev");
+    EXPECT_TRUE(editor->document().modified());
+    EXPECT_EQ(editor->document().items().size(), 2u);
+    EXPECT_EQ(caption(), "Sahne - b.zev *");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessGui.h"
 
+#include "gui/WidgetLooks.h"
 #include "tests/support/TestPaths.h"
 
 #include <CEGUI/CEGUI.h>
@@ -55,6 +56,7 @@ CEGUI::GUIContext& createSystem() {
     configureResources();
 
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme");
+    loadWidgetLooks("layouts");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font");
     CEGUI::GUIContext& ctx = CEGUI::System::getSingleton().getDefaultGUIContext();
     ctx.setDefaultFont("Tahoma-12");
