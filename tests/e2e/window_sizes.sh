@@ -51,7 +51,7 @@ sleep 3
 click 1552 139                                     # Adam
 click $(at_ground_point 1600 900)
 shot window-1600x900
-menu_item "$ITEM_KAYDET"
+menu_item "$ITEM_FARKLI_KAYDET"                    # through the dialog again
 click 1113 691                                     # OK
 click 745 500                                      # save.zev exists: Kaydet
 close_menu
