@@ -75,6 +75,7 @@ void Editor::wire()
     parts.map.wire();
     parts.keyList.wire();
     parts.recovery.wire();
+    parts.languageChoice.wire();
     lockPanelsByMode(parts.mode);
 }
 

@@ -14,6 +14,7 @@
 #include "panels/GoToItem.h"
 #include "panels/KeyChord.h"
 #include "panels/KeyListWindow.h"
+#include "panels/LanguageChoice.h"
 #include "panels/ListWindow.h"
 #include "panels/MapWindow.h"
 #include "panels/MenuBar.h"
@@ -84,6 +85,7 @@ public:
     KeyListWindow& keyList() { return parts.keyList; }
     const Shortcuts& shortcuts() const { return parts.shortcuts; }
     EditorRecovery& recovery() { return parts.recovery; }
+    LanguageChoice& languageChoice() { return parts.languageChoice; }
 
 private:
     struct Parts {
@@ -115,6 +117,7 @@ private:
         MapWindow map;
         KeyListWindow keyList;
         EditorRecovery recovery{document, documents, mode};
+        LanguageChoice languageChoice;
     };
 
     void quit();

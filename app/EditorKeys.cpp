@@ -31,45 +31,45 @@ Row rowOf(const Named& named)
 // The camera (CameraControls, the listener's drags and wheel, GoToItem) and the
 // display's keys (BaseFrameListener).
 const Named cameraAndDisplay[] = {
-    {"W, Yukari ok", {}, "Kamera ileri gider"},
-    {"S, Asagi ok", {}, "Kamera geri gider"},
-    {"A, D", {}, "Kamera sola, saga kayar"},
-    {"Sol ok, Sag ok", {}, "Kamera sola, saga doner"},
-    {"Shift+Yukari ok, Asagi ok", {}, "Kamera yukari, asagi egilir"},
-    {"Page Up, Page Down", {}, "Kamera yukari, asagi gider"},
-    {"Sag, orta tusla surukleme", {}, "Kamera doner ve egilir"},
-    {"Fare tekerlegi", {}, "Kamera baktigi yone gider"},
-    {nullptr, GoToItem::goKey, "Kamera secilene (yoksa tumune) gider"},
-    {nullptr, {KC_F}, "Istatistikleri gizler"},
-    {nullptr, {KC_T}, "Doku suzmesini degistirir"},
-    {nullptr, {KC_R}, "Dolu, tel kafes ya da nokta cizim"},
-    {nullptr, {KC_P}, "Kamera konumunu gosterir, gizler"},
-    {nullptr, {KC_SYSRQ}, "Ekran goruntusu kaydeder"},
-    {nullptr, Editor::fullScreenChord, "Tam ekran yapar ya da pencereye dondurur"},
+    {N_("W, Yukari ok"), {}, N_("Kamera ileri gider")},
+    {N_("S, Asagi ok"), {}, N_("Kamera geri gider")},
+    {N_("A, D"), {}, N_("Kamera sola, saga kayar")},
+    {N_("Sol ok, Sag ok"), {}, N_("Kamera sola, saga doner")},
+    {N_("Shift+Yukari ok, Asagi ok"), {}, N_("Kamera yukari, asagi egilir")},
+    {N_("Page Up, Page Down"), {}, N_("Kamera yukari, asagi gider")},
+    {N_("Sag, orta tusla surukleme"), {}, N_("Kamera doner ve egilir")},
+    {N_("Fare tekerlegi"), {}, N_("Kamera baktigi yone gider")},
+    {nullptr, GoToItem::goKey, N_("Kamera secilene (yoksa tumune) gider")},
+    {nullptr, {KC_F}, N_("Istatistikleri gizler")},
+    {nullptr, {KC_T}, N_("Doku suzmesini degistirir")},
+    {nullptr, {KC_R}, N_("Dolu, tel kafes ya da nokta cizim")},
+    {nullptr, {KC_P}, N_("Kamera konumunu gosterir, gizler")},
+    {nullptr, {KC_SYSRQ}, N_("Ekran goruntusu kaydeder")},
+    {nullptr, Editor::fullScreenChord, N_("Tam ekran yapar ya da pencereye dondurur")},
 };
 
 // The tools' clicks and keys (CameraView, EditingTools, Toolbox, EditCommands).
 const Named editing[] = {
-    {"Arac kutusunda tik", {}, "Yerlestirmeye baslar"},
-    {"Arac kutusunda cift tik", {}, "Birakilana kadar art arda yerlestirir"},
-    {"Gorunumde sol tik", {}, "Ogeyi secer ya da yerlestirir"},
-    {"Bos yere sol tik", {}, "Secilenleri oraya tasir"},
-    {"Shift+sol tik", {}, "Ogeyi secime ekler ya da cikarir"},
-    {"Ctrl+surukleme", {}, "Cercevedekileri secer (Shift ile ekler)"},
-    {"Gorunumde sag tik", {}, "Yerlestirmeyi ya da secimi birakir"},
-    {"Q, E", {}, "Dondurur (Shift ile ceyrek tur)"},
-    {nullptr, EditCommands::deleteKey, "Secileni siler"},
-    {nullptr, Shortcuts::leaveKey, "Yapilani birakir, yoksa cikmayi sorar"},
+    {N_("Arac kutusunda tik"), {}, N_("Yerlestirmeye baslar")},
+    {N_("Arac kutusunda cift tik"), {}, N_("Birakilana kadar art arda yerlestirir")},
+    {N_("Gorunumde sol tik"), {}, N_("Ogeyi secer ya da yerlestirir")},
+    {N_("Bos yere sol tik"), {}, N_("Secilenleri oraya tasir")},
+    {N_("Shift+sol tik"), {}, N_("Ogeyi secime ekler ya da cikarir")},
+    {N_("Ctrl+surukleme"), {}, N_("Cercevedekileri secer (Shift ile ekler)")},
+    {N_("Gorunumde sag tik"), {}, N_("Yerlestirmeyi ya da secimi birakir")},
+    {N_("Q, E"), {}, N_("Dondurur (Shift ile ceyrek tur)")},
+    {nullptr, EditCommands::deleteKey, N_("Secileni siler")},
+    {nullptr, Shortcuts::leaveKey, N_("Yapilani birakir, yoksa cikmayi sorar")},
 };
 
 // The windows' keys and the test run's.
 const Named windows[] = {
-    {nullptr, MapWindow::toggleKey, "Haritayi gosterir ya da gizler"},
-    {nullptr, ListWindow::toggleKey, "Oge listesini gosterir ya da gizler"},
-    {nullptr, KeyListWindow::toggleKey, "Bu listeyi gosterir ya da gizler"},
-    {nullptr, TestRunController::startKey, "Deneme baslatir"},
-    {"Denemede oklar, W, A, S, D", {}, "Yurur ve doner"},
-    {"Denemede Esc", {}, "Denemeyi bitirir"},
+    {nullptr, MapWindow::toggleKey, N_("Haritayi gosterir ya da gizler")},
+    {nullptr, ListWindow::toggleKey, N_("Oge listesini gosterir ya da gizler")},
+    {nullptr, KeyListWindow::toggleKey, N_("Bu listeyi gosterir ya da gizler")},
+    {nullptr, TestRunController::startKey, N_("Deneme baslatir")},
+    {N_("Denemede oklar, W, A, S, D"), {}, N_("Yurur ve doner")},
+    {N_("Denemede Esc"), {}, N_("Denemeyi bitirir")},
 };
 
 template <std::size_t count>

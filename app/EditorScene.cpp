@@ -3,6 +3,7 @@
 #include "app/CameraPicture.h"
 #include "app/Editor.h"
 #include "app/UserPaths.h"
+#include "gui/InterfaceLanguage.h"
 #include "gui/Notice.h"
 #include "gui/WidgetLooks.h"
 #include "gui/WindowLookup.h"
@@ -78,13 +79,17 @@ void EditorApplication::startWidgetSystem()
     CEGUI::GUIContext& context = guiSystem->getDefaultGUIContext();
     context.getMouseCursor().setDefaultImage("WindowsLook/MouseArrow");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font", "");
+    // Where a line has little room: the toolbox's titles.
+    CEGUI::FontManager::getSingleton().createFromFile("DejaVuSans-10.font", "");
     context.setDefaultFont("Tahoma-12");
     context.getMouseCursor().setImage("WindowsLook/MouseArrow");
     context.getMouseCursor().show();
     // The widget system draws its own cursor.
     platform::hideSystemCursor();
 
-    context.setRootWindow(CEGUI::WindowManager::getSingleton().loadLayoutFromFile(mainnames::layoutFile, ""));
+    CEGUI::Window* layout = CEGUI::WindowManager::getSingleton().loadLayoutFromFile(mainnames::layoutFile, "");
+    translateWindowTexts(*layout);
+    context.setRootWindow(layout);
     wireNoticeWindow();
 }
 

@@ -1,21 +1,45 @@
 #include "app/EditorApplication.h"
 
 #include "app/Editor.h"
+#include "app/EditorLanguage.h"
 #include "app/UserPaths.h"
 #include "app/WindowSizeFollower.h"
 #include "document/SettingsFile.h"
+#include "document/Translation.h"
 #include "document/WindowSizeSetting.h"
+#include "gui/Notice.h"
 
 #include <Ogre.h>
 
 #include <iostream>
 
+namespace {
+
+// Before anything is shown: the interface's texts come in this language.
+void startLanguage()
+{
+    SettingsFile settings;
+    settings.load(writePlaces().settings);
+    chooseStartLanguage(settings, std::cerr);
+}
+
+void keepLanguage(const std::string& language)
+{
+    const std::string& file = writePlaces().settings;
+    if (const std::string problem = rememberLanguage(file, language); !problem.empty())
+        showNotice(fill(tr("Dil secimi %1 dosyasina yazilamadi: %2"), {file, problem}));
+}
+
+}  // namespace
+
 void EditorApplication::run()
 {
+    startLanguage();
     const SettingsFile settings = readSettings();
     firstWindowSize = rememberedWindowSize(settings, std::cerr);
     if (!setup())
         return;
+    editor->languageChoice().configure(localeDirectory(), keepLanguage);
     startRecovery(settings);
     // What a crash left is offered first; the scenario asked for opens after.
     editor->recovery().offer([this] {

@@ -1,5 +1,7 @@
 #include "app/EnginePlugins.h"
 
+#include "document/Translation.h"
+
 #include <OgreConfigFile.h>
 #include <OgreException.h>
 #include <OgreRoot.h>
@@ -10,13 +12,13 @@
 void loadEnginePlugins(Ogre::Root& root, const std::string& pluginsFile)
 {
     if (!std::ifstream(pluginsFile))
-        throw std::runtime_error("Motor eklentilerinin listesi okunamadi: " + pluginsFile);
+        throw std::runtime_error(fill(tr("Motor eklentilerinin listesi okunamadi: %1"), {pluginsFile}));
     Ogre::ConfigFile list;
     try {
         list.load(pluginsFile);
     } catch (const Ogre::Exception& e) {
-        throw std::runtime_error("Motor eklentilerinin listesi okunamadi: " + pluginsFile + " (" +
-                                 e.getDescription() + ")");
+        throw std::runtime_error(
+            fill(tr("Motor eklentilerinin listesi okunamadi: %1 (%2)"), {pluginsFile, e.getDescription()}));
     }
     std::string folder = list.getSetting("PluginFolder");
     if (folder.empty())
@@ -30,9 +32,9 @@ void loadEnginePlugins(Ogre::Root& root, const std::string& pluginsFile)
         try {
             root.loadPlugin(folder + plugin);
         } catch (const Ogre::Exception& e) {
-            throw std::runtime_error("Motor eklentisi yuklenemedi: " + plugin + "\n" + e.getFullDescription());
+            throw std::runtime_error(fill(tr("Motor eklentisi yuklenemedi: %1\n%2"), {plugin, e.getFullDescription()}));
         } catch (const std::exception& e) {
-            throw std::runtime_error("Motor eklentisi yuklenemedi: " + plugin + "\n" + e.what());
+            throw std::runtime_error(fill(tr("Motor eklentisi yuklenemedi: %1\n%2"), {plugin, e.what()}));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "app/DesktopStart.h"
 #include "app/EditorApplication.h"
+#include "document/Translation.h"
 #include "platform/ErrorBox.h"
 
 #include <CEGUI/Exceptions.h>
@@ -9,8 +10,8 @@
 
 namespace {
 
-const char* const errorCaption = "An exception has occured!";
-const char* const unknownFailure = "Editor bilinmeyen bir nedenle durdu.";
+const char* const errorCaption = N_("An exception has occured!");
+const char* const unknownFailure = N_("Editor bilinmeyen bir nedenle durdu.");
 
 // What reaches the end of the program unhandled still gets its message shown.
 void reportAndAbort()
@@ -18,11 +19,11 @@ void reportAndAbort()
     try {
         if (std::exception_ptr current = std::current_exception())
             std::rethrow_exception(current);
-        platform::showErrorBox(errorCaption, unknownFailure);
+        platform::showErrorBox(tr(errorCaption), tr(unknownFailure));
     } catch (const std::exception& e) {
-        platform::showErrorBox(errorCaption, e.what());
+        platform::showErrorBox(tr(errorCaption), e.what());
     } catch (...) {
-        platform::showErrorBox(errorCaption, unknownFailure);
+        platform::showErrorBox(tr(errorCaption), tr(unknownFailure));
     }
     std::abort();
 }
@@ -41,11 +42,11 @@ int main(int argc, char** argv)
     try {
         app.run();
     } catch (const Ogre::Exception& e) {
-        platform::showErrorBox(errorCaption, e.getFullDescription());
+        platform::showErrorBox(tr(errorCaption), e.getFullDescription());
     } catch (const CEGUI::Exception& e) {
-        platform::showErrorBox(errorCaption, e.what());
+        platform::showErrorBox(tr(errorCaption), e.what());
     } catch (const std::exception& e) {
-        platform::showErrorBox(errorCaption, e.what());
+        platform::showErrorBox(tr(errorCaption), e.what());
     }
     return 0;
 }

@@ -28,4 +28,4 @@ configure_file(${CMAKE_SOURCE_DIR}/desktop/sahne.metainfo.xml.in
 install(FILES ${CMAKE_BINARY_DIR}/desktop/org.sahne.Sahne.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${SAHNE_ICON_THEME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 # Everything an installed copy needs, without the tests: what "scripts/run" builds.
-add_custom_target(sahne_runtime DEPENDS sahne stage_media generate_media sound_files generate_icons)
+add_custom_target(sahne_runtime DEPENDS sahne stage_media message_catalogs generate_media sound_files generate_icons)

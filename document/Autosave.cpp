@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/RecoveryFolder.h"
 #include "document/SettingsFile.h"
+#include "document/Translation.h"
 
 #include <ostream>
 
@@ -33,7 +34,7 @@ void Autosave::writeNow()
         return;
     }
     if (!reported && report)
-        report("Otomatik kayit yapilamadi: " + error);
+        report(fill(tr("Otomatik kayit yapilamadi: %1"), {error}));
     reported = true;
 }
 

@@ -1,12 +1,14 @@
 #include "document/Commands.h"
 
+#include "document/Translation.h"
+
 #include <algorithm>
 #include <set>
 #include <unordered_set>
 
 namespace {
 
-const char* const itemGone = "oge artik yok";
+const char* const itemGone = N_("oge artik yok");
 
 std::vector<ItemId> withoutRepeats(std::vector<ItemId> ids)
 {
@@ -44,7 +46,7 @@ std::string AddItems::apply(Document& document)
 {
     const std::vector<ItemId> ids = idsOf(items);
     if (document.countPresent(ids) > 0 || withoutRepeats(ids).size() != ids.size())
-        return "oge zaten var";
+        return tr("oge zaten var");
     const std::string problem = checkEach(document, items, [](const Item& item) -> const Item& { return item; });
     if (!problem.empty())
         return problem;
@@ -60,7 +62,7 @@ std::string AddItems::revert(Document& document)
 {
     const std::vector<ItemId> ids = idsOf(items);
     if (!allPresent(document, ids))
-        return itemGone;
+        return tr(itemGone);
     document.removeItems(ids);
     return "";
 }
@@ -75,7 +77,7 @@ ChangeItems::ChangeItems(std::vector<Item> before, std::vector<Item> after)
 std::string ChangeItems::apply(Document& document)
 {
     if (!allPresent(document, withoutRepeats(idsOf(before))))
-        return itemGone;
+        return tr(itemGone);
     document.updateItems(after);
     return "";
 }
@@ -83,7 +85,7 @@ std::string ChangeItems::apply(Document& document)
 std::string ChangeItems::revert(Document& document)
 {
     if (!allPresent(document, withoutRepeats(idsOf(after))))
-        return itemGone;
+        return tr(itemGone);
     document.updateItems(before);
     return "";
 }
@@ -95,7 +97,7 @@ RemoveItems::RemoveItems(std::vector<ItemId> ids) : ids(withoutRepeats(std::move
 std::string RemoveItems::apply(Document& document)
 {
     if (!allPresent(document, ids))
-        return itemGone;
+        return tr(itemGone);
     removed = document.removeItems(ids);
     return "";
 }

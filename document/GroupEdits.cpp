@@ -3,6 +3,7 @@
 #include "document/Commands.h"
 #include "document/ScenarioFormat.h"
 #include "document/ScenarioItems.h"
+#include "document/Translation.h"
 
 #include <algorithm>
 #include <iterator>
@@ -82,13 +83,13 @@ PastedGroup readGroup(const std::string& text, ItemId firstId)
 {
     const ScenarioParse parsed = parseScenario(text);
     if (parsed.error)
-        return {{}, "Panodaki metin bir senaryo degil"};
+        return {{}, tr("Panodaki metin bir senaryo degil")};
     std::vector<Item> items = groupItems(itemsOf(parsed.document, firstId));
     if (items.empty())
-        return {{}, "Panodaki metin bir senaryo degil"};
+        return {{}, tr("Panodaki metin bir senaryo degil")};
     if (items.size() > maxPastedItems)
-        return {{}, "Panodaki senaryoda " + std::to_string(items.size()) + " oge var; en cok "
-                        + std::to_string(maxPastedItems) + " oge yapistirilabilir. Hicbir sey yapistirilmadi."};
+        return {{}, fill(tr("Panodaki senaryoda %1 oge var; en cok %2 oge yapistirilabilir. Hicbir sey yapistirilmadi."),
+                        {std::to_string(items.size()), std::to_string(maxPastedItems)})};
     // Ids in a row from firstId on, whatever entries were left out.
     for (Item& item : items)
         item.id = firstId++;

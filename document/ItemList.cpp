@@ -1,6 +1,7 @@
 #include "document/ItemList.h"
 
 #include "document/ItemGround.h"
+#include "document/Translation.h"
 #include "document/TurkishText.h"
 
 #include <algorithm>
@@ -14,12 +15,12 @@ namespace {
 const char* kindText(ItemKind kind)
 {
     switch (kind) {
-    case ItemKind::Object: return "Nesne";
-    case ItemKind::Area: return "Alan";
-    case ItemKind::Road: return "Yol";
+    case ItemKind::Object: return tr("Nesne");
+    case ItemKind::Area: return tr("Alan");
+    case ItemKind::Road: return tr("Yol");
     case ItemKind::Other: break;
     }
-    return "Diger";
+    return tr("Diger");
 }
 
 std::string_view modelText(const std::string& mesh)
@@ -91,13 +92,13 @@ std::uint64_t keyStart(const std::string& key)
 const char* columnTitle(ItemColumn column)
 {
     switch (column) {
-    case ItemColumn::Kind: return "Tur";
-    case ItemColumn::Model: return "Model";
+    case ItemColumn::Kind: return tr("Tur");
+    case ItemColumn::Model: return tr("Model");
     case ItemColumn::X: return "x";
     case ItemColumn::Z: return "z";
     case ItemColumn::Message: break;
     }
-    return "Mesaj";
+    return tr("Mesaj");
 }
 
 ItemCells itemCells(const Item& item)

@@ -3,8 +3,6 @@
 #include "document/Translation.h"
 #include "document/TurkishText.h"
 
-#include <cstdio>
-
 namespace {
 
 bool isSingleLine(const std::string& text)
@@ -17,18 +15,13 @@ bool isWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
 }
 
-// Told in characters, which the user can count: how many the text has, and how
-// many of its first ones the file holds. Letters outside ASCII take two bytes
-// or more, so that number depends on the text.
-std::string tooLong(const char* what, const std::string& text, std::size_t limitBytes)
+// Told in characters, which the user can count: how many the text has ("%1"),
+// and how many of its first ones the file holds ("%2"). Letters outside ASCII
+// take two bytes or more, so that number depends on the text. The pattern is
+// translated already.
+std::string tooLong(const char* pattern, const std::string& text, std::size_t limitBytes)
 {
-    const char* format = tr("%s %zu karakter uzunlugunda; bu metnin en fazla %zu karakteri sigar "
-                            "(Turkce harfler iki harf yeri tutar).");
-    const std::size_t length = characterCount(text);
-    const std::size_t fitting = charactersWithin(text, limitBytes);
-    std::string notice(std::snprintf(nullptr, 0, format, tr(what), length, fitting), '\0');
-    std::snprintf(notice.data(), notice.size() + 1, format, tr(what), length, fitting);
-    return notice;
+    return fill(pattern, {std::to_string(characterCount(text)), std::to_string(charactersWithin(text, limitBytes))});
 }
 
 }  // namespace
@@ -36,22 +29,26 @@ std::string tooLong(const char* what, const std::string& text, std::size_t limit
 std::string validateMessageText(const std::string& text)
 {
     if (text.empty())
-        return "Mesaj metni bos.";
+        return tr("Mesaj metni bos.");
     if (isWhiteSpace(text.front()))
-        return "Mesaj metni bosluk ile baslamamali.";
+        return tr("Mesaj metni bosluk ile baslamamali.");
     if (!isSingleLine(text))
-        return "Mesaj metni tek satir olmali.";
+        return tr("Mesaj metni tek satir olmali.");
     if (text.size() > maxMessageTextBytes)
-        return tooLong("Mesaj metni", text, maxMessageTextBytes);
+        return tooLong(tr("Mesaj metni %1 karakter uzunlugunda; bu metnin en fazla %2 karakteri sigar "
+                          "(Turkce harfler iki harf yeri tutar)."),
+                       text, maxMessageTextBytes);
     return {};
 }
 
 std::string validateQuestionText(const std::string& question)
 {
     if (!isSingleLine(question))
-        return "Soru tek satir olmali.";
+        return tr("Soru tek satir olmali.");
     if (question.size() > maxQuestionBytes)
-        return tooLong("Soru", question, maxQuestionBytes);
+        return tooLong(tr("Soru %1 karakter uzunlugunda; bu metnin en fazla %2 karakteri sigar "
+                          "(Turkce harfler iki harf yeri tutar)."),
+                       question, maxQuestionBytes);
     return {};
 }
 
@@ -59,9 +56,9 @@ std::string validateQuestions(const std::array<std::string, 4>& questions)
 {
     for (const std::string& question : questions)
         if (question.find_first_not_of(" \t\v\f\r\n") == std::string::npos)
-            return "Dort soru da yazilmali.";
+            return tr("Dort soru da yazilmali.");
     for (std::size_t k = 0; k < questions.size(); ++k)
         if (const std::string problem = validateQuestionText(questions[k]); !problem.empty())
-            return "Soru " + std::to_string(k + 1) + ": " + problem;
+            return fill(tr("Soru %1: %2"), {std::to_string(k + 1), problem});
     return {};
 }

@@ -1,6 +1,7 @@
 #include "document/ProblemCheck.h"
 
 #include "document/GroundGrid.h"
+#include "document/Translation.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -75,11 +76,11 @@ void markPairs(const std::vector<std::size_t>& indices, std::vector<GroundBox> b
 const char* problemText(ProblemKind kind)
 {
     switch (kind) {
-    case ProblemKind::NoMessage: return "Mesaji yok";
-    case ProblemKind::EmptyQuestion: return "Bos soru";
-    case ProblemKind::OverlapsArea: return "Baska bir alanla ust uste";
-    case ProblemKind::OutsideTerrain: return "Arazinin disinda";
-    case ProblemKind::SameSpot: return "Ayni yerde iki nesne";
+    case ProblemKind::NoMessage: return tr("Mesaji yok");
+    case ProblemKind::EmptyQuestion: return tr("Bos soru");
+    case ProblemKind::OverlapsArea: return tr("Baska bir alanla ust uste");
+    case ProblemKind::OutsideTerrain: return tr("Arazinin disinda");
+    case ProblemKind::SameSpot: return tr("Ayni yerde iki nesne");
     }
     return "";
 }

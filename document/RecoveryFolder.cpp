@@ -5,6 +5,7 @@
 #include "document/ScenarioFormat.h"
 #include "document/ScenarioItems.h"
 #include "document/SettingsFile.h"
+#include "document/Translation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -165,7 +166,7 @@ struct RecoveryFolder::Name {
 std::string describeRecovery(const RecoveryFile& file)
 {
     return file.name + " - " + localTime(file.time) + " - "
-         + (file.itemCount ? std::to_string(*file.itemCount) + " oge" : std::string("okunamadi"));
+         + (file.itemCount ? fill(tr("%1 oge"), {std::to_string(*file.itemCount)}) : std::string(tr("okunamadi")));
 }
 
 std::string RecoveryFolder::write(const std::vector<Item>& items, const std::string& originalPath)

@@ -1,5 +1,7 @@
 #include "document/ScenarioFormat.h"
 
+#include "document/Translation.h"
+
 #include <limits>
 #include <string_view>
 
@@ -40,7 +42,7 @@ public:
         // Read in place: a large scenario is mostly numbers.
         const std::string_view token = nextWord();
         if (token.empty())
-            throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: " + what + ")"};
+            throw SyntaxError{entryLine, fill(tr("kayit erken bitiyor (eksik olan: %1)"), {what})};
         return numberOf(token, what);
     }
 
@@ -61,7 +63,7 @@ public:
         const bool wellFormed = digits < token.size()
             && token.find_first_not_of("0123456789", digits) == std::string_view::npos;
         if (!wellFormed)
-            throw SyntaxError{wordLine, quoted(std::string(token)) + " bir tam sayi degil (" + what + ")"};
+            throw SyntaxError{wordLine, fill(tr("%1 bir tam sayi degil (%2)"), {quoted(std::string(token)), what})};
         const long long limit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
         long long value = 0;
         for (std::size_t i = digits; i < token.size() && value <= limit; ++i)
@@ -69,7 +71,7 @@ public:
         if (negative)
             value = -value;
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            throw SyntaxError{wordLine, quoted(std::string(token)) + " cok buyuk (" + what + ")"};
+            throw SyntaxError{wordLine, fill(tr("%1 cok buyuk (%2)"), {quoted(std::string(token)), what})};
         return static_cast<int>(value);
     }
 
@@ -87,7 +89,7 @@ public:
         if (pos < text.size())
             advance();
         else if (lineEndNeeded)
-            throw SyntaxError{entryLine, "mesaj erken bitiyor (eksik olan: " + what + ")"};
+            throw SyntaxError{entryLine, fill(tr("mesaj erken bitiyor (eksik olan: %1)"), {what})};
         return text.substr(start, end - start);
     }
 
@@ -117,25 +119,25 @@ private:
 
 std::optional<ScenarioMessage> readMessage(Cursor& in, int entryLine)
 {
-    const int hasMessage = in.number("mesaj var/yok degeri", entryLine);
-    const int answer = in.number("cevap", entryLine);
+    const int hasMessage = in.number(tr("mesaj var/yok degeri"), entryLine);
+    const int answer = in.number(tr("cevap"), entryLine);
     const int answerLine = in.lastWordLine();
     in.skipSpace();
     if (hasMessage == 0)
         return std::nullopt;
     if (answer != -1 && (answer < 1 || answer > 4))
-        throw SyntaxError{answerLine, "cevap " + std::to_string(answer) + " gecersiz: -1 ya da 1 ile 4 arasi olmali"};
+        throw SyntaxError{answerLine, fill(tr("cevap %1 gecersiz: -1 ya da 1 ile 4 arasi olmali"), {std::to_string(answer)})};
 
     ScenarioMessage message;
     message.hasQuestions = answer != -1;
     message.answerIndex = answer;
     if (in.atEnd())
-        throw SyntaxError{entryLine, "mesaj erken bitiyor (eksik olan: mesaj metni)"};
-    message.text = in.restOfLine(message.hasQuestions, "1. soru", entryLine);
+        throw SyntaxError{entryLine, fill(tr("mesaj erken bitiyor (eksik olan: %1)"), {tr("mesaj metni")})};
+    message.text = in.restOfLine(message.hasQuestions, fill(tr("%1. soru"), {"1"}), entryLine);
     if (message.hasQuestions) {
         for (int k = 0; k < 4; ++k) {
             const bool last = k == 3;
-            message.questions[k] = in.restOfLine(!last, std::to_string(k + 2) + ". soru", entryLine);
+            message.questions[k] = in.restOfLine(!last, fill(tr("%1. soru"), {std::to_string(k + 2)}), entryLine);
         }
     }
     return message;
@@ -147,12 +149,12 @@ int readTurn(Cursor& in)
     const std::string_view token = in.wordOnLine();
     if (token.empty())
         return 0;
-    const int turn = in.numberOf(token, "yon");
+    const int turn = in.numberOf(token, tr("yon"));
     if (turn < 0 || turn > 359)
-        throw SyntaxError{in.lastWordLine(), "yon " + std::to_string(turn) + " gecersiz: 0 ile 359 arasi olmali"};
+        throw SyntaxError{in.lastWordLine(), fill(tr("yon %1 gecersiz: 0 ile 359 arasi olmali"), {std::to_string(turn)})};
     const std::string_view extra = in.wordOnLine();
     if (!extra.empty())
-        throw SyntaxError{in.lastWordLine(), quoted(std::string(extra)) + " fazla: nesne satiri yonden sonra biter"};
+        throw SyntaxError{in.lastWordLine(), fill(tr("%1 fazla: nesne satiri yonden sonra biter"), {quoted(std::string(extra))})};
     return turn;
 }
 
@@ -160,7 +162,7 @@ ScenarioEntry readEntry(Cursor& in, const std::string& type, int entryLine)
 {
     const std::string mesh = in.word();
     if (mesh.empty())
-        throw SyntaxError{entryLine, "kayit erken bitiyor (eksik olan: model adi)"};
+        throw SyntaxError{entryLine, fill(tr("kayit erken bitiyor (eksik olan: %1)"), {tr("model adi")})};
 
     if (type == "road") {
         ScenarioRoad road{mesh};

@@ -1,5 +1,7 @@
 #include "document/ScenarioFormat.h"
 
+#include "document/Translation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,7 +11,7 @@ namespace {
 void requireWord(const std::string& mesh)
 {
     if (mesh.empty() || std::any_of(mesh.begin(), mesh.end(), isScenarioSpace))
-        throw ScenarioWriteError("model adi \"" + mesh + "\" tek bir kelime degil");
+        throw ScenarioWriteError(fill(tr("model adi \"%1\" tek bir kelime degil"), {mesh}));
 }
 
 // A message line reads back the same when it holds no line end and does not
@@ -17,7 +19,7 @@ void requireWord(const std::string& mesh)
 void requireLine(const std::string& line, const std::string& what)
 {
     if (line.find('\n') != std::string::npos || (!line.empty() && line.back() == '\r'))
-        throw ScenarioWriteError(what + " \"" + line + "\" tek satir degil");
+        throw ScenarioWriteError(fill(tr("%1 \"%2\" tek satir degil"), {what, line}));
 }
 
 void appendNumbers(std::string& out, std::initializer_list<int> numbers)
@@ -33,18 +35,18 @@ void appendMessage(std::string& out, const std::optional<ScenarioMessage>& messa
         return;
     }
     if (message->text.empty() || isScenarioSpace(message->text.front()))
-        throw ScenarioWriteError("bir mesaj metni bos ya da bosluk ile basliyor");
-    requireLine(message->text, "mesaj metni");
+        throw ScenarioWriteError(tr("bir mesaj metni bos ya da bosluk ile basliyor"));
+    requireLine(message->text, tr("mesaj metni"));
     if (!message->hasQuestions) {
         out += "1 -1\n" + message->text;
         return;
     }
     if (message->answerIndex < 1 || message->answerIndex > 4)
-        throw ScenarioWriteError("sorulu bir mesajin cevabi " + std::to_string(message->answerIndex)
-                                 + "; 1 ile 4 arasi olmali");
+        throw ScenarioWriteError(
+            fill(tr("sorulu bir mesajin cevabi %1; 1 ile 4 arasi olmali"), {std::to_string(message->answerIndex)}));
     out += "1 " + std::to_string(message->answerIndex) + "\n" + message->text;
     for (const std::string& question : message->questions) {
-        requireLine(question, "soru");
+        requireLine(question, tr("soru"));
         out += "\n" + question;
     }
 }
@@ -55,7 +57,7 @@ void appendEntry(std::string& out, const ScenarioObject& object)
     out += "human " + object.mesh;
     appendNumbers(out, {object.x, object.y, object.z});
     if (object.turn < 0 || object.turn >= 360)
-        throw ScenarioWriteError("bir nesnenin yonu " + std::to_string(object.turn) + "; 0 ile 359 arasi olmali");
+        throw ScenarioWriteError(fill(tr("bir nesnenin yonu %1; 0 ile 359 arasi olmali"), {std::to_string(object.turn)}));
     // Without a turn the line is what every reader of the format accepts.
     if (object.turn != 0)
         appendNumbers(out, {object.turn});

@@ -1,5 +1,7 @@
 #include "document/SystemErrorWords.h"
 
+#include "document/Translation.h"
+
 #include <cerrno>
 
 std::string systemErrorWords(int errorNumber)
@@ -7,37 +9,37 @@ std::string systemErrorWords(int errorNumber)
     switch (errorNumber) {
     case EACCES:
     case EPERM:
-        return "izin yok";
+        return tr("izin yok");
     case ENOENT:
-        return "boyle bir dosya ya da klasor yok";
+        return tr("boyle bir dosya ya da klasor yok");
     case ENOSPC:
     case EDQUOT:
-        return "diskte yer kalmadi";
+        return tr("diskte yer kalmadi");
     case EFBIG:
-        return "dosya cok buyuk";
+        return tr("dosya cok buyuk");
     case EISDIR:
-        return "bu bir klasor, dosya degil";
+        return tr("bu bir klasor, dosya degil");
     case ENOTDIR:
-        return "yoldaki bir ad klasor degil";
+        return tr("yoldaki bir ad klasor degil");
     case EROFS:
-        return "disk yalnizca okunabilir";
+        return tr("disk yalnizca okunabilir");
     case ENAMETOOLONG:
-        return "dosya adi cok uzun";
+        return tr("dosya adi cok uzun");
     case ELOOP:
-        return "sembolik baglar bir dongu olusturuyor";
+        return tr("sembolik baglar bir dongu olusturuyor");
     case EIO:
-        return "disk okunurken ya da yazilirken hata oldu";
+        return tr("disk okunurken ya da yazilirken hata oldu");
     case EMFILE:
     case ENFILE:
-        return "ayni anda cok fazla dosya acik";
+        return tr("ayni anda cok fazla dosya acik");
     case ENOMEM:
-        return "bellek yetmedi";
+        return tr("bellek yetmedi");
     case EBUSY:
     case ETXTBSY:
-        return "dosya baska bir islem tarafindan kullaniliyor";
+        return tr("dosya baska bir islem tarafindan kullaniliyor");
     case EEXIST:
-        return "dosya zaten var";
+        return tr("dosya zaten var");
     default:
-        return "sistem hatasi (" + std::to_string(errorNumber) + ")";
+        return fill(tr("sistem hatasi (%1)"), {std::to_string(errorNumber)});
     }
 }

@@ -1,8 +1,9 @@
 #include "editing/EditingTools.h"
 
 #include "document/Document.h"
-#include "editing/Tool.h"
+#include "document/Translation.h"
 #include "editing/Selection.h"
+#include "editing/Tool.h"
 #include "scene/CursorPreview.h"
 #include "scene/PlacementGeometry.h"
 
@@ -10,7 +11,7 @@ bool EditingContext::placeable(const Item& item) const
 {
     const std::string problem = document.checkItem(item);
     if (!problem.empty())
-        notify(problem + "; hicbir sey yerlestirilmedi.");
+        notify(fill(tr("%1; hicbir sey yerlestirilmedi."), {problem}));
     return problem.empty();
 }
 

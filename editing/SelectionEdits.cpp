@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "document/GroupEdits.h"
 #include "document/ScenarioFormat.h"
+#include "document/Translation.h"
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "scene/PlacementGeometry.h"
@@ -69,7 +70,7 @@ bool SelectionEdits::moveTo(int x, int z)
     if (!move)
         return false;
     if (!allOnTerrain(context.picker, moved)) {
-        context.notify("Bu konum arazinin disinda; hicbir sey tasinmadi.");
+        context.notify(tr("Bu konum arazinin disinda; hicbir sey tasinmadi."));
         return false;
     }
     const std::string problem = context.document.execute(std::move(move));
@@ -90,7 +91,7 @@ std::string SelectionEdits::copy()
     try {
         return groupText(context.selection.items());
     } catch (const ScenarioWriteError& error) {
-        context.notify(std::string("Secim kopyalanamadi: ") + error.what() + ".");
+        context.notify(fill(tr("Secim kopyalanamadi: %1."), {error.what()}));
         return "";
     }
 }
@@ -110,7 +111,7 @@ void SelectionEdits::paste(const std::string& text, ViewPoint at)
         context.notify(pasted.problem);
         return;
     }
-    const char* const offTerrain = "Yapistirilan ogeler arazinin disina tasiyor";
+    const char* const offTerrain = tr("Yapistirilan ogeler arazinin disina tasiyor");
     const std::optional<Ogre::Vector3> ground = context.picker.groundAt(at);
     if (!ground) {
         context.notify(offTerrain);
@@ -128,7 +129,7 @@ void SelectionEdits::paste(const std::string& text, ViewPoint at)
     const std::vector<ItemId> ids = idsOf(pasted.items);
     const std::string problem = context.document.execute(std::make_unique<AddItems>(std::move(pasted.items)));
     if (!problem.empty()) {
-        context.notify(problem + "; hicbir sey yapistirilmadi.");
+        context.notify(fill(tr("%1; hicbir sey yapistirilmadi."), {problem}));
         return;
     }
     context.selection.selectOnly(ids);
@@ -141,7 +142,7 @@ void SelectionEdits::duplicate()
     if (copies.empty())
         return;
     if (!allOnTerrain(context.picker, copies)) {
-        context.notify("Cogaltilan ogeler arazinin disina tasiyor; hicbir sey cogaltilmadi.");
+        context.notify(tr("Cogaltilan ogeler arazinin disina tasiyor; hicbir sey cogaltilmadi."));
         return;
     }
     const std::vector<ItemId> ids = idsOf(copies);

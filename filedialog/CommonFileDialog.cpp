@@ -83,12 +83,12 @@ void CommonFileDialog::show(const CommonFileDialogRequest& newRequest, Completio
 
 void CommonFileDialog::setCaptionsAndPrompt() {
     const bool load = request.loadMode;
-    const std::string caption = !request.title.empty() ? request.title : load ? names::loadTitle : names::saveTitle;
+    const std::string caption = !request.title.empty() ? request.title : tr(load ? names::loadTitle : names::saveTitle);
     windows.root->setText(fromUtf8(caption));
     (load ? windows.promptLoad : windows.promptSave)->setText(fromUtf8(caption));
     if (request.prompt) {
         const std::string& text = request.promptText;
-        const char* defaultText = load ? names::loadPromptText : names::savePromptText;
+        const char* defaultText = tr(load ? names::loadPromptText : names::savePromptText);
         (load ? windows.promptLoadText : windows.promptSaveText)->setText(fromUtf8(text.empty() ? defaultText : text));
     }
 }

@@ -4,6 +4,7 @@
 #include "filedialog/FileDialogNames.h"
 #include "filedialog/FileFilter.h"
 #include "gui/GuiText.h"
+#include "gui/InterfaceLanguage.h"
 
 #include <CEGUI/Exceptions.h>
 #include <CEGUI/Font.h>
@@ -42,6 +43,7 @@ constexpr float folderPathMargin = 12.0f;
 DialogWindows DialogWindows::load() {
     DialogWindows windows;
     windows.root = CEGUI::WindowManager::getSingleton().loadLayoutFromFile(names::layoutFile);
+    translateWindowTexts(*windows.root);
     try {
         windows.lookUp();
     } catch (...) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Translation.h"
+
 // The names and texts of the file dialog's windows in "CommonFileDialog.layout".
 // Child names are relative to the root window; Turkish names and texts carry
 // their English meaning.
@@ -27,9 +29,9 @@ inline constexpr const char* promptSaveCancelButton = "PromptSave/CancelButton";
 // The layout's own captions: "Surucu" (drive), "Dosya turu" (file type), "Dosya adi"
 // (file name), "Tamam" (OK), "Iptal" (Cancel), "Evet" (yes), "Hayir" (no).
 inline constexpr const char* backText = "<<";
-inline constexpr const char* loadTitle = "Ac";                                     // "Open"
-inline constexpr const char* saveTitle = "Kaydet";                                 // "Save"
-inline constexpr const char* loadPromptText = "Aranilan Dosya Bulunamadi.";       // "The file sought was not found."
-inline constexpr const char* savePromptText = "Varolan dosyayi degistirsin mi?";  // "Replace the existing file?"
+inline constexpr const char* loadTitle = N_("Ac");                                     // "Open"
+inline constexpr const char* saveTitle = N_("Kaydet");                                 // "Save"
+inline constexpr const char* loadPromptText = N_("Aranilan Dosya Bulunamadi.");       // "The file sought was not found."
+inline constexpr const char* savePromptText = N_("Varolan dosyayi degistirsin mi?");  // "Replace the existing file?"
 
 }  // namespace filedialognames

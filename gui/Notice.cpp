@@ -1,5 +1,6 @@
 #include "gui/Notice.h"
 
+#include "document/Translation.h"
 #include "gui/NoticeLayout.h"
 #include "gui/NoticeNames.h"
 #include "gui/WindowLookup.h"
@@ -19,7 +20,7 @@ bool hideNotice(const CEGUI::EventArgs&)
 
 }  // namespace
 
-void showNotice(const std::string& text) { showCaptionedNotice(noticenames::warningCaption, text); }
+void showNotice(const std::string& text) { showCaptionedNotice(tr(noticenames::warningCaption), text); }
 
 void showCaptionedNotice(const std::string& caption, const std::string& text)
 {

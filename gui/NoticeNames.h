@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Translation.h"
+
 // The names of the notice window in the main layout, where the editor tells the
 // user what went wrong.
 namespace noticenames {
@@ -7,6 +9,6 @@ namespace noticenames {
 inline constexpr const char* window = "uyariWindow";  // "warning"
 inline constexpr const char* text = "uyariText";
 inline constexpr const char* okButton = "uyariTamam";  // "OK"
-inline constexpr const char* warningCaption = "Uyari";  // "warning": the window's own caption
+inline constexpr const char* warningCaption = N_("Uyari");  // "warning": the window's own caption
 
 }  // namespace noticenames

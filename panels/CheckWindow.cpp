@@ -2,10 +2,12 @@
 
 #include "document/Document.h"
 #include "document/ItemList.h"
+#include "document/Translation.h"
+#include "gui/GuiText.h"
 #include "gui/WindowLookup.h"
+#include "panels/FloatingWindow.h"
 #include "panels/GoToItem.h"
 #include "panels/MainWindowNames.h"
-#include "panels/FloatingWindow.h"
 #include "panels/OverviewNames.h"
 
 #include <CEGUI/CEGUI.h>
@@ -42,13 +44,23 @@ CheckWindow::~CheckWindow() { document.removeObserver(this); }
 
 void CheckWindow::wire()
 {
-    rows = std::make_unique<RowTable>(checkList, std::vector<RowTable::Column>{{"Oge", 0.55f}, {"Sorun", 0.45f}},
+    rows = std::make_unique<RowTable>(checkList, std::vector<RowTable::Column>{{tr("Oge"), 0.55f}, {tr("Sorun"), 0.45f}},
                                       RowTable::Handlers{[this](std::size_t row) {
                                                              if (row < found.size())
                                                                  goTo.select(found[row].item, true);
                                                          },
                                                          {}, {}});
     wireFloatingWindow(checkWindow, mainnames::checkItem, [this] { open(); }, [this] { close(); });
+}
+
+void CheckWindow::languageChanged()
+{
+    if (!rows)
+        return;
+    rows->setHeaderTitle(0, tr("Oge"));
+    rows->setHeaderTitle(1, tr("Sorun"));
+    stale = true;
+    frame();
 }
 
 bool CheckWindow::isOpen() const { return getWindow(checkWindow)->isVisible(); }
@@ -86,5 +98,6 @@ void CheckWindow::check()
             return {item ? describe(*item) : std::string(), problemText(found[row].kind)};
         },
         {});
-    getWindow(checkResult)->setText(found.empty() ? "Sorun yok" : std::to_string(found.size()) + " sorun");
+    getWindow(checkResult)->setText(
+        fromUtf8(found.empty() ? std::string(tr("Sorun yok")) : fill(tr("%1 sorun"), {std::to_string(found.size())})));
 }

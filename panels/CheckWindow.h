@@ -2,6 +2,7 @@
 
 #include "document/DocumentObserver.h"
 #include "document/ProblemCheck.h"
+#include "gui/InterfaceLanguage.h"
 #include "panels/RowTable.h"
 
 #include <functional>
@@ -44,6 +45,7 @@ public:
 private:
     void check();
     const Item* itemOf(const ProblemRow& row) const;
+    void languageChanged();
 
     Document& document;
     GoToItem& goTo;
@@ -51,4 +53,5 @@ private:
     std::unique_ptr<RowTable> rows;
     std::vector<ProblemRow> found;
     bool stale = true;
+    LanguageFollower language{[this] { languageChanged(); }};
 };

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/ScenarioFile.h"
+#include "document/Translation.h"
 #include "editing/EditingTools.h"
 #include "editing/Selection.h"
 #include "filedialog/CommonFileDialog.h"
@@ -19,7 +20,7 @@
 namespace {
 
 const char* const scenarioPattern = "*.zev";
-const char* const openFilter = "ZEVO (*.zev)|*.zev|All files|*.*|";
+const char* const allFilesLabel = N_("All files");
 const char* const saveFilter =
     "ZEVO (*.zev)|*.zev|TXT (*.txt)|*.txt|Portable Network Graphics (*.png)|*.png|"
     "Truevision Targa (*.tga)|*.tga|";
@@ -27,7 +28,7 @@ const char* const suggestedName = "save.zev";
 constexpr int openRequestId = 1;
 constexpr int saveRequestId = 2;
 
-const char* const messageFirst = "Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.";
+const char* const messageFirst = N_("Once mesaji ekleyin ya da iptal edin; sonra dosya acin ya da kaydedin.");
 
 // The camera view shows the live picture once there is a scenario to edit.
 void showLiveCameraPicture()
@@ -81,7 +82,7 @@ void DocumentController::open()
 {
     if (!parts.mode.allowed().commands) {
         if (parts.mode.isOn(Activity::MessageEditor))
-            showNotice(messageFirst);
+            showNotice(tr(messageFirst));
         return;
     }
     guard.proceed([this] {
@@ -121,7 +122,7 @@ void DocumentController::undo()
         return;
     const std::string problem = parts.document.undo();
     if (!problem.empty())
-        showNotice("Geri alinamadi: " + problem);
+        showNotice(fill(tr("Geri alinamadi: %1"), {problem}));
 }
 
 void DocumentController::redo()
@@ -130,7 +131,7 @@ void DocumentController::redo()
         return;
     const std::string problem = parts.document.redo();
     if (!problem.empty())
-        showNotice("Yinelenemedi: " + problem);
+        showNotice(fill(tr("Yinelenemedi: %1"), {problem}));
 }
 
 void DocumentController::exit()
@@ -181,7 +182,7 @@ CommonFileDialogRequest DocumentController::scenarioRequest(bool loading) const
     const std::filesystem::path file = parts.document.path();
     CommonFileDialogRequest request;
     request.requestId = loading ? openRequestId : saveRequestId;
-    request.filter = loading ? openFilter : saveFilter;
+    request.filter = loading ? "ZEVO (*.zev)|*.zev|" + std::string(tr(allFilesLabel)) + "|*.*|" : saveFilter;
     request.loadMode = loading;
     request.defaultPattern = scenarioPattern;
     if (!loading)
@@ -197,7 +198,7 @@ void DocumentController::showFileDialog(const CommonFileDialogRequest& request,
 {
     if (!parts.mode.allowed().commands) {
         if (parts.mode.isOn(Activity::MessageEditor))
-            showNotice(messageFirst);
+            showNotice(tr(messageFirst));
         return;
     }
     parts.mode.begin(Activity::FileDialog);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/InterfaceLanguage.h"
 #include "panels/KeyChord.h"
 #include "panels/RowTable.h"
 
@@ -42,4 +43,8 @@ private:
     Rows rowsNow;
     std::vector<Row> shown;
     std::unique_ptr<RowTable> rows;
+    LanguageFollower language{[this] {
+        if (rows && isOpen())
+            draw();
+    }};
 };

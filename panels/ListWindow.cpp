@@ -79,6 +79,18 @@ void ListWindow::frame()
 
 void ListWindow::selectionChanged(const std::vector<ItemId>&, SelectionChange) { drawn = false; }
 
+void ListWindow::languageChanged()
+{
+    if (!rows)
+        return;
+    for (std::size_t c = 0; c < itemColumnCount; ++c)
+        rows->setHeaderTitle(c, columnTitle(static_cast<ItemColumn>(c)));
+    // The kinds are searched and sorted by their words in the language shown.
+    list.allReplaced();
+    drawn = false;
+    frame();
+}
+
 void ListWindow::draw()
 {
     drawn = true;

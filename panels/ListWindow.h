@@ -2,6 +2,7 @@
 
 #include "document/ItemList.h"
 #include "editing/Selection.h"
+#include "gui/InterfaceLanguage.h"
 #include "panels/KeyChord.h"
 #include "panels/RowTable.h"
 
@@ -42,6 +43,7 @@ public:
 
 private:
     void draw();
+    void languageChanged();
 
     Selection& selection;
     EditorMode& mode;
@@ -53,4 +55,5 @@ private:
     // The search field's focus tells the mode; the interface, torn down after
     // the editor, must not tell a list that is gone.
     CEGUI::Event::ScopedConnection searchActivated, searchDeactivated;
+    LanguageFollower language{[this] { languageChanged(); }};
 };

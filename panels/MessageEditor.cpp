@@ -3,6 +3,7 @@
 #include "document/Commands.h"
 #include "document/Document.h"
 #include "document/MessageRules.h"
+#include "document/Translation.h"
 #include "editing/Selection.h"
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
@@ -90,12 +91,12 @@ void MessageEditor::store()
     std::string problem;
     const ScenarioMessage message = readFields(area ? area->message : std::nullopt, problem);
     if (!problem.empty()) {
-        showNotice("Mesaj eklenmedi. " + problem);
+        showNotice(fill(tr("Mesaj eklenmedi. %1"), {problem}));
         return;
     }
     close();
     if (!area) {
-        showNotice("Mesaj eklenmedi: ait oldugu mavi alan kaldirilmis.");
+        showNotice(tr("Mesaj eklenmedi: ait oldugu mavi alan kaldirilmis."));
         return;
     }
     Item changed = *area;
@@ -104,7 +105,7 @@ void MessageEditor::store()
         return;
     const std::string failure = document.execute(std::make_unique<ChangeItem>(*area, changed));
     if (!failure.empty())
-        showNotice("Mesaj eklenmedi: " + failure);
+        showNotice(fill(tr("Mesaj eklenmedi: %1"), {failure}));
 }
 
 void MessageEditor::cancel()

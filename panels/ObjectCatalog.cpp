@@ -1,6 +1,7 @@
 #include "panels/ObjectCatalog.h"
 
 #include "document/SystemErrorWords.h"
+#include "document/Translation.h"
 
 #include <cerrno>
 #include <climits>
@@ -76,7 +77,7 @@ std::string joined(const std::vector<Word>& words, size_t from, size_t to)
 
 std::string where(const std::string& fileName, int line)
 {
-    return fileName + " satir " + std::to_string(line) + ": ";
+    return fill(tr("%1 satir %2: "), {fileName, std::to_string(line)});
 }
 
 }  // namespace
@@ -93,8 +94,9 @@ CatalogReading parseObjectCatalog(const std::string& text, const std::string& fi
             if (names.insert(entry.name).second)
                 reading.entries.push_back(entry);
             else
-                reading.warnings.push_back(where(fileName, words[i].line) + "\"" + entry.name +
-                                           "\" yeniden listelenmis; yalnizca ilk kaydi kullanilir.");
+                reading.warnings.push_back(where(fileName, words[i].line)
+                                           + fill(tr("\"%1\" yeniden listelenmis; yalnizca ilk kaydi kullanilir."),
+                                                  {entry.name}));
             i += 4;
             continue;
         }
@@ -102,16 +104,19 @@ CatalogReading parseObjectCatalog(const std::string& text, const std::string& fi
         while (next < words.size() && !entryAt(words, next, entry))
             ++next;
         if (next == words.size() && words.size() - i < 4)
-            reading.warnings.push_back(where(fileName, words[i].line) + "dosya bir kaydin ortasinda bitiyor; \"" +
-                                       joined(words, i, next) + "\" atlandi.");
+            reading.warnings.push_back(where(fileName, words[i].line)
+                                       + fill(tr("dosya bir kaydin ortasinda bitiyor; \"%1\" atlandi."),
+                                              {joined(words, i, next)}));
         else
-            reading.warnings.push_back(where(fileName, words[i].line) + "\"" + joined(words, i, next) +
-                                       "\" etiket, ad, genislik ve yukseklikten olusan bir kayit "
-                                       "degil (boyutlar 0'dan buyuk tam sayilardir); atlandi.");
+            reading.warnings.push_back(where(fileName, words[i].line)
+                                       + fill(tr("\"%1\" etiket, ad, genislik ve yukseklikten olusan bir kayit "
+                                                 "degil (boyutlar 0'dan buyuk tam sayilardir); atlandi."),
+                                              {joined(words, i, next)}));
         i = next;
     }
     if (words.empty())
-        reading.warnings.push_back(fileName + " hic katalog kaydi icermiyor: arac kutusunda nesne gosterilmiyor.");
+        reading.warnings.push_back(
+            fill(tr("%1 hic katalog kaydi icermiyor: arac kutusunda nesne gosterilmiyor."), {fileName}));
     return reading;
 }
 
@@ -125,8 +130,8 @@ CatalogReading readObjectCatalog(const std::string& path)
         const int error = errno;
         std::fprintf(stderr, "sahne: %s: %s\n", path.c_str(), std::strerror(error));
         CatalogReading reading;
-        reading.warnings.push_back(path + " okunamiyor (" + systemErrorWords(error) +
-                                   "): arac kutusunda nesne gosterilmiyor.");
+        reading.warnings.push_back(fill(tr("%1 okunamiyor (%2): arac kutusunda nesne gosterilmiyor."),
+                                        {path, systemErrorWords(error)}));
         return reading;
     }
     return parseObjectCatalog(text.str(), path);

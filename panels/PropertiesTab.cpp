@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/GroupEdits.h"
+#include "document/Translation.h"
 #include "editing/EditingTools.h"
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
@@ -135,8 +136,14 @@ void PropertiesTab::writeSelection()
     getWindow(turnField)->setText(turnable ? std::to_string(single->turn) : "");
     showField(turnField, turnable);
     showField(turnLabel, turnable);
-    getWindow(selectionCount)->setText(items.size() > 1 ? std::to_string(items.size()) + " oge secili" : "");
-    showField(selectionCount, items.size() > 1);
+    writeCount(items.size());
+}
+
+void PropertiesTab::writeCount(std::size_t count)
+{
+    getWindow(selectionCount)->setText(
+        fromUtf8(count > 1 ? fill(tr("%1 oge secili"), {std::to_string(count)}) : std::string()));
+    showField(selectionCount, count > 1);
 }
 
 void PropertiesTab::showSelection()
@@ -155,7 +162,7 @@ void PropertiesTab::moveToTypedPosition()
         const std::string text = toUtf8(getWindow(positionFields[axis])->getText());
         const std::optional<float> value = coordinateOf(text);
         if (!value) {
-            showNotice("\"" + text + "\" bir sayi degil; hicbir sey tasinmadi.");
+            showNotice(fill(tr("\"%1\" bir sayi degil; hicbir sey tasinmadi."), {text}));
             writeSelection();
             return;
         }

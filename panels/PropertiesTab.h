@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/Selection.h"
+#include "gui/InterfaceLanguage.h"
 
 #include <CEGUI/Event.h>
 #include <CEGUI/UDim.h>
@@ -43,6 +44,8 @@ public:
 private:
     void showSelection();
     void writeSelection();
+    // "N oge secili" under the fields, for more than one item.
+    void writeCount(std::size_t count);
     void moveToTypedPosition();
     void typing(bool started);
     void step(int direction);
@@ -63,4 +66,5 @@ private:
     // The position fields' focus, which the interface may still report while
     // it is torn down after the editor.
     std::array<CEGUI::Event::ScopedConnection, 4> fieldFocus;
+    LanguageFollower language{[this] { writeCount(selection.count()); }};
 };

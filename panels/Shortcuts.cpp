@@ -1,5 +1,6 @@
 #include "panels/Shortcuts.h"
 
+#include "document/Translation.h"
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/MainWindowNames.h"
@@ -14,18 +15,18 @@ Shortcuts::Shortcuts(DocumentController& documents, EditCommands& edits) : docum
     DocumentController* files = &documents;
     EditCommands* edit = &edits;
     chords = {
-        {{KC_N, ctrl}, newItem, "Yeni senaryo", [files] { files->newScenario(); }},
-        {{KC_O, ctrl}, openItem, "Senaryo dosyasi acar", [files] { files->open(); }},
-        {{KC_S, ctrl}, saveItem, "Senaryonun dosyasina kaydeder", [files] { files->saveToFile(); }},
-        {{KC_S, ctrlShift}, saveAsItem, "Baska bir adla kaydeder", [files] { files->save(); }},
-        {{KC_Z, ctrl}, undoItem, "Son degisikligi geri alir", [files] { files->undo(); }},
-        {{KC_Y, ctrl}, redoItem, "Geri alinani yineler", [files] { files->redo(); }},
-        {{KC_Z, ctrlShift}, nullptr, "Geri alinani yineler", [files] { files->redo(); }},
-        {{KC_A, ctrl}, selectAllItem, "Tum ogeleri secer", [edit] { edit->selectAll(); }},
-        {{KC_C, ctrl}, copyItem, "Secileni kopyalar", [edit] { edit->copy(); }},
-        {{KC_X, ctrl}, cutItem, "Secileni keser", [edit] { edit->cut(); }},
-        {{KC_V, ctrl}, pasteItem, "Farenin altina yapistirir", [edit] { edit->paste(); }},
-        {{KC_D, ctrl}, duplicateItem, "Secileni cogaltir", [edit] { edit->duplicate(); }},
+        {{KC_N, ctrl}, newItem, N_("Yeni senaryo"), [files] { files->newScenario(); }},
+        {{KC_O, ctrl}, openItem, N_("Senaryo dosyasi acar"), [files] { files->open(); }},
+        {{KC_S, ctrl}, saveItem, N_("Senaryonun dosyasina kaydeder"), [files] { files->saveToFile(); }},
+        {{KC_S, ctrlShift}, saveAsItem, N_("Baska bir adla kaydeder"), [files] { files->save(); }},
+        {{KC_Z, ctrl}, undoItem, N_("Son degisikligi geri alir"), [files] { files->undo(); }},
+        {{KC_Y, ctrl}, redoItem, N_("Geri alinani yineler"), [files] { files->redo(); }},
+        {{KC_Z, ctrlShift}, nullptr, N_("Geri alinani yineler"), [files] { files->redo(); }},
+        {{KC_A, ctrl}, selectAllItem, N_("Tum ogeleri secer"), [edit] { edit->selectAll(); }},
+        {{KC_C, ctrl}, copyItem, N_("Secileni kopyalar"), [edit] { edit->copy(); }},
+        {{KC_X, ctrl}, cutItem, N_("Secileni keser"), [edit] { edit->cut(); }},
+        {{KC_V, ctrl}, pasteItem, N_("Farenin altina yapistirir"), [edit] { edit->paste(); }},
+        {{KC_D, ctrl}, duplicateItem, N_("Secileni cogaltir"), [edit] { edit->duplicate(); }},
     };
 }
 

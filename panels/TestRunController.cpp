@@ -1,6 +1,7 @@
 #include "panels/TestRunController.h"
 
 #include "document/Document.h"
+#include "document/Translation.h"
 #include "editing/Selection.h"
 #include "gui/EditorMode.h"
 #include "gui/GuiText.h"
@@ -90,7 +91,7 @@ void TestRunController::finish()
     for (const Item& selected : parts.selection.items())
         parts.mirror.highlight(selected.id, true);
     parts.mode.end(Activity::TestRun);
-    showCaptionedNotice(summaryCaption, summary);
+    showCaptionedNotice(tr(summaryCaption), summary);
 }
 
 void TestRunController::frame(float seconds)
@@ -141,7 +142,7 @@ void TestRunController::answer(int choice)
     const std::string verdict = run->answer(choice);
     if (verdict.empty())
         return;
-    getWindow(testrunnames::verdict)->setText(verdict);
+    getWindow(testrunnames::verdict)->setText(fromUtf8(verdict));
     for (const char* name : answerButtons)
         getWindow(name)->setEnabled(false);
     getWindow(proceedButton)->setEnabled(true);

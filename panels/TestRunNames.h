@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Translation.h"
+
 // The names of the test run's widgets in the main layout.
 namespace testrunnames {
 
@@ -11,6 +13,6 @@ inline constexpr const char* verdict = "denemeSonuc";     // "trial result": rig
 inline constexpr const char* proceedButton = "denemeDevam";  // "continue"
 inline constexpr const char* finishButton = "denemeBitir";   // "finish"
 // The caption of the notice that sums a run up.
-inline constexpr const char* summaryCaption = "Deneme Sonucu";  // "trial result"
+inline constexpr const char* summaryCaption = N_("Deneme Sonucu");  // "trial result"
 
 }  // namespace testrunnames

@@ -1,9 +1,10 @@
 #include "panels/Toolbox.h"
 
+#include "document/Translation.h"
 #include "editing/EditingTools.h"
+#include "gui/GuiText.h"
 #include "gui/Notice.h"
 #include "gui/WindowLookup.h"
-#include "gui/GuiText.h"
 #include "panels/MainWindowNames.h"
 #include "panels/ObjectCatalog.h"
 
@@ -74,17 +75,20 @@ void Toolbox::loadCatalog()
         CEGUI::Window* imageWindow = findWindow(entry.name + mainnames::imageSuffix);
         CEGUI::Window* button = entry.name == roadButton ? nullptr : findWindow(entry.name);
         if (!imageWindow || (!button && entry.name != roadButton)) {
-            showNotice(std::string(catalogFile) + " dosyasi \"" + entry.name + "\" nesnesini listeliyor, ama arac "
-                       "kutusunda onun icin bir " + (imageWindow ? "dugme" : "resim") +
-                       " penceresi yok; bu kayit atlandi.");
+            const char* pattern = imageWindow ? tr("%1 dosyasi \"%2\" nesnesini listeliyor, ama arac kutusunda "
+                                                   "onun icin bir dugme penceresi yok; bu kayit atlandi.")
+                                              : tr("%1 dosyasi \"%2\" nesnesini listeliyor, ama arac kutusunda "
+                                                   "onun icin bir resim penceresi yok; bu kayit atlandi.");
+            showNotice(fill(pattern, {catalogFile, entry.name}));
             continue;
         }
         try {
             showPicture(entry, *imageWindow);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "sahne: %s%s.png: %s\n", pictureFolder, entry.name.c_str(), error.what());
-            showNotice("\"" + entry.name + "\" nesnesinin arac kutusu resmi (" + pictureFolder + entry.name +
-                       ".png) gosterilemiyor: dosya bulunamadi ya da okunamadi.");
+            showNotice(fill(tr("\"%1\" nesnesinin arac kutusu resmi (%2) gosterilemiyor: dosya bulunamadi ya da "
+                               "okunamadi."),
+                            {entry.name, pictureFolder + entry.name + ".png"}));
         }
         if (button) {
             onWindowEvent(entry.name, CEGUI::PushButton::EventClicked,

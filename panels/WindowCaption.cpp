@@ -1,6 +1,7 @@
 #include "panels/WindowCaption.h"
 
 #include "document/Document.h"
+#include "document/Translation.h"
 #include "gui/GuiText.h"
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
@@ -12,7 +13,7 @@
 std::string captionFor(const std::string& path, bool modified)
 {
     const std::string name = path.substr(path.find_last_of('/') + 1);
-    return "Sahne - " + (name.empty() ? std::string("Adsiz") : name) + (modified ? " *" : "");
+    return fill(tr("Sahne - %1"), {name.empty() ? std::string(tr("Adsiz")) : name}) + (modified ? " *" : "");
 }
 
 WindowCaption::WindowCaption(Document& document) : document(document) { document.addObserver(this); }

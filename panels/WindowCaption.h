@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentObserver.h"
+#include "gui/InterfaceLanguage.h"
 
 #include <functional>
 #include <string>
@@ -22,7 +23,8 @@ public:
 private:
     Document& document;
     std::function<void(const std::string&)> follower;
+    LanguageFollower language{[this] { show(); }};
 };
 
-// "Sahne - " + the file's name without its directory, or "Adsiz"; " *" when modified.
+// "Sahne - " (translated) + the file's name without its directory, or "Adsiz"; " *" when modified.
 std::string captionFor(const std::string& path, bool modified);

@@ -1,5 +1,7 @@
 #include "playtest/TestRun.h"
 
+#include "document/Translation.h"
+
 #include <algorithm>
 
 TestRun::TestRun(const std::vector<Item>& items)
@@ -39,9 +41,9 @@ std::string TestRun::answer(int choice)
     const int right = open->message.answerIndex;
     if (choice == right) {
         ++counts.rightAnswers;
-        return "Dogru!";
+        return tr("Dogru!");
     }
-    return "Yanlis. Dogru cevap: " + std::to_string(right);
+    return fill(tr("Yanlis. Dogru cevap: %1"), {std::to_string(right)});
 }
 
 bool TestRun::proceed()
@@ -55,7 +57,7 @@ bool TestRun::proceed()
 
 std::string TestRun::summaryText() const
 {
-    return "Deneme bitti. Dogru cevap: " + std::to_string(counts.rightAnswers) + " / " +
-           std::to_string(counts.questionsAsked) + ", gorulen mesaj: " + std::to_string(counts.messagesSeen) +
-           " / " + std::to_string(counts.messagesTotal);
+    return fill(tr("Deneme bitti. Dogru cevap: %1 / %2, gorulen mesaj: %3 / %4"),
+                {std::to_string(counts.rightAnswers), std::to_string(counts.questionsAsked),
+                 std::to_string(counts.messagesSeen), std::to_string(counts.messagesTotal)});
 }

@@ -9,6 +9,10 @@ source "$here_e2e/../../scripts/xvfb.sh"
 E2E_TMP=$(mktemp -d "${E2E_TMPDIR:-/tmp}/sahne-e2e-XXXXXX")
 cp -r "$RUNTIME_ROOT/." "$E2E_TMP/"
 WORK=$E2E_TMP/game/editor/bin
+# The texts the tests look for are the untranslated ones, whatever language a
+# run of the build tree chose or the machine's locale names; a test that wants
+# a language sets EDITOR_LC_ALL ("" leaves the locale to LANG).
+[ -f "$WORK/sahne.cfg" ] && sed -i '/^ *language *=/d' "$WORK/sahne.cfg"
 EDITOR_PID=
 
 cleanup() {
@@ -32,7 +36,7 @@ start_editor() {
 
 # launch_editor [ARGUMENT...]: the editor on the display started before.
 launch_editor() {
-  (cd "$WORK" && exec ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
+  (cd "$WORK" && exec env LC_ALL="${EDITOR_LC_ALL-C}" ${EDITOR_WRAPPER:-} ./sahne "$@" >editor.out 2>editor.err) &
   EDITOR_PID=$!
   # This editor's window: one of an editor killed just before may linger a moment.
   WID=$(window_of "$EDITOR_PID" 60) || fail "the editor window did not open"

@@ -243,7 +243,7 @@ MESSAGE=("320 199" "268 263" "268 303" "268 343" "268 383" "447 263" "447 303" "
   "419 460" "516 460" "560 139")
 # The guard's Kaydet, Kaydetme, Vazgec and close button; the test run's answers, Devam and Bitir.
 ASKING=("270 345" "400 345" "530 345" "586 244" "400 281" "400 321" "400 361" "400 401" "550 502" "655 502")
-MENUS=("45 41" "127 41" "211 41" "297 41")
+MENUS=("45 41" "127 41" "211 41" "350 41")
 # Yeni, Ac, Kaydet, Farkli Kaydet, Cikis; Sil, Kes, Kopyala, Yapistir, Cogalt, Tumunu Sec, Geri Al, Yinele;
 # Arac Kutusu, Dene; Yardim's Hakkinda; a notice's Tamam.
 ITEMS=("71 72" "71 99" "71 126" "71 153" "71 180" "154 71" "154 98" "154 125" "154 152" "154 179" "154 206" "154 233"

@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessGui.h"
 
+#include "gui/InterfaceLanguage.h"
 #include "gui/WidgetLooks.h"
 #include "tests/support/TestPaths.h"
 
@@ -58,6 +59,7 @@ CEGUI::GUIContext& createSystem() {
     CEGUI::SchemeManager::getSingleton().createFromFile("WindowsLook.scheme");
     loadWidgetLooks("layouts");
     CEGUI::FontManager::getSingleton().createFromFile("Tahoma-12.font");
+    CEGUI::FontManager::getSingleton().createFromFile("DejaVuSans-10.font");
     CEGUI::GUIContext& ctx = CEGUI::System::getSingleton().getDefaultGUIContext();
     ctx.setDefaultFont("Tahoma-12");
     ctx.setMouseButtonMultiClickTimeout(singleClickTimeout);
@@ -103,6 +105,7 @@ CEGUI::GUIContext& context() {
 CEGUI::Window* loadRootLayout(const std::string& layoutFile) {
     context();
     CEGUI::Window* root = CEGUI::WindowManager::getSingleton().loadLayoutFromFile(layoutFile);
+    translateWindowTexts(*root);
     setRoot(root);
     return root;
 }
