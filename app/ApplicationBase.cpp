@@ -102,13 +102,20 @@ void ApplicationBase::createRenderWindow()
         platform::parseVideoMode(mode->second.currentValue, width, height);
     auto full = options.find("Full Screen");
     const bool fullScreen = full != options.end() && full->second.currentValue == "Yes";
+    if (firstWindowSize) {
+        width = firstWindowSize->width;
+        height = firstWindowSize->height;
+    }
 
     // The editor shows the scenario's caption here once it is running.
     const std::string title = "Sahne";
-    nativeWindow = std::make_unique<platform::SdlWindow>(title, width, height, fullScreen);
+    nativeWindow = std::make_unique<platform::SdlWindow>(title, width, height, fullScreen, minimumWindowWidth,
+                                                         minimumWindowHeight);
+    if (firstWindowSize && firstWindowSize->maximised)
+        nativeWindow->maximise();
     Ogre::NameValuePairList params;
     params["externalWindowHandle"] = nativeWindow->nativeHandle();
-    window = root->createRenderWindow(title, width, height, fullScreen, &params);
+    window = root->createRenderWindow(title, nativeWindow->width(), nativeWindow->height(), fullScreen, &params);
     inputSource = std::make_unique<platform::SdlInputSource>();
     input::InputSource::setActive(inputSource.get());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "document/WindowSizeSetting.h"
+
 #include <memory>
+#include <optional>
 
 namespace Ogre {
 class Camera;
@@ -38,8 +41,12 @@ protected:
     virtual void setupResources();
     virtual void prepareResourceLoading() {}
     virtual void loadResources();
-    // Opens the window with the size and mode of the engine's configuration.
+    // Opens the window at firstWindowSize, or else with the size and mode of the
+    // engine's configuration; the user may resize it down to the minimum.
     void createRenderWindow();
+
+    // The size the window had when the editor last ended, if it is known.
+    std::optional<WindowSize> firstWindowSize;
 
     // The engine's pieces, made by the steps above and owned by the engine
     // (the frame listener by this object).

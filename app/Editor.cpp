@@ -105,12 +105,17 @@ void Editor::quit()
 }
 
 // The order in which a key is offered, each step as far as the mode allows it:
-// a modal window takes every key; a widget that has the keys gets them typed
-// (commands go on); a test run takes every key; then the menus' chords, the
-// key list's keys (Escape closes it first), the tools' keys, the overview windows' keys, the camera's keys (Home going to
-// the selection), and last Escape asking to end the editor.
+// F11 first; a modal window takes every other key; a widget that has the keys
+// gets them typed (commands go on); a test run takes every key; then the menus'
+// chords, the key list's keys (Escape closes it first), the tools' keys, the
+// overview windows' keys, the camera's keys (Home going to the selection), and
+// last Escape asking to end the editor.
 bool Editor::offerKey(const input::KeyEvent& key)
 {
+    if (fullScreenChord.matches(key) && fullScreenKey) {
+        fullScreenKey();
+        return true;
+    }
     const Allowed allowed = parts.mode.allowed();
     return parts.recovery.handleKey(key)
         || parts.documents.unsavedChangesGuard().handleKey(key)

@@ -12,6 +12,7 @@
 #include "panels/DocumentController.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
+#include "panels/KeyChord.h"
 #include "panels/KeyListWindow.h"
 #include "panels/LanguageChoice.h"
 #include "panels/ListWindow.h"
@@ -56,6 +57,9 @@ public:
     // A key press, offered to the editor's handlers in turn until one takes it;
     // true when one did.
     bool offerKey(const input::KeyEvent& key);
+    // What F11 does, whatever else is going on: the window to full screen and back.
+    static constexpr KeyChord fullScreenChord{input::KC_F11};
+    void onFullScreenKey(std::function<void()> toggle) { fullScreenKey = std::move(toggle); }
 
     // The pieces, for the application's start and for tests.
     EditorMode& mode() { return parts.mode; }
@@ -120,4 +124,5 @@ private:
 
     Parts parts;
     EditorFrameListener* listener = nullptr;
+    std::function<void()> fullScreenKey;
 };

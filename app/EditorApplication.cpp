@@ -1,7 +1,9 @@
 #include "app/EditorApplication.h"
 
+#include "app/CameraPicture.h"
 #include "app/Editor.h"
 #include "app/EditorFrameListener.h"
+#include "app/WindowSizeFollower.h"
 #include "gui/GuiClock.h"
 #include "platform/sdl/SdlWindow.h"
 #include "scene/terrain/TerrainSceneManager.h"
@@ -17,6 +19,9 @@ EditorApplication::~EditorApplication()
     if (root && guiClock)
         root->removeFrameListener(guiClock.get());
     guiClock.reset();
+    if (root && sizeFollower)
+        root->removeFrameListener(sizeFollower.get());
+    sizeFollower.reset();
     // The editor's nodes and entities go before the scene manager.
     editor.reset();
     // The widget system, then its renderer, both before the engine they draw through.
@@ -64,4 +69,8 @@ void EditorApplication::createFrameListener()
     root->addFrameListener(frameListener);
     guiClock = std::make_unique<GuiClock>();
     root->addFrameListener(guiClock.get());
+    sizeFollower = std::make_unique<WindowSizeFollower>(*nativeWindow, *window, *secondCamera,
+                                                        [this] { cameraPicture->fit(); });
+    root->addFrameListener(sizeFollower.get());
+    editor->onFullScreenKey([this] { nativeWindow->toggleFullScreen(); });
 }

@@ -1,5 +1,6 @@
 #include "app/EditorKeys.h"
 
+#include "app/Editor.h"
 #include "document/Translation.h"
 #include "panels/EditCommands.h"
 #include "panels/GoToItem.h"
@@ -44,6 +45,7 @@ const Named cameraAndDisplay[] = {
     {nullptr, {KC_R}, N_("Dolu, tel kafes ya da nokta cizim")},
     {nullptr, {KC_P}, N_("Kamera konumunu gosterir, gizler")},
     {nullptr, {KC_SYSRQ}, N_("Ekran goruntusu kaydeder")},
+    {nullptr, Editor::fullScreenChord, N_("Tam ekran yapar ya da pencereye dondurur")},
 };
 
 // The tools' clicks and keys (CameraView, EditingTools, Toolbox, EditCommands).

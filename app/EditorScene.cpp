@@ -1,5 +1,6 @@
 #include "app/EditorApplication.h"
 
+#include "app/CameraPicture.h"
 #include "app/Editor.h"
 #include "app/UserPaths.h"
 #include "gui/InterfaceLanguage.h"
@@ -100,15 +101,7 @@ void EditorApplication::buildCameraViewPictures()
     defineWholeImage(renderer.createTexture("blankImageSet", "terrain.png", "General"), "blankImageSet",
                      "blankImage");
     frameImage->setProperty("Image", "blankImageSet/blankImage");
-
-    Ogre::TexturePtr target = Ogre::TextureManager::getSingleton().createManual(
-        "RttTex", "General", Ogre::TEX_TYPE_2D, 512, 512, 0, Ogre::PF_R8G8B8, Ogre::TU_RENDERTARGET);
-    Ogre::Viewport* view = target->getBuffer()->getRenderTarget()->addViewport(camera, 0, 0, 0, 1, 1);
-    view->setOverlaysEnabled(false);
-    view->setClearEveryFrame(true);
-    view->setBackgroundColour(Ogre::ColourValue::Black);
-
-    defineWholeImage(renderer.createTexture("cameraImageSet", target, false), "cameraImageSet", "cameraImage");
+    cameraPicture = std::make_unique<CameraPicture>(renderer, *camera, *frameImage);
 }
 
 void EditorApplication::createLightsTerrainAndSky()

@@ -3,8 +3,10 @@
 #include "app/Editor.h"
 #include "app/EditorLanguage.h"
 #include "app/UserPaths.h"
+#include "app/WindowSizeFollower.h"
 #include "document/SettingsFile.h"
 #include "document/Translation.h"
+#include "document/WindowSizeSetting.h"
 #include "gui/Notice.h"
 
 #include <Ogre.h>
@@ -33,10 +35,12 @@ void keepLanguage(const std::string& language)
 void EditorApplication::run()
 {
     startLanguage();
+    const SettingsFile settings = readSettings();
+    firstWindowSize = rememberedWindowSize(settings, std::cerr);
     if (!setup())
         return;
     editor->languageChoice().configure(localeDirectory(), keepLanguage);
-    startRecovery();
+    startRecovery(settings);
     // What a crash left is offered first; the scenario asked for opens after.
     editor->recovery().offer([this] {
         if (!scenarioAtStart.empty())
@@ -44,15 +48,33 @@ void EditorApplication::run()
     });
     root->startRendering();
     editor->recovery().endSession();
+    saveWindowSize();
     destroyScene();
 }
 
-void EditorApplication::startRecovery()
+SettingsFile EditorApplication::readSettings()
 {
     SettingsFile settings;
     const std::string& file = writePlaces().settings;
     if (const std::string problem = settings.load(file); !problem.empty())
         std::cerr << "sahne: " << file << " okunamadi (" << problem << "); varsayilan ayarlar kullaniliyor.\n";
+    return settings;
+}
+
+void EditorApplication::startRecovery(const SettingsFile& settings)
+{
     const double interval = autosaveSeconds(settings, std::cerr);
     editor->recovery().start(EditorRecovery::setupFor(writePlaces().recoveryDirectory, interval));
+}
+
+void EditorApplication::saveWindowSize()
+{
+    // Read again: what else changed the settings while the editor ran is kept.
+    SettingsFile settings;
+    const std::string& file = writePlaces().settings;
+    if (!settings.load(file).empty())
+        return;
+    rememberWindowSize(settings, sizeFollower->sizeToRemember());
+    if (const std::string problem = settings.save(file); !problem.empty())
+        std::cerr << "sahne: pencere boyutu " << file << " dosyasina yazilamadi (" << problem << ").\n";
 }

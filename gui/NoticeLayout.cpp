@@ -101,7 +101,8 @@ void fitNoticeToText(CEGUI::Window& notice, CEGUI::Window& noticeText, const std
     if (wantedWidth > notice.getPixelSize().d_width) {
         const float width = std::min(wantedWidth, maxWidth);
         notice.setWidth(CEGUI::UDim(0, width));
-        notice.setXPosition(CEGUI::UDim(0, std::floor((screen.d_width - width) / 2.0f)));
+        // Centred as the layout centres it, so that it stays so when the window changes size.
+        notice.setXPosition(CEGUI::UDim(0.5f, -std::floor(width / 2.0f)));
     }
 
     const float chrome = notice.getPixelSize().d_height - noticeText.getPixelSize().d_height;
@@ -111,5 +112,5 @@ void fitNoticeToText(CEGUI::Window& notice, CEGUI::Window& noticeText, const std
         return;
     const float height = std::min(wanted, 0.9f * screen.d_height);
     notice.setHeight(CEGUI::UDim(0, height));
-    notice.setYPosition(CEGUI::UDim(0, std::floor((screen.d_height - height) / 2.0f)));
+    notice.setYPosition(CEGUI::UDim(0.5f, -std::floor(height / 2.0f)));
 }

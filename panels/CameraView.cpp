@@ -86,7 +86,7 @@ void CameraView::frame()
 
 void CameraView::setFullWidth(bool full)
 {
-    view()->setWidth(CEGUI::UDim(full ? cameraViewFullWidth : cameraViewWidth, 0));
+    view()->setWidth(CEGUI::UDim(1, full ? 0 : -toolboxWidth));
 }
 
 void CameraView::press(const CEGUI::Vector2f& screenPosition, bool right)

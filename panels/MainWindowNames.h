@@ -91,8 +91,9 @@ inline constexpr const char* cameraView = "windowFrame";
 inline constexpr const char* cameraPicture = "frameImage";
 inline constexpr const char* rubberBand = "secimCercevesi";  // "selection frame"
 inline constexpr const char* startHint = "baslamaIpucu";     // "start hint": what to do before there is a scenario
-// The view's width as a fraction of the window: beside the toolbox, or all of it.
-inline constexpr float cameraViewWidth = 0.8f;
-inline constexpr float cameraViewFullWidth = 1.0f;
+// The toolbox's width in pixels at the window's right edge (the fifth of the main
+// frame's inside that it had in the 800 x 600 window); the view has the rest,
+// or all of the window's width while the toolbox is away.
+inline constexpr float toolboxWidth = 158.4f;
 
 }  // namespace mainnames

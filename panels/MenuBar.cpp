@@ -60,7 +60,7 @@ void MenuBar::wire()
     getWindow(aboutVersion)->setText(SAHNE_VERSION);
     homeX = tabX(1);
     for (int tab = 2; tab <= 5; ++tab)
-        placeTab(tab, homeX + slideWidth);
+        placeTab(tab, homeX, slideSteps);
 
     for (const auto& [button, popupName] : menuPopups)
         onWindowEvent(button, PushButton::EventClicked, [popupName = popupName] { togglePopup(popupName); });
@@ -121,7 +121,7 @@ void MenuBar::animate()
         slideLeft = slideRight = false;
         slideStep = 0;
         placeTab(currentTab, homeX);
-        placeTab(leaving, homeX + slideWidth);
+        placeTab(leaving, homeX, slideSteps);
         showArrowButtons(true);
         return;
     }

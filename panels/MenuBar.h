@@ -2,6 +2,8 @@
 
 #include "panels/KeyChord.h"
 
+#include <CEGUI/UDim.h>
+
 #include <vector>
 
 class CameraView;
@@ -45,5 +47,5 @@ private:
     int slideStep = 0;
     bool hidden = false;
     bool testRunOn = false;
-    float homeX = 0;
+    CEGUI::UDim homeX{0, 0};
 };

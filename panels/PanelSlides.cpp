@@ -17,29 +17,33 @@ const char* tabWindowName(int tabIndex)
     return tabIndex >= 1 && tabIndex <= count ? mainnames::toolTabs[tabIndex - 1] : nullptr;
 }
 
-float relativeX(const CEGUI::Window* window)
+CEGUI::UDim steps(const CEGUI::Window& tab, int count)
 {
-    const CEGUI::UDim& x = window->getXPosition();
-    const float parentWidth = window->getParentPixelSize().d_width;
-    return x.d_scale + (parentWidth > 0 ? x.d_offset / parentWidth : 0.0f);
+    const CEGUI::UDim& width = tab.getWidth();
+    const float part = static_cast<float>(count) / slideSteps;
+    return CEGUI::UDim(width.d_scale * part, width.d_offset * part);
 }
 
 }  // namespace
 
 void moveToolTab(int step, int tabIndex)
 {
-    if (const char* name = tabWindowName(tabIndex))
-        placeTab(tabIndex, relativeX(getWindow(name)) + step * slideStepWidth);
+    if (const char* name = tabWindowName(tabIndex)) {
+        CEGUI::Window* tab = getWindow(name);
+        tab->setXPosition(tab->getXPosition() + steps(*tab, step));
+    }
 }
 
-void placeTab(int tabIndex, float x)
+void placeTab(int tabIndex, const CEGUI::UDim& home, int stepsOut)
 {
-    if (const char* name = tabWindowName(tabIndex))
-        getWindow(name)->setXPosition(CEGUI::UDim(x, 0));
+    if (const char* name = tabWindowName(tabIndex)) {
+        CEGUI::Window* tab = getWindow(name);
+        tab->setXPosition(home + steps(*tab, stepsOut));
+    }
 }
 
-float tabX(int tabIndex)
+CEGUI::UDim tabX(int tabIndex)
 {
     const char* name = tabWindowName(tabIndex);
-    return name ? relativeX(getWindow(name)) : 0.0f;
+    return name ? getWindow(name)->getXPosition() : CEGUI::UDim(0, 0);
 }

@@ -1,15 +1,18 @@
 #pragma once
 
-// The tabs slide sideways in steps of 0.01 of their parent's width, one step a frame.
-constexpr float slideStepWidth = 0.01f;
+#include <CEGUI/UDim.h>
+
+// The tabs slide sideways by their own width in slideSteps steps, one a frame.
+// Places are kept as the layout gives them (a part of the parent's width and
+// pixels), so a tab stays at its place, or on its way, when the window changes size.
 constexpr int slideSteps = 20;
-constexpr float slideWidth = slideStepWidth * slideSteps;
 // The index of the properties tab among the tabs that slide.
 constexpr int propertiesTabIndex = -1;
 
-// Moves the tab with this index right by step x 0.01 of its parent's width.
+// Moves the tab with this index right by step slideSteps-ths of its width.
 void moveToolTab(int step, int tabIndex);
-// Puts the tab with this index at x (a fraction of its parent's width).
-void placeTab(int tabIndex, float x);
-// The tab window's x as a fraction of its parent's width.
-float tabX(int tabIndex);
+// Puts the tab with this index at home moved right by steps slideSteps-ths of
+// its width: slideSteps steps park it just beside its home.
+void placeTab(int tabIndex, const CEGUI::UDim& home, int steps = 0);
+// The tab window's x.
+CEGUI::UDim tabX(int tabIndex);

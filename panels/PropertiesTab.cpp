@@ -216,5 +216,5 @@ void PropertiesTab::step(int direction)
     outSteps += direction;
     moveToolTab(direction, propertiesTabIndex);
     if (outSteps == 0 || outSteps == slideSteps)
-        placeTab(propertiesTabIndex, homeX + slideStepWidth * outSteps);
+        placeTab(propertiesTabIndex, homeX, outSteps);
 }

@@ -4,6 +4,7 @@
 #include "gui/InterfaceLanguage.h"
 
 #include <CEGUI/Event.h>
+#include <CEGUI/UDim.h>
 
 #include <array>
 
@@ -59,7 +60,7 @@ private:
     bool slideOut = true;
     bool holdsKeys = false;
     bool selectionEdited = false;
-    float homeX = 0;
+    CEGUI::UDim homeX{0, 0};
     // How many steps the tab is out: 0 in, slideSteps out.
     int outSteps = 0;
     // The position fields' focus, which the interface may still report while

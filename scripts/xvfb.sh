@@ -4,6 +4,7 @@
 # caption "Sahne - NAME", with " *" while there are unsaved changes.
 EDITOR_WINDOW='^Sahne( - .*)?$'
 
+# The screen is 1024 x 768 unless XVFB_SCREEN says otherwise (WIDTHxHEIGHTxDEPTH).
 start_xvfb() {
   # One display at a time: a display started before by this shell goes first.
   stop_xvfb
@@ -11,7 +12,7 @@ start_xvfb() {
   local fifo n
   fifo=$(mktemp -u /tmp/sahne-xvfb-XXXXXX)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   n=$(timeout 20 head -n 1 "$fifo" || true)
   rm -f "$fifo"

@@ -40,7 +40,7 @@ click $TOOL_ROW2                 # Kadin
 click 620 560                    # placed and selected
 key Delete                       # and deleted again
 click 303 356                    # select the man ...
-click 250 520                    # ... and move him
+click 200 540                    # ... and move him, below the area and left of the road
 shot journey-5-edited
 
 menu_item "$ITEM_KAYDET"

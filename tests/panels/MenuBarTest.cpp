@@ -91,7 +91,7 @@ TEST_F(MenuBar, ToolboxToggledTwiceRestoresItsWindowsAndTheViewWidth)
         EXPECT_TRUE(window(name)->isVisible()) << name;
     EXPECT_TRUE(visible("tabButtonLeft"));
     EXPECT_TRUE(visible("tabButtonRight"));
-    EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(0.8f, 0));
+    EXPECT_EQ(window("windowFrame")->getWidth(), CEGUI::UDim(1, -158.4f));
     EXPECT_FALSE(editor->menuBar().toolboxHidden());
 }
 

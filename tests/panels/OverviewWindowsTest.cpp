@@ -235,7 +235,8 @@ TEST_F(Map, CanBeDraggedButNotOffTheScreen)
     pressKey(input::KC_M);
     CEGUI::Window* map = window("haritaWindow");
     map->setPosition(CEGUI::UVector2(CEGUI::UDim(0, -150), CEGUI::UDim(0, 5000)));
-    const CEGUI::Sizef parent = map->getParentPixelSize();
+    // Positions count from the main frame's inside, below its title bar: the bottom edge is that of the inside.
+    const CEGUI::Sizef parent = map->getParent()->getChildContentArea().get().getSize();
     EXPECT_EQ(0, map->getPosition().d_x.d_offset);
     EXPECT_EQ(parent.d_height - map->getPixelSize().d_height, map->getPosition().d_y.d_offset);
     map->setPosition(CEGUI::UVector2(CEGUI::UDim(0, 30), CEGUI::UDim(0, 40)));

@@ -138,7 +138,9 @@ void EditorFixture::firstListenerFrame()
 float EditorFixture::relativeX(const std::string& windowName)
 {
     const CEGUI::Window* w = window(windowName);
-    return w->getXPosition().d_scale + w->getXPosition().d_offset / w->getParentPixelSize().d_width;
+    // Positions count from the inside of the parent (a frame's inside, within its border).
+    const float inside = w->getParent()->getChildContentArea(w->isNonClient()).get().getWidth();
+    return w->getXPosition().d_scale + w->getXPosition().d_offset / inside;
 }
 
 ItemId EditorFixture::add(const Item& item)

@@ -47,7 +47,7 @@ protected:
     // Whether the camera's view draws the item, as a rendered frame would
     // (the editor's own step draws nothing).
     bool drawn(ItemId id) const;
-    // Relative x of a window, as the slides compute it.
+    // A window's x as a share of the width of its parent's inside.
     static float relativeX(const std::string& windowName);
     // Adds an item to the document the way an edit does; returns its id.
     ItemId add(const Item& item);

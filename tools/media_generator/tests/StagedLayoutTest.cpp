@@ -47,10 +47,14 @@ protected:
 };
 
 // Sizes come back as the difference of two edges, so they are compared with a tolerance.
-void expectWidth(CEGUI::Window* window, float scale) {
-    EXPECT_NEAR(window->getWidth().d_scale, scale, 1e-5) << window->getName();
-    EXPECT_EQ(window->getWidth().d_offset, 0) << window->getName();
+void expectWidth(CEGUI::Window* window, const CEGUI::UDim& width) {
+    EXPECT_NEAR(window->getWidth().d_scale, width.d_scale, 1e-5) << window->getName();
+    EXPECT_NEAR(window->getWidth().d_offset, width.d_offset, 1e-3) << window->getName();
 }
+
+// The toolbox keeps its width at the window's right edge.
+const CEGUI::UDim toolboxX(1, -158.4f);
+const CEGUI::UDim toolboxWidth(0, 158.4f);
 
 template <typename Kind>
 void expectKind(const std::vector<std::string>& names, const char* kind) {
@@ -95,16 +99,16 @@ TEST_F(StagedLayout, TabsShareTheMainFrameAndTheirHomePosition) {
     for (const char* name : toolTabs) {
         CEGUI::Window* tab = getWindow(name);
         EXPECT_EQ(tab->getParent(), mainFrame) << name;
-        EXPECT_EQ(tab->getXPosition(), CEGUI::UDim(0.8f, 0)) << name;
-        expectWidth(tab, 0.2f);
+        EXPECT_EQ(tab->getXPosition(), toolboxX) << name;
+        expectWidth(tab, toolboxWidth);
         EXPECT_EQ(tab->getYPosition(), getWindow("insanTab")->getYPosition()) << name;
     }
     CEGUI::Window* properties = getWindow("ozelliklerTab");
     EXPECT_EQ(properties->getParent(), mainFrame);
-    EXPECT_EQ(properties->getXPosition(), CEGUI::UDim(0.8f, 0));
-    expectWidth(properties, 0.2f);
+    EXPECT_EQ(properties->getXPosition(), toolboxX);
+    expectWidth(properties, toolboxWidth);
     EXPECT_GE(rect("ozelliklerTab").top(), rect("insanTab").bottom());
-    EXPECT_EQ(getWindow("tabFrameWindow")->getXPosition(), CEGUI::UDim(0.8f, 0));
+    EXPECT_EQ(getWindow("tabFrameWindow")->getXPosition(), toolboxX);
     for (const char* arrow : {"tabButtonLeft", "tabButtonRight"}) {
         EXPECT_TRUE(getWindow(arrow)->isAlwaysOnTop()) << arrow;  // stays above a tab that was clicked
         EXPECT_TRUE(inside(rect(arrow), rect("insanTab"))) << arrow;
@@ -114,7 +118,7 @@ TEST_F(StagedLayout, TabsShareTheMainFrameAndTheirHomePosition) {
 TEST_F(StagedLayout, CameraViewIsAllPictureAndPassesClicksToItsFrame) {
     auto* view = static_cast<CEGUI::FrameWindow*>(getWindow("windowFrame"));
     EXPECT_EQ(view->getXPosition(), CEGUI::UDim(0, 0));
-    expectWidth(view, 0.8f);
+    expectWidth(view, CEGUI::UDim(1, -158.4f));
     EXPECT_FALSE(view->isTitleBarEnabled());
     EXPECT_FALSE(view->isFrameEnabled());
     EXPECT_FALSE(view->isCloseButtonEnabled());
