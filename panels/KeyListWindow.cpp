@@ -19,7 +19,7 @@ void KeyListWindow::wire()
 RowTable& KeyListWindow::table()
 {
     if (!rows)
-        rows = std::make_unique<RowTable>(keylistnames::table, std::vector<RowTable::Column>{{"", 0.38f}, {"", 0.62f}},
+        rows = std::make_unique<RowTable>(keylistnames::table, std::vector<RowTable::Column>{{"", 0.4f}, {"", 0.6f}},
                                           RowTable::Handlers{});
     return *rows;
 }

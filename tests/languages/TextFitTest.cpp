@@ -4,6 +4,8 @@
 // holds it leaves room for translations to come.
 #include "gui/GuiText.h"
 #include "gui/InterfaceLanguage.h"
+#include "panels/KeyListWindow.h"
+#include "panels/RowTable.h"
 #include "tests/support/EditorFixture.h"
 #include "tests/support/HeadlessGui.h"
 
@@ -109,6 +111,29 @@ TEST_P(TextFit, EveryTextOfBothLayoutsFits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::Values("", "tr", "en", "xx"));
+
+// The key list's rows are written by code, page by page as it scrolls; a row is
+// one line in a window that must fit the smallest screen, so the room is measured
+// for the languages shown, not for the longer test language.
+class KeyListFit : public TextFit {};
+
+TEST_P(KeyListFit, EveryRowFits)
+{
+    ASSERT_EQ(switchLanguage(GetParam(), locales), "");
+    editor->keyList().toggle();
+    RowTable& table = editor->keyList().table();
+    ASSERT_GT(table.rowCount(), table.rowsInSight());
+    std::vector<std::string> misfits;
+    for (std::size_t row = 0; row < table.rowCount(); ++row) {
+        table.reveal(row);
+        headlessgui::advance(0.1f);
+        collectMisfits(*table.rowWindow(row - table.firstShown()), misfits);
+    }
+    for (const std::string& misfit : misfits)
+        ADD_FAILURE() << GetParam() << ": " << misfit;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, KeyListFit, ::testing::Values("", "tr", "en"));
 
 TEST(InterfaceFont, HasEveryTurkishLetter)
 {
