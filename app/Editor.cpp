@@ -8,6 +8,7 @@
 #include "gui/WindowLookup.h"
 #include "panels/MainWindowNames.h"
 #include "panels/PanelLocking.h"
+#include "platform/host/EndRequest.h"
 #include "platform/host/LinuxDirectoryHost.h"
 #include "scene/MeshLoading.h"
 #include "scene/terrain/Heightfield.h"
@@ -98,6 +99,18 @@ void Editor::connect(EditorFrameListener& frameListener)
     parts.testRun.setKeyState([&frameListener](input::KeyCode key) { return frameListener.input().isKeyDown(key); });
 }
 
+// The system asks the editor to end: it ends at once, its unsaved work kept
+// as a recovery copy that the next start offers. Only when no copy can be
+// kept does it ask, as closing the window does.
+void Editor::endOnRequest()
+{
+    parts.testRun.finish();
+    if (parts.recovery.keepForNextStart())
+        quit();
+    else
+        parts.documents.exit();
+}
+
 void Editor::quit()
 {
     if (listener)
@@ -131,6 +144,8 @@ bool Editor::offerKey(const input::KeyEvent& key)
 
 void Editor::frame(float seconds)
 {
+    if (platform::takeEndRequest())
+        endOnRequest();
     parts.properties.animate();
     parts.menuBar.animate();
     parts.cameraView.frame();

@@ -120,6 +120,7 @@ private:
         LanguageChoice languageChoice;
     };
 
+    void endOnRequest();
     void quit();
 
     Parts parts;

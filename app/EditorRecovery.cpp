@@ -1,5 +1,6 @@
 #include "app/EditorRecovery.h"
 
+#include "document/Document.h"
 #include "gui/EditorMode.h"
 #include "gui/Notice.h"
 
@@ -57,8 +58,16 @@ void EditorRecovery::frame()
         autosave->poll();
 }
 
+bool EditorRecovery::keepForNextStart()
+{
+    if (!document.modified())
+        return true;
+    kept = autosave && autosave->writeNow();
+    return kept;
+}
+
 void EditorRecovery::endSession()
 {
-    if (folder)
+    if (folder && !kept)
         folder->removeOwn();
 }

@@ -40,7 +40,11 @@ public:
     void offer(std::function<void()> next);
     // Once a frame: a copy when the interval is up, or when a test run has begun.
     void frame();
-    // The editor ends cleanly: its copies go.
+    // The system asks the editor to end: the copy takes the last changes now
+    // and stays for the next start. False when it could not (copies are off
+    // or the write failed): the unsaved work is then only in this process.
+    bool keepForNextStart();
+    // The editor ends: its copies go, unless kept for the next start.
     void endSession();
     bool handleKey(const input::KeyEvent& key) { return window.handleKey(key); }
 
@@ -50,6 +54,7 @@ private:
     Document& document;
     EditorMode& mode;
     bool testRunning = false;
+    bool kept = false;
     std::unique_ptr<FileLocks> locks;
     std::unique_ptr<RecoveryFolder> folder;
     std::unique_ptr<Autosave> autosave;

@@ -2,6 +2,7 @@
 #include "app/EditorApplication.h"
 #include "document/Translation.h"
 #include "platform/ErrorBox.h"
+#include "platform/host/EndRequest.h"
 
 #include <CEGUI/Exceptions.h>
 #include <OgreException.h>
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     const int early = prepareDesktopStart(argc, argv, SAHNE_VERSION, SAHNE_INSTALLED_WORK_DIR, request);
     if (early >= 0)
         return early;
+    platform::catchEndRequests();
     EditorApplication app;
     app.openAtStart(request.scenarioFile);
     std::set_terminate(reportAndAbort);

@@ -23,19 +23,24 @@ void Autosave::poll()
     writeNow();
 }
 
-void Autosave::writeNow()
+bool Autosave::writeNow()
 {
     lastLook = clock();
-    if (interval <= 0 || !changed || !document.modified())
-        return;
+    if (!document.modified())
+        return true;
+    if (interval <= 0)
+        return false;
+    if (!changed)
+        return true;
     const std::string error = folder.write(document.items(), document.path());
     if (error.empty()) {
         changed = false;
-        return;
+        return true;
     }
     if (!reported && report)
         report(fill(tr("Otomatik kayit yapilamadi: %1"), {error}));
     reported = true;
+    return false;
 }
 
 void Autosave::stateChanged()

@@ -31,7 +31,9 @@ public:
 
     // Looked at often: writes once an interval has passed since the last look.
     void poll();
-    void writeNow();
+    // Writes the copy now when something changed since the last one; true when
+    // nothing unsaved is left out of the copy (or nothing is unsaved).
+    bool writeNow();
 
     void itemAdded(const Item&) override { changed = true; }
     void itemChanged(const Item&, const Item&) override { changed = true; }

@@ -304,6 +304,27 @@ TEST_F(AutosaveTest, AFailingFolderIsToldOnceAndEditingGoesOn)
     EXPECT_EQ(fileText(copy("Adsiz.900.zev")), textOf(document));
 }
 
+// What the editor relies on when the system asks it to end: it may end without
+// asking only when the answer is true.
+TEST_F(AutosaveTest, WriteNowTellsWhetherEveryUnsavedChangeIsInTheCopy)
+{
+    EXPECT_TRUE(autosave->writeNow()) << "nothing unsaved";
+    EXPECT_FALSE(written());
+    ASSERT_EQ(add(document, makeObject(0, "adam.mesh", 1, 1)), "");
+    EXPECT_TRUE(autosave->writeNow());
+    EXPECT_EQ(fileText(copy("Adsiz.900.zev")), textOf(document));
+    EXPECT_TRUE(autosave->writeNow()) << "nothing new since the copy";
+
+    fs::remove_all(temp.path("state"));
+    putFile(temp.path("state"), "a file where the folder should be");
+    ASSERT_EQ(add(document, makeObject(1, "adam.mesh", 2, 2)), "");
+    EXPECT_FALSE(autosave->writeNow()) << "the write failed";
+    EXPECT_FALSE(autosave->writeNow()) << "and the change is still not in a copy";
+
+    Autosave off(document, self->folder, 0, [] { return 0.0; }, nullptr);
+    EXPECT_FALSE(off.writeNow()) << "copies turned off";
+}
+
 TEST(AutosaveSetting, IntervalFromTheSettingsFileWithBadValuesIgnored)
 {
     TempFolder temp;

@@ -5,6 +5,8 @@
 # the bytes of the last copy. A save removes the copy, so the start after shows
 # nothing. A second editor never offers the copy of one that runs; a scenario on
 # the command line opens after the offer; Sonra keeps a copy, Sil removes it.
+# Asked to end by the system (SIGTERM), the editor ends at once, even with the
+# file dialog up, and keeps its unsaved work as a copy for the next start.
 source "$(dirname "$0")/lib.sh"
 
 RECOVERY=$WORK/../state/recovery
@@ -122,4 +124,26 @@ sleep 1
 [ "$(offered)" = 0 ] || fail "the recovery window stays after its last row was deleted"
 [ -z "$(ls -A "$RECOVERY")" ] || fail "files left in the recovery folder: $(ls -A "$RECOVERY")"
 quit_editor
+
+# --- Ended by the system: at once, with the last change kept ----------------------
+echo "autosave_seconds=60" >"$WORK/sahne.cfg"   # no copy from the interval meanwhile
+launch_editor
+menu_item "$ITEM_YENI"; close_menu
+click $TOOL_ROW1; click 350 450
+sleep 1
+menu_item "$ITEM_FARKLI_KAYDET"
+[ -z "$(copies)" ] || fail "a copy before the interval was up: $(copies)"
+kill -TERM "$EDITOR_PID"
+wait_for_exit 10 || fail "the editor ended with status $? when asked to end"
+mapfile -t found < <(copies)
+[ "${#found[@]}" = 1 ] || fail "expected one copy kept at the end, found: ${found[*]:-none}"
+[ "$(grep -c '^human ' "${found[0]}")" = 1 ] || fail "the kept copy lacks the placed object"
+launch_editor
+[ "$(offered)" = 1 ] || fail "the work kept at the end is not offered"
+click $KURTAR_SIL
+click $KURTAR_SIL_EVET
+sleep 1
+kill -TERM "$EDITOR_PID"
+wait_for_exit 10 || fail "the editor ended with status $? when asked to end with nothing unsaved"
+[ -z "$(ls -A "$RECOVERY")" ] || fail "files left in the recovery folder: $(ls -A "$RECOVERY")"
 echo "PASS"
