@@ -9,16 +9,8 @@
 namespace {
 
 // Clicks into the camera view on the staged terrain, without a display.
-class CameraView : public EditorFixture {
+class CameraView : public EditingOnTerrain {
 protected:
-    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
-    void SetUp() override
-    {
-        EditorFixture::SetUp();
-        startEditing();
-        firstListenerFrame();
-    }
-
     // The screen pixel at fractions of the view's size.
     static CEGUI::Vector2f at(float x, float y)
     {

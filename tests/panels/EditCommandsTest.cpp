@@ -15,15 +15,11 @@ namespace {
 
 // Duzenle's group edits, their keys and the properties of several items, in
 // the editor on the staged terrain.
-class EditCommands : public EditorFixture {
+class EditCommands : public EditingOnTerrain {
 protected:
-    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
-
     void SetUp() override
     {
-        EditorFixture::SetUp();
-        startEditing();
-        firstListenerFrame();
+        EditingOnTerrain::SetUp();
         a = add(makeObject(editor->document().peekId(), "kup.mesh", -10, 20));
         b = add(makeObject(editor->document().peekId(), "kup.mesh", 10, 26));
         area = add(makeArea(editor->document().peekId(), "kup.mesh", 0, 0, 6, 4));

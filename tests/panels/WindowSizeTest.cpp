@@ -9,14 +9,11 @@
 
 namespace {
 
-class LargerWindow : public EditorFixture {
+class LargerWindow : public EditingOnTerrain {
 protected:
-    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
     void SetUp() override
     {
-        EditorFixture::SetUp();
-        startEditing();
-        firstListenerFrame();
+        EditingOnTerrain::SetUp();
         resize(1600, 900);
     }
     void TearDown() override

@@ -66,4 +66,17 @@ protected:
     std::unique_ptr<EditorFrameListener> listener;
 };
 
+// The editor on its staged terrain with a scenario to edit, after the
+// listener's first frame: the camera stands above the ground.
+class EditingOnTerrain : public EditorFixture {
+protected:
+    TerrainSceneManager& makeScene() override { return stagedTerrain(); }
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        startEditing();
+        firstListenerFrame();
+    }
+};
+
 CEGUI::Window* window(const std::string& name);
