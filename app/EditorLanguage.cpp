@@ -1,20 +1,14 @@
 #include "app/EditorLanguage.h"
 
+#include "document/FileAccess.h"
 #include "document/SettingsFile.h"
 #include "document/Translation.h"
 
 #include <ostream>
-#include <sys/stat.h>
 
 namespace {
 
 const char* const languageKey = "language";
-
-bool isDirectory(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 }  // namespace
 

@@ -8,7 +8,6 @@
 #include <ostream>
 #include <sstream>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -40,12 +39,6 @@ std::string baseDirectory(const std::string& value, const std::string& home, con
     return joined(home, fallback);
 }
 
-bool isDirectory(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool copyFile(const std::string& from, const std::string& to)
 {
     std::ifstream in(from, std::ios::binary);
@@ -61,12 +54,6 @@ bool copyFile(const std::string& from, const std::string& to)
         }
     }
     return std::rename(temporary.c_str(), to.c_str()) == 0;
-}
-
-bool isFile(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace

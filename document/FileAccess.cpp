@@ -136,14 +136,25 @@ std::string replaceFileContents(const std::string& path, const std::string& cont
     return error;
 }
 
+bool isDirectory(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isFile(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::string makeDirectories(const std::string& path)
 {
     std::size_t position = 0;
     while (position != std::string::npos) {
         position = path.find('/', position + 1);
         const std::string partial = path.substr(0, position);
-        struct stat info;
-        if (partial.empty() || (stat(partial.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
+        if (partial.empty() || isDirectory(partial))
             continue;
         if (mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
             return systemError(partial);

@@ -14,6 +14,10 @@ std::string readWholeFile(const std::string& path, std::string& contents);
 // target gets the bytes, while a link that leads nowhere is refused.
 std::string replaceFileContents(const std::string& path, const std::string& contents);
 
+// Whether the path names a folder, or a plain file (or a link to one).
+bool isDirectory(const std::string& path);
+bool isFile(const std::string& path);
+
 // Makes the folder and the folders above it that are missing (for this user
 // only), and checks that files can be made in it.
 std::string makeDirectories(const std::string& path);

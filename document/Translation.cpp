@@ -3,10 +3,10 @@
 #include "document/FileAccess.h"
 #include "document/MessageCatalog.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,10 +37,7 @@ void addWithFallback(const std::string& entry, std::vector<std::string>& languag
     const std::string language = name.substr(0, name.find('_'));
     for (const std::string& candidate : {name, language})
         if (!candidate.empty() && !isPlainLocale(candidate)) {
-            bool known = false;
-            for (const std::string& existing : languages)
-                known = known || existing == candidate;
-            if (!known)
+            if (std::find(languages.begin(), languages.end(), candidate) == languages.end())
                 languages.push_back(candidate);
         }
 }
@@ -119,9 +116,8 @@ std::vector<std::string> preferredLanguages(const LocaleEnvironment& environment
 
 bool hasCatalog(const std::string& localeDirectory, const std::string& language)
 {
-    struct stat info {};
     return !language.empty() && language.find('/') == std::string::npos
-        && stat(catalogPath(localeDirectory, language).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+        && isFile(catalogPath(localeDirectory, language));
 }
 
 std::string chooseLanguage(const LocaleEnvironment& environment, const std::optional<std::string>& configured,
