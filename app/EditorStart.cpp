@@ -15,14 +15,6 @@
 
 namespace {
 
-// Before anything is shown: the interface's texts come in this language.
-void startLanguage()
-{
-    SettingsFile settings;
-    settings.load(writePlaces().settings);
-    chooseStartLanguage(settings, std::cerr);
-}
-
 void keepLanguage(const std::string& language)
 {
     const std::string& file = writePlaces().settings;
@@ -34,8 +26,9 @@ void keepLanguage(const std::string& language)
 
 void EditorApplication::run()
 {
-    startLanguage();
     const SettingsFile settings = readSettings();
+    // Before anything is shown: the interface's texts come in this language.
+    chooseStartLanguage(settings, std::cerr);
     firstWindowSize = rememberedWindowSize(settings, std::cerr);
     if (!setup())
         return;
